@@ -1,0 +1,45 @@
+#include "core/card.h"
+
+#include <cctype>
+
+namespace quintaro {
+
+namespace {
+constexpr char kRankLetters[] = "A23456789TJQK";
+constexpr char kSuitLetters[] = "hdcs";
+} // namespace
+
+std::string CardName(Card c) {
+    if (!IsValidCard(c)) return "??";
+    return {kRankLetters[RankOf(c)], kSuitLetters[SuitOf(c)]};
+}
+
+std::optional<Card> ParseCard(std::string_view text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    bool allDigits = true;
+    for (char ch : text) allDigits = allDigits && std::isdigit(static_cast<unsigned char>(ch));
+    if (allDigits) {
+        int n = 0;
+        for (char ch : text) n = n * 10 + (ch - '0');
+        if (n < kCardCount) return n;
+        if (text != "10") return std::nullopt;
+    }
+    std::string_view rankText = text.substr(0, text.size() - 1);
+    char suitChar = static_cast<char>(std::tolower(static_cast<unsigned char>(text.back())));
+    int suit = -1;
+    for (int s = 0; s < 4; ++s)
+        if (kSuitLetters[s] == suitChar) suit = s;
+    if (suit < 0) return std::nullopt;
+    int rank = -1;
+    if (rankText == "10") {
+        rank = kTen;
+    } else if (rankText.size() == 1) {
+        char r = static_cast<char>(std::toupper(static_cast<unsigned char>(rankText[0])));
+        for (int i = 0; i < 13; ++i)
+            if (kRankLetters[i] == r) rank = i;
+    }
+    if (rank < 0) return std::nullopt;
+    return CardOf(rank, suit);
+}
+
+} // namespace quintaro
