@@ -4,8 +4,8 @@ namespace quintaro {
 
 int SessionRoundPort::BarCell(int state, int slot) const {
     if (state < 0 || state >= kBarStates || slot < 1 || slot > kBarSlots) return 0;
-    return session_.ButtonBarTable[static_cast<std::size_t>(state)]
-                                  [static_cast<std::size_t>(slot - 1)];
+    return session_
+        .ButtonBarTable[static_cast<std::size_t>(state)][static_cast<std::size_t>(slot - 1)];
 }
 
 void SessionRoundPort::SetBarCell(int state, int slot, int tile) {

@@ -36,8 +36,7 @@ public:
     void ShowGameHelp() override { session_.ShowGameHelp(); }
 
     void CountHandStarted(int game) override { session_.Statistics.HandStarted(game); }
-    void CountFinishedHand(int game, int coins, HandCategory category,
-                           std::int32_t paid) override {
+    void CountFinishedHand(int game, int coins, HandCategory category, std::int32_t paid) override {
         session_.Statistics.HandFinished(game, category, coins, paid);
     }
     std::int32_t CreditsBet(int game) const override;

@@ -10,10 +10,10 @@
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "shell/session.h"
-#include "strategy/strategy_list.h"
 #include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
+#include "strategy/strategy_list.h"
 #include "table/strategy_advisor.h"
 
 namespace quintaro {
@@ -111,8 +111,8 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     header->setPalette(hp);
     header->setFrameShape(QFrame::Panel);
     header->setFrameShadow(QFrame::Raised);
-    auto* line1 = MakeLabel("Strategies by exact analysis of every hold of every hand",
-                            header, 0, 7, ui::SansFont(13, true), Qt::white);
+    auto* line1 = MakeLabel("Strategies by exact analysis of every hold of every hand", header, 0,
+                            7, ui::SansFont(13, true), Qt::white);
     line1->setObjectName("Label13");
     line1->move((451 - line1->width()) / 2, 7);
     m_ackLine = new ClickArea("Quintaro Strategy Tables - click here for the acknowledgement",
@@ -197,13 +197,15 @@ TStrategyTable::~TStrategyTable() {
     if (g_instance == this) g_instance = nullptr;
 }
 
-TStrategyTable* TStrategyTable::Instance() { return g_instance; }
+TStrategyTable* TStrategyTable::Instance() {
+    return g_instance;
+}
 
 void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
                           const QString& gameName) {
     m_list->clear();
-    setWindowTitle(QString::fromStdString(
-        StrategyTableCaption(game, choice, gameName.toStdString())));
+    setWindowTitle(
+        QString::fromStdString(StrategyTableCaption(game, choice, gameName.toStdString())));
     const StrategyList& list = StrategyListFor(game, choice);
     for (const std::string& line : StrategyTableLines(list, coins)) {
         auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
@@ -219,24 +221,26 @@ void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
 }
 
 void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurrent) {
-    const QString name = m_session ? QString::fromUtf8(m_session->GameName(engine.game).data(),
-                                                       static_cast<int>(
-                                                           m_session->GameName(engine.game).size()))
-                                   : QString::fromUtf8(GameInfoFor(engine.game).name.data());
+    const QString name =
+        m_session ? QString::fromUtf8(m_session->GameName(engine.game).data(),
+                                      static_cast<int>(m_session->GameName(engine.game).size()))
+                  : QString::fromUtf8(GameInfoFor(engine.game).name.data());
     Fill(engine.game, engine.altPayTable, StrategyTableCoins(engine),
          selectCurrent ? engine.strategyIndex : 0, name);
     exec();
 }
 
-int TStrategyTable::TopLine() const { return m_list->verticalScrollBar()->value(); }
+int TStrategyTable::TopLine() const {
+    return m_list->verticalScrollBar()->value();
+}
 
 void TStrategyTable::SetListHeight(int height) {
     m_list->setGeometry(8, 77, 451, height);
 }
 
 void TStrategyTable::Recentre() {
-    const int top = StrategyTableTopLine(m_selected, m_list->count(), m_list->height(),
-                                         kItemHeight);
+    const int top =
+        StrategyTableTopLine(m_selected, m_list->count(), m_list->height(), kItemHeight);
     m_list->verticalScrollBar()->setValue(top);
 }
 

@@ -44,7 +44,9 @@ int RowTop(int category, int rows) {
     return static_cast<int>(std::lround(196.0 - (category - 1) * (187.0 / (rows - 1))));
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
 void SetTextColour(QLabel* label, const QColor& colour) {
     QPalette pal = label->palette();
@@ -132,7 +134,8 @@ private:
 // The session seam of this screen: the game help stops the blink timer while it is up.
 class TGameScreen::Port : public SessionRoundPort {
 public:
-    Port(TVantaSession& session, TGameScreen& screen) : SessionRoundPort(session), m_screen(screen) {}
+    Port(TVantaSession& session, TGameScreen& screen)
+        : SessionRoundPort(session), m_screen(screen) {}
     void ShowGameHelp() override {
         m_screen.m_timer.stop();
         SessionRoundPort::ShowGameHelp();
@@ -155,7 +158,9 @@ void ShadowCaption::SetVisible(bool visible) {
     front->setVisible(visible);
 }
 
-bool ShadowCaption::IsVisible() const { return front->isVisibleTo(front->parentWidget()); }
+bool ShadowCaption::IsVisible() const {
+    return front->isVisibleTo(front->parentWidget());
+}
 
 TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* parent)
     : QDialog(parent), m_game(game), m_session(context.session), m_view(context.view) {
@@ -195,8 +200,12 @@ TGameScreen::~TGameScreen() {
     m_session.AttachDisplays(nullptr, nullptr, nullptr);
 }
 
-QWidget* TGameScreen::ButtonsBox() const { return m_barBox; }
-QWidget* TGameScreen::CreditBox() const { return m_creditBox; }
+QWidget* TGameScreen::ButtonsBox() const {
+    return m_barBox;
+}
+QWidget* TGameScreen::CreditBox() const {
+    return m_creditBox;
+}
 
 QString TGameScreen::CreditHint() const {
     return QString::fromStdString(MoneyHint(m_session.Credits, m_session.CreditValue));
@@ -240,8 +249,8 @@ ShadowCaption TGameScreen::Caption(const QString& text, int x, int y, int shadow
 void TGameScreen::BuildLayout() {
     using sheets::Sheet;
     SheetLoader& loader = SheetLoader::Instance();
-    const QColor holdFront = m_scheme.holdFontColour ? ui::FromColorRef(*m_scheme.holdFontColour)
-                                                     : kSilver;
+    const QColor holdFront =
+        m_scheme.holdFontColour ? ui::FromColorRef(*m_scheme.holdFontColour) : kSilver;
     const QColor holdShadow =
         m_scheme.holdShadowColour ? ui::FromColorRef(*m_scheme.holdShadowColour) : Qt::black;
 
@@ -262,8 +271,8 @@ void TGameScreen::BuildLayout() {
     m_cards->setGeometry(46, 271, 700, 180);
 
     // The win caption panel over the lower part of the cards.
-    m_panelCenter = new PictureBox(this, loader.Image(Sheet::WinPanelImage, m_schemeDir),
-                                   Qt::black);
+    m_panelCenter =
+        new PictureBox(this, loader.Image(Sheet::WinPanelImage, m_schemeDir), Qt::black);
     m_panelCenter->setObjectName("PanelCenter");
     m_panelCenter->setGeometry(149, 381, 493, 38);
     const QColor winFront =
@@ -321,9 +330,8 @@ void TGameScreen::BuildLayout() {
     connect(m_creditBox, &CreditMeterBox::Clicked, this,
             [this] { RunCommand([this] { m_round->InsertBills1Click(); }); });
     auto* creditsPicture =
-        new ClickPicture(panel27, loader.Image(Sheet::Credits1, m_schemeDir), [this] {
-            RunCommand([this] { m_round->InsertBills1Click(); });
-        });
+        new ClickPicture(panel27, loader.Image(Sheet::Credits1, m_schemeDir),
+                         [this] { RunCommand([this] { m_round->InsertBills1Click(); }); });
     creditsPicture->setObjectName("PntBoxImageCredits");
     creditsPicture->setGeometry(166, 4, 201, 40);
     creditsPicture->setToolTip("Click to insert money");
@@ -345,8 +353,8 @@ void TGameScreen::BuildLayout() {
     m_playMode = Caption("", 20, 562, 1, statusFont, holdFront, holdShadow);
     m_playMode.front->setObjectName("PlayMode");
     m_playMode.shadow->setObjectName("PlayModeS");
-    m_gameName =
-        Caption(Q(GameInfoFor(m_game).titleCaption), 357, 562, 1, statusFont, holdFront, holdShadow);
+    m_gameName = Caption(Q(GameInfoFor(m_game).titleCaption), 357, 562, 1, statusFont, holdFront,
+                         holdShadow);
     m_gameName.front->setObjectName("GameName");
     m_gameName.shadow->setObjectName("GameNameShadow");
     m_gameStatus = Caption("Game Over", 681, 562, 1, statusFont, holdFront, holdShadow);
@@ -376,8 +384,8 @@ void TGameScreen::BuildPayPanel() {
     const int rows = m_round->RowCount();
     for (int c = 1; c <= rows; ++c) {
         const int top = RowTop(c, rows);
-        QLabel* caption = Label(pays, Q(names[static_cast<std::size_t>(c)].rowCaption), 6, top,
-                                rowFont, kYellow);
+        QLabel* caption =
+            Label(pays, Q(names[static_cast<std::size_t>(c)].rowCaption), 6, top, rowFont, kYellow);
         caption->setObjectName(QString("LbP%1").arg(c));
         m_rowCaptions[static_cast<std::size_t>(c)] = caption;
         for (int k = 1; k <= 5; ++k) {
@@ -463,9 +471,8 @@ void TGameScreen::BuildMenu() {
     };
     add(m_menu, "InsertBills1", "&Insert Bills...", Qt::Key_F2,
         [this] { m_round->InsertBills1Click(); });
-    add(m_menu, "BuildHand1", "Build Hand...", Qt::Key_F8, [this] {
-        WithTimerOff([this] { m_session.ShowHandBuilder(); });
-    });
+    add(m_menu, "BuildHand1", "Build Hand...", Qt::Key_F8,
+        [this] { WithTimerOff([this] { m_session.ShowHandBuilder(); }); });
     add(m_menu, "StrategyTable1", "Strategy Table...", Qt::Key_F9,
         [this] { m_round->StrategyTableCommand(); });
     add(m_menu, "StatisticsPage1", "Statistics Page...", Qt::Key_F10, [this] {
@@ -529,12 +536,11 @@ void TGameScreen::PopupMenu1Popup() {
     if (!m_menu) return;
     const bool gameOver = m_round->GameOverOnly();
     Action("StatisticsPage1")->setEnabled(m_round->StatisticsEnabled());
-    for (const char* name : {"PlayingModes1", "PayTables1", "Close1", "AutoHold1",
-                             "ShowMistakes1", "Normal1"})
+    for (const char* name :
+         {"PlayingModes1", "PayTables1", "Close1", "AutoHold1", "ShowMistakes1", "Normal1"})
         Action(name)->setEnabled(gameOver);
     for (QAction* a : findChildren<QAction*>())
-        if (a->parent() == this && a->actionGroup() &&
-            a->actionGroup()->actions().size() == 2)
+        if (a->parent() == this && a->actionGroup() && a->actionGroup()->actions().size() == 2)
             a->setEnabled(gameOver);
     Action("Sound_On_Off")->setChecked(m_session.Sound);
     Action("FastCredits1")->setChecked(m_session.FastCredits);
@@ -581,8 +587,7 @@ QImage TGameScreen::CardFace(int position, Card card) {
     const int rank = RankOf(card);
     const int suit = SuitOf(card);
     auto part = [&](const sheets::CellRect& src, sheets::CardPartPlace at, const QImage& sheet) {
-        p.drawImage(QPoint(at.x, at.y), sheet,
-                    QRect(src.left, src.top, src.width(), src.height()));
+        p.drawImage(QPoint(at.x, at.y), sheet, QRect(src.left, src.top, src.width(), src.height()));
     };
     part(sheets::SmallSuit(suit), sheets::kSmallSuitPlace, m_cardSheet);
     part(sheets::LargeSuit(suit), sheets::kLargeSuitPlace, m_cardSheet);
@@ -664,7 +669,9 @@ void TGameScreen::ShowPayCells() {
                 cell->setText(QString::number(m_round->PanelCell(c, k)));
 }
 
-void TGameScreen::ShowBet(int coins) { m_betCount.SetText(QString::number(coins)); }
+void TGameScreen::ShowBet(int coins) {
+    m_betCount.SetText(QString::number(coins));
+}
 
 void TGameScreen::ShowWinCaption(const std::string& text) {
     m_winCaption.front->setText(QString::fromStdString(text));
@@ -673,7 +680,9 @@ void TGameScreen::ShowWinCaption(const std::string& text) {
     m_panelCenter->raise();
 }
 
-void TGameScreen::HideWinCaption() { m_panelCenter->hide(); }
+void TGameScreen::HideWinCaption() {
+    m_panelCenter->hide();
+}
 
 void TGameScreen::ShowWinMeter(bool shown) {
     m_winPicture->setVisible(shown);
@@ -727,7 +736,9 @@ void TGameScreen::OpenStrategyTable(bool selectCurrent) {
     table->ShowStrategyTable(m_round->Engine(), selectCurrent);
 }
 
-void TGameScreen::AllowPopupMenu(bool allowed) { m_popupAllowed = allowed; }
+void TGameScreen::AllowPopupMenu(bool allowed) {
+    m_popupAllowed = allowed;
+}
 
 void TGameScreen::SetBlinkTimer(bool running) {
     if (running)
@@ -736,11 +747,17 @@ void TGameScreen::SetBlinkTimer(bool running) {
         m_timer.stop();
 }
 
-void TGameScreen::CloseScreen() { close(); }
+void TGameScreen::CloseScreen() {
+    close();
+}
 
-void TGameScreen::Pause(int ms) { ui::Pause(ms); }
+void TGameScreen::Pause(int ms) {
+    ui::Pause(ms);
+}
 
-void TGameScreen::ProcessMessages() { QCoreApplication::processEvents(); }
+void TGameScreen::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
 
 // ---- window events ---------------------------------------------------------------------------
 
@@ -865,16 +882,26 @@ void TGameScreen::reject() {
 
 TGameScreen* MakeGameScreen(const GameScreenContext& context, QWidget* parent) {
     switch (context.game) {
-    case 0: return new TDrawPoker(context, parent);
-    case 1: return new TBonusDeluxePoker(context, parent);
-    case 2: return new TBonusPoker(context, parent);
-    case 3: return new TDeucesPoker(context, parent);
-    case 4: return new TDoublBonus(context, parent);
-    case 5: return new TDblDblBonus(context, parent);
-    case 6: return new TSuperDblBns(context, parent);
-    case 7: return new TTripDblBonus(context, parent);
-    case 8: return new TSuperAce(context, parent);
-    default: return nullptr;
+    case 0:
+        return new TDrawPoker(context, parent);
+    case 1:
+        return new TBonusDeluxePoker(context, parent);
+    case 2:
+        return new TBonusPoker(context, parent);
+    case 3:
+        return new TDeucesPoker(context, parent);
+    case 4:
+        return new TDoublBonus(context, parent);
+    case 5:
+        return new TDblDblBonus(context, parent);
+    case 6:
+        return new TSuperDblBns(context, parent);
+    case 7:
+        return new TTripDblBonus(context, parent);
+    case 8:
+        return new TSuperAce(context, parent);
+    default:
+        return nullptr;
     }
 }
 

@@ -135,9 +135,9 @@ private:
     QString m_schemeDir;
 
     // Pictures of the screen.
-    QImage m_skin;       // the whole tiled background, 792 x 592
-    QImage m_cardSheet;  // Cards.bmp / PokerGraphics
-    QImage m_rankSheet;  // CrdValue.bmp / CrdValue
+    QImage m_skin;      // the whole tiled background, 792 x 592
+    QImage m_cardSheet; // Cards.bmp / PokerGraphics
+    QImage m_rankSheet; // CrdValue.bmp / CrdValue
     QImage m_mask;
     std::array<QImage, 5> m_backs;
     std::array<QImage, 5> m_blanks;
@@ -179,11 +179,11 @@ private:
 };
 
 // The nine game screens.
-#define QUINTARO_GAME_SCREEN(Class, gameIndex)                                                  \
-    class Class : public TGameScreen {                                                          \
-    public:                                                                                     \
-        explicit Class(const GameScreenContext& context, QWidget* parent = nullptr)            \
-            : TGameScreen(gameIndex, context, parent) {}                                       \
+#define QUINTARO_GAME_SCREEN(Class, gameIndex)                                                     \
+    class Class : public TGameScreen {                                                             \
+    public:                                                                                        \
+        explicit Class(const GameScreenContext& context, QWidget* parent = nullptr)                \
+            : TGameScreen(gameIndex, context, parent) {}                                           \
     };
 QUINTARO_GAME_SCREEN(TDrawPoker, 0)
 QUINTARO_GAME_SCREEN(TBonusDeluxePoker, 1) // plays Bonus Poker
