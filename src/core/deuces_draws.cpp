@@ -15,7 +15,9 @@ std::uint8_t TwoNaturalClass(std::int32_t low, std::int32_t high) {
     return 0;
 }
 
-bool RoyalRank(std::int32_t rank) { return rank == kAce || rank >= kTen; }
+bool RoyalRank(std::int32_t rank) {
+    return rank == kAce || rank >= kTen;
+}
 
 // All naturals in one suit: a wild royal, a straight flush, or four to a royal.
 void SuitedNaturals(HandAnalysis& a) {

@@ -20,8 +20,12 @@ public:
 private:
     std::int32_t R(int i) const { return a_.R(i); }
     std::int32_t S(int i) const { return a_.S(i); }
-    void Rank(int i) { r_.hold[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1; }
-    void Suit(int i) { r_.hold[static_cast<std::size_t>(a_.suitView[static_cast<std::size_t>(i)].position)] = 1; }
+    void Rank(int i) {
+        r_.hold[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
+    }
+    void Suit(int i) {
+        r_.hold[static_cast<std::size_t>(a_.suitView[static_cast<std::size_t>(i)].position)] = 1;
+    }
     void RankRun(int from, int n) {
         for (int i = from; i < from + n; ++i) Rank(i);
     }
@@ -68,7 +72,9 @@ private:
     std::int32_t DrawLowest() const { return S(DrawStart()); }
     std::int32_t DrawHighest() const { return S(DrawStart() + DrawNaturals() - 1); }
     bool DrawHasAce() const { return AceRoyalDraw() || DrawLowest() == kAce; }
-    bool FourStraightFlush(int type) const { return a_.fourStraightFlush && (type < 0 || a_.drawType == type); }
+    bool FourStraightFlush(int type) const {
+        return a_.fourStraightFlush && (type < 0 || a_.drawType == type);
+    }
     // Three-card straight-flush draws with one deuce: two suited naturals.
     EntryId HoldThreeDraw(EntryId id) {
         SuitRun(DrawStart(), 2);
@@ -119,7 +125,8 @@ private:
         if (a_.altHold) {
             r_.altValid = 1;
             for (int i = 0; i < 4; ++i)
-                r_.altHolds[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
+                r_.altHolds[static_cast<std::size_t>(
+                    a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
         }
         return E::k4STInsideButNotA345;
     }
@@ -268,7 +275,8 @@ EntryId DeucesMatcher::OneDeuceLow(bool) {
     if (JackTen()) return Deuces(E::k2JTs);
     if (QueenHigh()) return Deuces(E::k2QJs2QTs);
     if (KingHigh()) return Deuces(E::k2KQs2KJs2KTs);
-    if (ThreeStraightFlush(3) && DrawLowest() >= kSix) return HoldThreeDraw(E::k3STFLOpen267sTo29Ts);
+    if (ThreeStraightFlush(3) && DrawLowest() >= kSix)
+        return HoldThreeDraw(E::k3STFLOpen267sTo29Ts);
     if (AceRoyal()) return Deuces(E::k2AKs2AQs2AJs2ATs);
     if (a_.fourStraight && a_.straightType == 3) return HoldStraight(E::k4STOpen1Deuce);
     if (ThreeStraightFlush(2)) return HoldThreeDraw(E::k3STFL1Gap257sTo29Js);
@@ -286,9 +294,11 @@ EntryId DeucesMatcher::OneDeuceHigh(bool) {
     if (a_.flush) return All(E::kPatFlush);
     if (FourStraightFlush(3) && DrawLowest() <= kFour) return HoldFourDraw(E::k2345s2456s);
     if (FourStraightFlush(3)) return HoldFourDraw(E::k4STFLOpen2567sTo29TJs);
-    if (FourStraightFlush(2) && DrawHighest() >= kSeven) return HoldFourDraw(E::k4STFL1Gap7QHigh1Deuce);
+    if (FourStraightFlush(2) && DrawHighest() >= kSeven)
+        return HoldFourDraw(E::k4STFL1Gap7QHigh1Deuce);
     if (a_.straight) return All(E::kPatStraight);
-    if (FourStraightFlush(-1) && DrawHighest() >= kSeven) return HoldFourDraw(E::k4STFL2Gaps7KHigh1Deuce);
+    if (FourStraightFlush(-1) && DrawHighest() >= kSeven)
+        return HoldFourDraw(E::k4STFL2Gaps7KHigh1Deuce);
     if (FourStraightFlush(-1) && DrawHighest() == kSix) return HoldFourDraw(E::k2346s2356s);
     if (a_.groupPattern == kThreeOfAKind) {
         RankRun(a_.group1, 2);
@@ -298,7 +308,8 @@ EntryId DeucesMatcher::OneDeuceHigh(bool) {
     if (JackTen()) return Deuces(E::k2JTs);
     if (QueenHigh()) return Deuces(E::k2QJs2QTs);
     if (KingHigh()) return Deuces(E::k2KQs2KJs2KTs);
-    if (ThreeStraightFlush(3) && DrawLowest() >= kSix) return HoldThreeDraw(E::k3STFLOpen267sTo29Ts);
+    if (ThreeStraightFlush(3) && DrawLowest() >= kSix)
+        return HoldThreeDraw(E::k3STFLOpen267sTo29Ts);
     if (AceRoyal()) return Deuces(E::k2AKs2AQs2AJs2ATs);
     if (ThreeStraightFlush(2)) return HoldThreeDraw(E::k3STFL1Gap257sTo29Js);
     if (ThreeStraightFlush(3) && S(DrawStart() + 1) == kSix) return HoldThreeDraw(E::k256s);
@@ -322,7 +333,8 @@ EntryId DeucesMatcher::NoDeuce(bool second) {
         return E::kThreeOfAKind;
     }
     if (FourStraightFlush(3)) return HoldNaturalDraw(E::k4STFLOpen3456sTo9TJQs, 4);
-    if (FourStraightFlush(2)) return HoldNaturalDraw(second ? E::k4STFLInsideNoDeuces : E::k4STFLInside, 4);
+    if (FourStraightFlush(2))
+        return HoldNaturalDraw(second ? E::k4STFLInsideNoDeuces : E::k4STFLInside, 4);
     if (a_.threeRoyal) return HoldThreeRoyal(E::k3RoyalNoDeuces);
     return second ? NoDeuceHigh() : NoDeuceLow();
 }
@@ -341,8 +353,10 @@ EntryId DeucesMatcher::NoDeuceLow() {
         const int other = acesLow ? a_.group2 : a_.group1;
         RankRun(keep, 2);
         r_.altValid = 1;
-        r_.altHolds[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(other)].position)] = 1;
-        r_.altHolds[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(other + 1)].position)] = 1;
+        r_.altHolds[static_cast<std::size_t>(
+            a_.rankView[static_cast<std::size_t>(other)].position)] = 1;
+        r_.altHolds[static_cast<std::size_t>(
+            a_.rankView[static_cast<std::size_t>(other + 1)].position)] = 1;
         return E::kOnePair;
     }
     const std::int32_t lowest = a_.threeStraightFlush ? DrawLowest() : 0;
@@ -353,14 +367,16 @@ EntryId DeucesMatcher::NoDeuceLow() {
     if (ThreeStraightFlush(2) && lowest >= kFour) return HoldNaturalDraw(E::k3STFL1Gap7QHigh, 3);
     if (ThreeStraightFlush(3) && lowest == kFour) return HoldNaturalDraw(E::k456s, 3);
     if (ThreeStraightFlush(3)) return HoldNaturalDraw(E::k345s, 3);
-    if (ThreeStraightFlush(1) && lowest == kSeven && S(DrawStart() + 1) == kTen && S(DrawStart() + 2) == kJack)
+    if (ThreeStraightFlush(1) && lowest == kSeven && S(DrawStart() + 1) == kTen &&
+        S(DrawStart() + 2) == kJack)
         return HoldNaturalDraw(E::kJT7s, 3);
     if (JackTen()) return E::kJTs;
     if (ThreeStraightFlush(1) && lowest >= kThree) return HoldNaturalDraw(E::k3STFL2Gaps7KHigh, 3);
     if (ThreeStraightFlush(2)) return HoldNaturalDraw(E::k346s356s, 3);
     if (QueenAdjacent()) return E::kQTsQJs;
     if (a_.fourStraight && a_.straightType == 3) return HoldStraight(E::k3456);
-    if (a_.fourStraight && a_.straightType == 2 && StraightHighest() >= kSix) return InsideStraight();
+    if (a_.fourStraight && a_.straightType == 2 && StraightHighest() >= kSix)
+        return InsideStraight();
     if (KingHigh()) return E::kKQsKJsKTs;
     return E::kRedraw;
 }
@@ -391,7 +407,8 @@ EntryId DeucesMatcher::NoDeuceHigh() {
     if (QueenAdjacent()) return E::kQTsQJs;
     if (a_.fourStraight && a_.straightType == 3) return HoldStraight(E::k3456);
     if (ThreeStraightFlush(1) && lowest == kAce) return HoldNaturalDraw(E::kA34sA35sA45s, 3);
-    if (a_.fourStraight && a_.straightType == 2 && StraightHighest() >= kSix) return InsideStraight();
+    if (a_.fourStraight && a_.straightType == 2 && StraightHighest() >= kSix)
+        return InsideStraight();
     if (KingHigh()) return E::kKQsKJsKTs;
     return E::kRedraw;
 }

@@ -31,8 +31,12 @@ public:
 private:
     std::int32_t R(int i) const { return a_.R(i); }
     std::int32_t S(int i) const { return a_.S(i); }
-    void Rank(int i) { r_.hold[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1; }
-    void Suit(int i) { r_.hold[static_cast<std::size_t>(a_.suitView[static_cast<std::size_t>(i)].position)] = 1; }
+    void Rank(int i) {
+        r_.hold[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
+    }
+    void Suit(int i) {
+        r_.hold[static_cast<std::size_t>(a_.suitView[static_cast<std::size_t>(i)].position)] = 1;
+    }
     void RankRun(int from, int n) {
         for (int i = from; i < from + n; ++i) Rank(i);
     }
@@ -54,7 +58,9 @@ private:
     }
     // Index of the first card of the three of a kind (of a full house too).
     int TripsIndex() const { return a_.groupPattern == kFullHouse ? a_.group2 : a_.group1; }
-    bool HasTrips() const { return a_.groupPattern == kThreeOfAKind || a_.groupPattern == kFullHouse; }
+    bool HasTrips() const {
+        return a_.groupPattern == kThreeOfAKind || a_.groupPattern == kFullHouse;
+    }
     bool OnePair() const { return a_.groupPattern == kLowPair || a_.groupPattern == kHighPair; }
     bool Pair(int index) {
         RankRun(index, 2);
@@ -109,7 +115,8 @@ private:
         return Main().count == 3 && (high < 0 || Main().high == high);
     }
     bool ThreeStraightFlush(int type, int high) const {
-        return a_.threeStraightFlush && a_.drawType == type && (high < 0 || Main().drawHigh == high);
+        return a_.threeStraightFlush && a_.drawType == type &&
+               (high < 0 || Main().drawHigh == high);
     }
     bool SuitedJackQueen();
     bool SuitedKingHigh();
@@ -205,7 +212,8 @@ bool Matcher::Match(EntryId id, const GameRules& rules) {
     case E::kPatFour234:
         return Quads() && QuadRank() >= kTwo && QuadRank() <= kFour && All();
     case E::kFour234:
-        return Quads() && QuadRank() >= kTwo && QuadRank() <= kFour && Quad(rules.quadsWithoutKicker);
+        return Quads() && QuadRank() >= kTwo && QuadRank() <= kFour &&
+               Quad(rules.quadsWithoutKicker);
     case E::kPatFour234WKicker:
     case E::kPatFour234WKickerPlain:
         // R4 below a Five: the fifth card is an Ace, Two, Three or Four.
@@ -229,7 +237,8 @@ bool Matcher::Match(EntryId id, const GameRules& rules) {
         RankRun(TripsIndex(), 3);
         return true;
     case E::kThree234:
-        if (a.groupPattern != kThreeOfAKind || R(a.group1) < kTwo || R(a.group1) > kFour) return false;
+        if (a.groupPattern != kThreeOfAKind || R(a.group1) < kTwo || R(a.group1) > kFour)
+            return false;
         RankRun(a.group1, 3);
         return true;
     case E::kThreeOfAKind:
@@ -388,14 +397,16 @@ void Matcher::SetAlternate(EntryId id) {
         if (a_.straightType != 3 || !OnePair()) return;
         r_.altValid = 1;
         r_.altHolds = {1, 1, 1, 1, 1};
-        r_.altHolds[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(a_.group1 + 1)].position)] = 0;
+        r_.altHolds[static_cast<std::size_t>(
+            a_.rankView[static_cast<std::size_t>(a_.group1 + 1)].position)] = 0;
         return;
     case E::k4STInside0HiCards: {
         // Two equal inside windows: the four lowest cards are the alternative.
         r_.altValid = 1;
         r_.altHolds = {};
         for (int i = 0; i < 4; ++i)
-            r_.altHolds[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
+            r_.altHolds[static_cast<std::size_t>(
+                a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
         return;
     }
     default:
