@@ -385,7 +385,7 @@ bool Matcher::Match(EntryId id, const GameRules& rules) {
 
 void Matcher::SetAlternate(EntryId id) {
     using E = EntryId;
-    if (!a_.altHold) return;
+    if (!a_.altHold && id != E::k3AcesWithKicker) return;
     switch (id) {
     case E::kTJQK:
     case E::k9TJQ:
@@ -399,6 +399,16 @@ void Matcher::SetAlternate(EntryId id) {
         r_.altHolds = {1, 1, 1, 1, 1};
         r_.altHolds[static_cast<std::size_t>(
             a_.rankView[static_cast<std::size_t>(a_.group1 + 1)].position)] = 0;
+        return;
+    case E::k3AcesWithKicker:
+        // Three Aces over a pair of Twos, Threes or Fours: either card of the
+        // pair is the kicker.
+        if (R(3) != R(4)) return;
+        r_.altValid = 1;
+        r_.altHolds = {};
+        for (int i : {0, 1, 2, 4})
+            r_.altHolds[static_cast<std::size_t>(
+                a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
         return;
     case E::k4STInside0HiCards: {
         // Two equal inside windows: the four lowest cards are the alternative.

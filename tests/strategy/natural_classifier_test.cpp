@@ -61,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{4, 0, "Ac Ad Ah 5s 5c", "3 Aces", 7, "11100"},
                       Case{6, 1, "Kc Kd Kh 5s 5c", "Three K,Q,J", 9, "11100"},
                       Case{6, 0, "Kc Kd Kh 5s 5c", "Pat Full House", 9, "11111"},
-                      Case{7, 0, "Ac Ad Ah 2c 2d", "3 Aces with Kicker", 8, "11110"},
+                      // Over a pair of Twos either Two is the kicker.
+                      Case{7, 0, "Ac Ad Ah 2c 2d", "3 Aces with Kicker", 8, "11110", "11101"},
+                      Case{7, 1, "2c Ac Ad 2d Ah", "3 Aces with Kicker", 8, "11101", "01111"},
                       Case{7, 0, "Ac Ad Ah 3s 9c", "3 Aces with Kicker", 8, "11110"},
                       Case{7, 0, "Ac Ad Ah 9s Kc", "3 Aces", 10, "11100"},
                       Case{4, 0, "Ac Ad 5c 5h 9d", "Pair Aces", 15, "11000"},
