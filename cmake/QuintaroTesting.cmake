@@ -10,6 +10,7 @@ function(quintaro_gtest name)
     endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF)
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT ${ARG_TIMEOUT})

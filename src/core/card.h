@@ -55,13 +55,23 @@ constexpr std::array<CardFace, kCardCount> BuildCardTable() {
 
 inline constexpr std::array<CardFace, kCardCount> kCardTable = detail::BuildCardTable();
 
-constexpr std::int32_t RankOf(Card c) { return kCardTable[static_cast<std::size_t>(c)].rank; }
-constexpr std::int32_t SuitOf(Card c) { return kCardTable[static_cast<std::size_t>(c)].suit; }
-constexpr bool IsValidCard(Card c) { return c >= 0 && c < kCardCount; }
+constexpr std::int32_t RankOf(Card c) {
+    return kCardTable[static_cast<std::size_t>(c)].rank;
+}
+constexpr std::int32_t SuitOf(Card c) {
+    return kCardTable[static_cast<std::size_t>(c)].suit;
+}
+constexpr bool IsValidCard(Card c) {
+    return c >= 0 && c < kCardCount;
+}
 
 // High cards are Ace, Jack, Queen and King.
-constexpr bool IsHighRank(std::int32_t rank) { return rank == kAce || rank >= kJack; }
-constexpr bool IsRedSuit(std::int32_t suit) { return suit == kHearts || suit == kDiamonds; }
+constexpr bool IsHighRank(std::int32_t rank) {
+    return rank == kAce || rank >= kJack;
+}
+constexpr bool IsRedSuit(std::int32_t suit) {
+    return suit == kHearts || suit == kDiamonds;
+}
 
 // The card number holding a given rank and suit.
 constexpr Card CardOf(std::int32_t rank, std::int32_t suit) {

@@ -58,7 +58,11 @@ inline constexpr std::array<GameInfo, kGameCount> kGames{{
     {"Super Aces", "TSuperAce", "Super Aces", "SuperAces", EvaluationFamily::Bonus},
 }};
 
-constexpr bool IsValidGame(int game) { return game >= 0 && game < kGameCount; }
-constexpr const GameInfo& GameInfoFor(int game) { return kGames[static_cast<std::size_t>(game)]; }
+constexpr bool IsValidGame(int game) {
+    return game >= 0 && game < kGameCount;
+}
+constexpr const GameInfo& GameInfoFor(int game) {
+    return kGames[static_cast<std::size_t>(game)];
+}
 
 } // namespace quintaro

@@ -1,0 +1,111 @@
+#include "core/pay_table.h"
+
+namespace quintaro {
+
+namespace {
+
+// First tables, one-coin values. Categories follow each game's own order.
+const std::array<PayTableSpec, kGameCount> kSpecs{{
+    // Jacks or Better
+    {{0, 1, 2, 3, 4, 5, 8, 25, 50, 250},
+     {{{5, 5, 6}, {6, 8, 9}}},
+     2,
+     {"8/5", "9/6"},
+     {"8/5", "9/6"}},
+    // Bonus Poker
+    {{0, 1, 2, 3, 4, 5, 8, 25, 40, 80, 50, 250},
+     {{{2, 2, 1}, {4, 4, 5}, {5, 5, 8}, {6, 8, 10}}},
+     4,
+     {"8/5/4/3/2", "10/8/5/3/1"},
+     {"8/5", "10/8"}},
+    // Bonus Deluxe
+    {{0, 1, 1, 3, 4, 6, 8, 80, 50, 250}, {{{5, 6, 5}}}, 1, {"8/6", "8/5"}, {"8/6", "8/5"}},
+    // Deuces Wild
+    {{0, 1, 2, 2, 3, 4, 10, 16, 25, 200, 250},
+     {{{3, 2, 3}, {4, 3, 4}}},
+     2,
+     {"3/2", "4/3"},
+     {"3/2", "4/3"}},
+    // Double Bonus
+    {{0, 1, 1, 3, 5, 6, 9, 50, 80, 160, 50, 250},
+     {{{5, 6, 7}, {6, 9, 10}}},
+     2,
+     {"9/6", "10/7"},
+     {"9/6", "10/7"}},
+    // Double Double Bonus
+    {{0, 1, 1, 3, 4, 6, 9, 50, 80, 160, 160, 400, 50, 250},
+     {{{5, 6, 5}}},
+     1,
+     {"9/6", "9/5"},
+     {"9/6", "9/5"}},
+    // Super Double Bonus
+    {{0, 1, 1, 3, 4, 5, 9, 50, 80, 120, 160, 80, 250},
+     {{{6, 9, 8}}},
+     1,
+     {"9/5", "8/5"},
+     {"9/5", "8/5"}},
+    // Triple Double Bonus
+    {{0, 1, 1, 2, 4, 7, 9, 50, 50, 80, 160, 400, 400, 400},
+     {{{5, 7, 6}}},
+     1,
+     {"9/7", "9/6"},
+     {"9/7", "9/6"}},
+    // Super Aces
+    {{0, 1, 1, 3, 4, 5, 8, 50, 80, 400, 60, 250}, {{{6, 8, 7}}}, 1, {"8/5", "7/5"}, {"8/5", "7/5"}},
+}};
+
+int TopCategory(int game) {
+    return CategoryCount(GameInfoFor(game).family) - 1;
+}
+
+} // namespace
+
+const PayTableSpec& PayTableSpecFor(int game) {
+    return kSpecs[static_cast<std::size_t>(game)];
+}
+
+std::string_view PayTableMenuCaption(int game, int choice) {
+    return PayTableSpecFor(game).menuCaptions[choice ? 1 : 0];
+}
+
+std::string_view PayTableShortName(int game, int choice) {
+    return PayTableSpecFor(game).shortNames[choice ? 1 : 0];
+}
+
+PayTables::PayTables() {
+    for (int g = 0; g < kGameCount; ++g) rows_[g] = kSpecs[g].firstTable;
+}
+
+ChangedRows PayTables::Apply(int game, int choice) {
+    const PayTableSpec& spec = PayTableSpecFor(game);
+    ChangedRows changed;
+    for (int i = 0; i < spec.differenceCount; ++i) {
+        const PayDifference& d = spec.differences[i];
+        rows_[game][d.category] = choice ? d.second : d.first;
+        changed.rows[changed.count++] = d.category;
+    }
+    return changed;
+}
+
+void PayTables::ApplyRoyalRule(int game, int coins) {
+    const bool fiveCoins = coins == 5;
+    PayRow& row = rows_[game];
+    if (game == kTripleDoubleBonus) {
+        row[13] = fiveCoins ? 800 : 400;
+        row[12] = fiveCoins ? 800 : 400;
+    } else {
+        row[TopCategory(game)] = fiveCoins ? 800 : 250;
+    }
+}
+
+std::int32_t PayTables::Payout(int game, HandCategory category, int coins) const {
+    if (category < 0 || category >= kPayRowSize) return 0;
+    return rows_[game][category] * coins;
+}
+
+PayTables& ThePayTables() {
+    static PayTables tables;
+    return tables;
+}
+
+} // namespace quintaro

@@ -1,0 +1,73 @@
+#pragma once
+// Pay tables: per game fourteen per-coin payouts, two selectable tables per game
+// that differ in a few entries, and the royal rule that lifts the top hand at
+// five coins. A game's row always holds the values in force.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "core/evaluation.h"
+#include "core/game_variant.h"
+
+namespace quintaro {
+
+inline constexpr int kPayRowSize = 14;
+using PayRow = std::array<std::int32_t, kPayRowSize>;
+
+// One entry that the second pay table of a game sets differently.
+struct PayDifference {
+    HandCategory category;
+    std::int32_t first;
+    std::int32_t second;
+};
+
+struct PayTableSpec {
+    PayRow firstTable; // top entries hold the one-coin royal values
+    std::array<PayDifference, 4> differences;
+    int differenceCount;
+    std::array<std::string_view, 2> menuCaptions; // items of the game's pay-table menu
+    std::array<std::string_view, 2> shortNames;   // used in strategy-table titles
+};
+
+const PayTableSpec& PayTableSpecFor(int game);
+std::string_view PayTableMenuCaption(int game, int choice);
+std::string_view PayTableShortName(int game, int choice);
+
+// The rows changed by switching a game's pay table.
+struct ChangedRows {
+    std::array<HandCategory, 4> rows{};
+    int count = 0;
+};
+
+// The nine rows in force. The program uses one instance (ThePayTables); tests
+// may make their own.
+class PayTables {
+public:
+    PayTables();
+
+    const PayRow& Row(int game) const { return rows_[static_cast<std::size_t>(game)]; }
+
+    // Writes the first (0) or second (1) table's values into the entries that
+    // differ; every other entry is left alone.
+    ChangedRows Apply(int game, int choice);
+
+    // Rewrites the top entries from the coins bet: 800 per coin at five coins,
+    // else 250 (Triple Double Bonus: 400, for the royal and four Aces with a kicker).
+    void ApplyRoyalRule(int game, int coins);
+
+    // A payout is the entry of the category times the coins bet.
+    std::int32_t Payout(int game, HandCategory category, int coins) const;
+
+    // A pay-table panel cell: the entry of a row times the coin column 1..5.
+    std::int32_t Cell(int game, HandCategory row, int coins) const {
+        return Payout(game, row, coins);
+    }
+
+private:
+    std::array<PayRow, kGameCount> rows_;
+};
+
+PayTables& ThePayTables();
+
+} // namespace quintaro

@@ -1,0 +1,122 @@
+#pragma once
+// A small INI-file layer with the behaviour of the classic private-profile
+// services, which is what the settings file and the scheme files are written
+// for:
+//   - section and key names are compared without regard to ASCII case;
+//   - the first occurrence wins when a section or a key appears twice;
+//   - a write changes one value in place and leaves every other line of the
+//     file exactly as it was (comments, unknown keys, other sections, order,
+//     blank lines, line endings, a UTF-8 byte-order mark);
+//   - a missing file, section or key reads as the caller's default;
+//   - integers are decimal, or hexadecimal with a "$" or "0x" prefix as
+//     scheme authors write colours; anything else, or a value outside 32
+//     bits, reads as the default; booleans are integers, non-zero is true.
+// Lines that are neither "[section]" nor "key=value" are kept but never match;
+// lines starting with ';' are comments.
+//
+// A document is read from disk once, queried and changed in memory, and
+// written back with SaveIniFileAtomically, which replaces the old file only
+// after the new one has been written completely.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quintaro {
+
+// Outcome of a file operation; `error` says why it failed in words a player
+// can be shown.
+struct FileResult {
+    bool ok = true;
+    std::string error;
+
+    explicit operator bool() const { return ok; }
+    static FileResult Success() { return {}; }
+    static FileResult Failure(std::string why) { return {false, std::move(why)}; }
+};
+
+// Parses a whole value as a 32-bit integer: optional sign and decimal digits,
+// or "$"/"0x" followed by up to 32 bits of hexadecimal digits (taken as the
+// bit pattern, so $FFFFFFFF is -1). Surrounding blanks are ignored.
+std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
+
+// ASCII case-insensitive equality and ordering, as the profile services and
+// the scheme list compare names.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+bool LessNoCase(std::string_view a, std::string_view b);
+
+class IniDocument {
+public:
+    IniDocument() = default;
+    // Takes the raw bytes of a file. CRLF and LF endings both work, a UTF-8
+    // byte-order mark is skipped (and kept on output), other bytes are taken
+    // as they are.
+    explicit IniDocument(std::string text);
+
+    // The value of the first `key` in the first `section`, trimmed of blanks,
+    // one pair of matching surrounding quotes removed; nothing when absent.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int32_t fallback) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    bool HasSection(std::string_view section) const;
+
+    // Sets a value. An existing key keeps its line position and spelling; a new
+    // key goes after the last entry of its section; a new section goes at the
+    // end of the file. Line breaks in `value` become blanks so a value can never
+    // add lines of its own.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    // The file's bytes as they would be saved.
+    std::string Text() const;
+
+private:
+    struct Line {
+        std::string text;   // without its line ending
+        std::string ending; // "\n", "\r\n" or "" for an unterminated last line
+    };
+    enum class Kind { Other, Section, Entry };
+    struct Parsed {
+        Kind kind = Kind::Other;
+        std::string_view name;  // section name or key, trimmed
+        std::string_view value; // entry value, trimmed
+    };
+    static Parsed ParseLine(std::string_view line);
+    // Index of the first "[section]" line, or npos.
+    std::size_t FindSection(std::string_view section) const;
+    std::string NewLineEnding() const;
+
+    std::string bom_;
+    std::vector<Line> lines_;
+};
+
+// Reads a file. A missing file gives an empty document and success; a file
+// that exists but cannot be read gives an empty document and the reason.
+struct IniLoad {
+    IniDocument document;
+    FileResult result;
+    bool existed = false;
+};
+IniLoad LoadIniFile(const std::filesystem::path& path);
+
+// Writes `contents` to a temporary file beside `path`, flushes it to disk and
+// renames it over `path`. Creates the folder if needed. On any failure the old
+// file is left untouched, the temporary file is removed, and the reason is
+// returned.
+FileResult SaveFileAtomically(const std::filesystem::path& path, std::string_view contents);
+
+inline FileResult SaveIniFileAtomically(const std::filesystem::path& path,
+                                        const IniDocument& document) {
+    return SaveFileAtomically(path, document.Text());
+}
+
+} // namespace quintaro

@@ -1,0 +1,18 @@
+#include "shell/ui/press_button.h"
+
+#include <QMouseEvent>
+
+#include "shell/ui/window_kit.h"
+
+namespace quintaro::ui {
+
+PressButton::PressButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PressButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) PlayEffect(kPressEffect);
+    QPushButton::mousePressEvent(event);
+}
+
+} // namespace quintaro::ui

@@ -1,0 +1,109 @@
+#include "shell/ui/window_kit.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+namespace quintaro::ui {
+
+namespace {
+EffectSink& Sink() {
+    static EffectSink sink;
+    return sink;
+}
+double& Scale() {
+    static double scale = 1.0;
+    return scale;
+}
+} // namespace
+
+void SetEffectSink(EffectSink sink) {
+    Sink() = std::move(sink);
+}
+
+void PlayEffect(int effect) {
+    if (Sink()) Sink()(effect);
+}
+
+void SetPauseScale(double scale) {
+    Scale() = scale < 0 ? 0 : scale;
+}
+
+void Pause(int ms) {
+    const int wait = static_cast<int>(ms * Scale());
+    if (wait <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
+    // Input is not excluded: Escape must reach its watcher during a count-up, and
+    // every handler guards itself with its busy flag.
+    loop.exec();
+}
+
+QFont SansFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies({"Arial", "Liberation Sans", "DejaVu Sans"});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont RoundedFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies({"Arial Rounded MT Bold", "Liberation Sans", "DejaVu Sans"});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QColor FromColorRef(int bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+namespace {
+const QColor kHighlight(255, 255, 255);
+const QColor kLight(227, 227, 227);
+const QColor kShadow(160, 160, 160);
+const QColor kDarkShadow(105, 105, 105);
+
+// One 1-pixel ring: top and left in one colour, bottom and right in another.
+void Ring(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+} // namespace
+
+void DrawBevel(QPainter& painter, const QRect& rect, bool raised) {
+    if (raised) {
+        Ring(painter, rect, kLight, kDarkShadow);
+        Ring(painter, rect.adjusted(1, 1, -1, -1), kHighlight, kShadow);
+    } else {
+        Ring(painter, rect, kShadow, kHighlight);
+        Ring(painter, rect.adjusted(1, 1, -1, -1), kDarkShadow, kLight);
+    }
+}
+
+void DrawWindowFrame(QPainter& painter, const QRect& rect) {
+    DrawBevel(painter, rect, true);
+    DrawBevel(painter, rect.adjusted(2, 2, -2, -2), false);
+}
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+} // namespace quintaro::ui

@@ -1,0 +1,46 @@
+#pragma once
+// Small services every window of the shell shares: the button and click sounds,
+// pixel-sized fonts, the raised-and-sunken window frame, placing a window in the
+// middle of the screen, and pauses that a test can shorten to nothing.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+namespace quintaro::ui {
+
+// Sound effects by number: 3 is the click of commands, 5 the press of a button.
+inline constexpr int kClickEffect = 3;
+inline constexpr int kPressEffect = 5;
+
+// Where the windows send their sound effects (the session's PlayEffect once it runs).
+using EffectSink = std::function<void(int)>;
+void SetEffectSink(EffectSink sink);
+void PlayEffect(int effect);
+
+// Blocking pause that lets window messages run; input is guarded by the callers'
+// busy flags. A scale of 0 (tests) makes every pause return at once.
+void Pause(int ms);
+void SetPauseScale(double scale);
+
+// The program's fonts at an exact pixel size.
+QFont SansFont(int pixelSize, bool bold = false);
+QFont RoundedFont(int pixelSize, bool bold = false);
+
+// The 0x00BBGGRR colour integers of scheme files.
+QColor FromColorRef(int bgr);
+
+// A raised edge around rect and a sunken one 2 pixels inside it, 4 pixels in all.
+void DrawWindowFrame(QPainter& painter, const QRect& rect);
+// Draws a 2-pixel raised or sunken bevel just inside rect.
+void DrawBevel(QPainter& painter, const QRect& rect, bool raised);
+
+// Moves a top-level window to the middle of its screen.
+void CentreOnScreen(QWidget* window);
+
+} // namespace quintaro::ui

@@ -1,0 +1,160 @@
+#pragma once
+// The play round of a game screen: bet, deal, hold, draw and pay, the blinking
+// of the DEAL tile and the winning row, the opening display of the last hand,
+// the advice of the play modes, and the mapping of keys and mouse input onto
+// the round's commands. All nine games share it; they differ only in their
+// engine. It talks to the screen, the session and the advice through the
+// seams of round_ports.h, in the same order every time, so a test can drive
+// whole rounds and check every step.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/game_engine.h"
+#include "table/round_ports.h"
+
+namespace quintaro {
+
+class SettingsFile;
+
+enum class RoundState : std::uint8_t {
+    Opening = 0,
+    Betting = 1,
+    Holding = 2,
+    Drawing = 3,
+    GameOver = 4,
+};
+
+// The program-wide round state (only one game screen exists at a time).
+RoundState& TheRoundState();
+
+// Keys of the table, already mapped from the keyboard.
+enum class TableKey {
+    Card0,    // Z, N, numeric pad 1
+    Card1,    // X, M, numeric pad 2
+    Card2,    // C, comma, numeric pad 3
+    Card3,    // V, full stop, numeric pad 4
+    Card4,    // B, slash, numeric pad 5
+    BetOne,   // Control, numeric pad plus
+    DealDraw, // Enter, Space
+};
+
+enum class PlayMode { Normal, AutoHold, ShowMistakes };
+
+// Card area geometry: position i spans x 145 i .. 145 i + 120, y 0 .. 180.
+inline constexpr int kCardPitch = 145;
+inline constexpr int kCardWidth = 120;
+inline constexpr int kCardHeight = 180;
+// The position whose card contains the point (left/top inclusive), or -1.
+int CardAt(int x, int y);
+
+// "$#,###0.00" of the credits' money value (CreditValue 0 nickel, 1 quarter, 2 dollar).
+std::string MoneyHint(std::int32_t credits, int creditValue);
+
+// Play-mode caption from the session flags.
+std::string PlayModeCaption(bool autoHold, bool showMistakes);
+
+class TableRound {
+public:
+    // The engine's game section is read from `settings` (when given) by Open and
+    // written back by Close. winPanelEnabled is the scheme's CntrPnlVis.
+    TableRound(std::unique_ptr<GameEngine> engine, RoundSession& session, TableView& view,
+               HoldAdvisor* advisor, SettingsFile* settings, bool winPanelEnabled = true);
+
+    // Screen creation: reads the game section, applies the pay table, shows the last hand.
+    void Open();
+
+    // Commands.
+    void BetOne();
+    void BetMax();
+    void DealOrDraw();
+    void RebetAndDeal();
+    void SetRoundState(int s); // 1, 2 or 3
+    void StartRound();
+    void ToggleHold(int position);
+    void ShowLastHand();
+    void Timer1Timer();
+    void InsertBills1Click();
+    void ChoosePlayMode(PlayMode mode);
+    void ChoosePayTable(int choice);
+    void StrategyTableCommand();
+
+    // Show Mistakes panel buttons.
+    void ContinueClick();      // "Continue"
+    void CancelClick();        // "Cancel"
+    void StrategyTableClick(); // "Strategy Table..."
+    void PanelButtonPressed(); // a left press on one of them
+
+    // Input as the screen receives it.
+    void KeyDown(TableKey key);
+    void CardsMouseDown(int x, int y, bool leftButton);
+    // Returns whether the cursor is the hand point.
+    bool CardsMouseMove(int x, int y, bool leftButtonHeld);
+    void ButtonsMouseDown(int x, int y, bool leftButton);
+    bool ButtonsMouseMove(int x, int y) const;
+
+    // Closing is allowed only at game over; Close writes the game section.
+    bool CanClose() const { return TheRoundState() == RoundState::GameOver; }
+    void Close();
+
+    // What the menu and the painting read.
+    RoundState State() const { return TheRoundState(); }
+    GameEngine& Engine() { return *engine_; }
+    const GameEngine& Engine() const { return *engine_; }
+    bool Busy() const { return busy_; }
+    bool Holding() const { return holding_; }
+    bool DealShown() const { return dealShown_; }
+    bool WinBlink() const { return winBlink_; }
+    bool MistakePanelUp() const { return panelUp_; }
+    int BlinkPhase() const { return blinkPhase_; }
+    HandCategory DealtCategory() const { return dealtCategory_; }
+    int LastToggled() const { return lastToggled_; }
+    RowColour RowColourOf(HandCategory row) const { return rowColour_[row]; }
+    int RowCount() const { return rowCount_; } // pay rows, categories 1..RowCount()
+    bool WinPanelEnabled() const { return winPanelEnabled_; }
+    // The amount a pay-table cell shows: the per-coin entry times the coins,
+    // with the royal rule of that column (so column 5 of the royal row shows 4000).
+    std::int32_t PanelCell(HandCategory row, int coins) const;
+    // The text of the win caption for a category at the coins in force.
+    std::string WinCaptionText(HandCategory c) const;
+    // Menu enablement of the game commands.
+    bool StatisticsEnabled() const;
+    bool GameOverOnly() const { return TheRoundState() == RoundState::GameOver; }
+
+private:
+    void PaceCard();
+    void ShowCards(RoundState forState);
+    void ScoreDeal();
+    void ScoreDraw();
+    void ShowWinCaption(HandCategory c);
+    void AddCoin();
+    void SetRow(HandCategory row, RowColour colour);
+    void SetRowAndCell(HandCategory row, int coins, RowColour colour);
+    void AutoHoldAfterDeal();
+    void CheckHoldOnDraw();
+    void DrawNow();
+    void RunGuarded(void (TableRound::*command)());
+
+    std::unique_ptr<GameEngine> engine_;
+    RoundSession& session_;
+    TableView& view_;
+    HoldAdvisor* advisor_;
+    SettingsFile* settings_;
+
+    bool busy_ = false;
+    bool holding_ = false;
+    bool dealShown_ = false;
+    int blinkPhase_ = 0;
+    bool winBlink_ = false;
+    HandCategory dealtCategory_ = 0;
+    int lastToggled_ = 0;
+    bool winPanelEnabled_ = true;
+    bool panelUp_ = false;
+    bool roundBegun_ = false; // a round was begun during this visit
+    int rowCount_ = 0;
+    std::array<RowColour, 14> rowColour_{};
+};
+
+} // namespace quintaro

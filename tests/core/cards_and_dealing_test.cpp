@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "core/card.h"
+#include "core/game_engine.h"
+
+namespace quintaro {
+namespace {
+
+TEST(Cards, TableFollowsTheRuleAndCoversEveryPairOnce) {
+    std::set<std::pair<int, int>> seen;
+    for (Card c = 0; c < kCardCount; ++c) {
+        EXPECT_EQ(RankOf(c), c % 13);
+        EXPECT_EQ(SuitOf(c), c % 4);
+        seen.insert({RankOf(c), SuitOf(c)});
+        EXPECT_EQ(CardOf(RankOf(c), SuitOf(c)), c);
+    }
+    EXPECT_EQ(seen.size(), 52u);
+}
+
+TEST(Cards, KnownCards) {
+    const std::array<Card, 5> royal{39, 51, 11, 23, 35};
+    const std::array<int, 5> ranks{kAce, kKing, kQueen, kJack, kTen};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(SuitOf(royal[i]), kSpades);
+        EXPECT_EQ(RankOf(royal[i]), ranks[i]);
+    }
+    EXPECT_EQ(CardName(0), "Ah");
+    EXPECT_EQ(CardName(13), "Ad");
+    EXPECT_EQ(CardName(1), "2d");
+    EXPECT_EQ(CardName(14), "2c");
+    EXPECT_EQ(CardName(51), "Ks");
+}
+
+TEST(Cards, ParsingNamesAndNumbers) {
+    for (Card c = 0; c < kCardCount; ++c) {
+        EXPECT_EQ(ParseCard(CardName(c)), c);
+        EXPECT_EQ(ParseCard(std::to_string(c)), c);
+    }
+    EXPECT_EQ(ParseCard("10c"), CardOf(kTen, kClubs));
+    EXPECT_EQ(ParseCard("tD"), CardOf(kTen, kDiamonds));
+    EXPECT_EQ(ParseCard("as"), 39);
+    for (const char* bad : {"", "52", "1x", "Zs", "11h", "AA", "-1", "Ahh", "100"})
+        EXPECT_FALSE(ParseCard(bad).has_value()) << bad;
+}
+
+TEST(RandomSource, FirstValuesAfterSeedOne) {
+    RandomSource r;
+    r.Seed(1);
+    EXPECT_EQ(r.Next(), 346);
+    EXPECT_EQ(r.Next(), 13854878);
+    EXPECT_EQ(r.Next(), 1621890440);
+}
+
+TEST(RandomSource, SeedKeepsOnlyTheLow32Bits) {
+    RandomSource a, b;
+    a.Seed(0xFFFFFFFFu);
+    b.Seed(static_cast<std::uint32_t>(0x1FFFFFFFFLL));
+    EXPECT_EQ(a.Next(), b.Next());
+    for (int i = 0; i < 1000; ++i) {
+        int v = a.Next();
+        EXPECT_GE(v, 0);
+    }
+}
+
+struct FixedClock {
+    std::int64_t now;
+    std::int64_t operator()() const { return now; }
+};
+
+bool IsPermutation(const Deck& d) {
+    std::array<Card, kCardCount> sorted = d.cards;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < kCardCount; ++i)
+        if (sorted[i] != i) return false;
+    return true;
+}
+
+TEST(Dealing, DealFromStartingOrderFillsTheTopPositions) {
+    PayTables tables;
+    GameEngine e(kJacksOrBetter, tables);
+    e.clock = FixedClock{1'700'000'000};
+    e.DealHand();
+    EXPECT_EQ(e.deck.count, 47);
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(e.deck.At(52 - p), e.hand[p].card) << p;
+    EXPECT_TRUE(IsPermutation(e.deck));
+
+    // The first card is the one the seeded source picks from the ordered deck.
+    RandomSource r;
+    r.Seed(static_cast<std::uint32_t>(1'700'000'000));
+    EXPECT_EQ(e.hand[0].card, r.Next() % 52);
+}
+
+TEST(Dealing, DrawsOfNoneAndAllCards) {
+    PayTables tables;
+    GameEngine e(kJacksOrBetter, tables);
+    e.clock = FixedClock{12345};
+    e.DealHand();
+    const Hand dealt = e.hand;
+    for (auto& s : e.hand) s.held = true;
+    e.DrawReplacements();
+    EXPECT_EQ(e.deck.count, 47);
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(e.hand[p].card, dealt[p].card);
+
+    for (auto& s : e.hand) s.held = false;
+    e.DrawReplacements();
+    EXPECT_EQ(e.deck.count, 42);
+    // Replacements take the next deck positions downwards, in position order.
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(e.deck.At(47 - p), e.hand[p].card) << p;
+    EXPECT_TRUE(IsPermutation(e.deck));
+}
+
+TEST(Dealing, ReplacementsNeverRepeatACardOfTheRound) {
+    PayTables tables;
+    GameEngine e(kDeucesWild, tables);
+    for (std::int64_t t = 0; t < 3000; ++t) {
+        e.clock = FixedClock{t * 7919};
+        e.DealHand();
+        std::set<Card> round;
+        for (auto& s : e.hand) round.insert(s.card);
+        ASSERT_EQ(round.size(), 5u);
+        const int mask = static_cast<int>(t % 32);
+        for (int p = 0; p < 5; ++p) e.hand[p].held = (mask >> p) & 1;
+        e.DrawReplacements();
+        int drawn = 0;
+        for (int p = 0; p < 5; ++p) {
+            if (e.hand[p].held) continue;
+            ++drawn;
+            EXPECT_TRUE(round.insert(e.hand[p].card).second) << "repeated card at t=" << t;
+        }
+        EXPECT_EQ(e.deck.count, 47 - drawn);
+        ASSERT_TRUE(IsPermutation(e.deck));
+    }
+}
+
+TEST(Dealing, SameSecondReseedsButTheDeckOrderCarriesOver) {
+    PayTables tables;
+    GameEngine a(kJacksOrBetter, tables), b(kJacksOrBetter, tables);
+    a.clock = b.clock = FixedClock{1'234'567};
+    a.DealHand();
+    b.DealHand();
+    // Two fresh screens dealt in the same second deal the same cards.
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(a.hand[p].card, b.hand[p].card);
+    // A second round in the same second starts from a different deck order.
+    const Hand first = a.hand;
+    a.DealHand();
+    bool differs = false;
+    for (int p = 0; p < 5; ++p) differs = differs || a.hand[p].card != first[p].card;
+    EXPECT_TRUE(differs);
+}
+
+TEST(Dealing, EngineStartsWithTheRoyalFallbackAllHeld) {
+    PayTables tables;
+    auto e = MakeGameEngine(kSuperAces, tables);
+    for (int p = 0; p < 5; ++p) {
+        EXPECT_EQ(e->hand[p].card, kFallbackHand[p]);
+        EXPECT_TRUE(e->hand[p].held);
+    }
+    EXPECT_EQ(e->deck.count, 52);
+    for (int p = 1; p <= 52; ++p) EXPECT_EQ(e->deck.At(p), p - 1);
+    EXPECT_EQ(e->gameKey, "SuperAces");
+    EXPECT_EQ(e->cardPause, (std::array<std::int32_t, 3>{400, 200, 100}));
+}
+
+} // namespace
+} // namespace quintaro

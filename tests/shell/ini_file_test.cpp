@@ -1,0 +1,312 @@
+#include "shell/ini_file.h"
+
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quintaro {
+namespace {
+
+using testing::ReadFile;
+using testing::ScratchDir;
+using testing::WriteFile;
+
+TEST(ParseProfileInteger, AcceptsDecimalAndPrefixedHexWithin32Bits) {
+    struct Case {
+        const char* text;
+        std::optional<std::int32_t> expected;
+    };
+    const Case cases[] = {
+        {"150", 150},
+        {"  -5 ", -5},
+        {"+7", 7},
+        {"0", 0},
+        {"007", 7},
+        {"$FF", 255},
+        {"$ff", 255},
+        {"0x00FF00", 65280},
+        {"0X10", 16},
+        {"$FFFFFFFF", -1},
+        {"$80000000", INT32_MIN},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"99999999999999999999999", std::nullopt},
+        {"$100000000", std::nullopt},
+        {"0x1FFFFFFFF", std::nullopt},
+        {"12abc", std::nullopt},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"$", std::nullopt},
+        {"0x", std::nullopt},
+        {"$G0", std::nullopt},
+        {"1.5", std::nullopt},
+        {"--1", std::nullopt},
+        {"-", std::nullopt},
+        {"true", std::nullopt},
+        {"1 2", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.expected) << c.text;
+}
+
+TEST(IniDocument, MissingSectionsAndKeysReadAsDefaults) {
+    const IniDocument empty;
+    EXPECT_EQ(empty.ReadInteger("Menu", "Credits", 150), 150);
+    EXPECT_EQ(empty.ReadString("Menu", "SchemeName", "default"), "default");
+    EXPECT_TRUE(empty.ReadBool("Menu", "Sound", true));
+
+    const IniDocument ini("[Other]\nCredits=9\n[Menu]\nWhichSpeed=1\n");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 150);
+    EXPECT_EQ(ini.ReadInteger("Menu", "WhichSpeed", 2), 1);
+    EXPECT_FALSE(ini.Find("Nothing", "Credits").has_value());
+}
+
+TEST(IniDocument, NamesIgnoreCaseAndValuesAreTrimmed) {
+    const IniDocument ini("[menu]\n  CREDITS  =   42   \nschemename= Blue Sky \n"
+                          "[ Spaced ]\nKey=\"quoted value\"\nSingle='x'\nHalf=\"open\n");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 0), 42);
+    EXPECT_EQ(ini.ReadString("MENU", "SchemeName", ""), "Blue Sky");
+    EXPECT_EQ(ini.ReadString("spaced", "key", ""), "quoted value");
+    EXPECT_EQ(ini.ReadString("spaced", "single", ""), "x");
+    EXPECT_EQ(ini.ReadString("spaced", "half", ""), "\"open");
+}
+
+TEST(IniDocument, FirstOfDuplicateKeysAndSectionsWins) {
+    const IniDocument ini("[Menu]\nCredits=10\nCredits=20\n[Game]\nA=1\n[MENU]\nCredits=30\n"
+                          "WhichSpeed=0\n");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 0), 10);
+    // Keys of a later section with the same name are not seen.
+    EXPECT_EQ(ini.ReadInteger("Menu", "WhichSpeed", 2), 2);
+}
+
+TEST(IniDocument, BooleansAreIntegersWithAnyNonZeroTrue) {
+    const IniDocument ini("[S]\na=1\nb=0\nc=-3\nd=$10\ne=yes\nf=\n");
+    EXPECT_TRUE(ini.ReadBool("S", "a", false));
+    EXPECT_FALSE(ini.ReadBool("S", "b", true));
+    EXPECT_TRUE(ini.ReadBool("S", "c", false));
+    EXPECT_TRUE(ini.ReadBool("S", "d", false));
+    EXPECT_TRUE(ini.ReadBool("S", "e", true)); // not an integer: default
+    EXPECT_FALSE(ini.ReadBool("S", "e", false));
+    EXPECT_TRUE(ini.ReadBool("S", "f", true));
+}
+
+TEST(IniDocument, LinesThatAreNotEntriesNeverMatch) {
+    const IniDocument ini("Credits=5\n[Menu]\njust some words\n; Credits=1\n=7\n"
+                          "[broken header\nCredits\nCredits=77\n");
+    // The entry before any section and the comment are not in Menu; the
+    // broken header does not end the section.
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 77);
+    EXPECT_FALSE(ini.Find("", "Credits").has_value());
+}
+
+TEST(IniDocument, ReadsCrlfAndSkipsByteOrderMark) {
+    const IniDocument ini("\xEF\xBB\xBF[Menu]\r\nCredits=12\r\nSchemeName=Dark\r\n");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 0), 12);
+    EXPECT_EQ(ini.ReadString("Menu", "SchemeName", ""), "Dark");
+}
+
+TEST(IniDocument, WriteChangesOneLineAndKeepsEveryOtherByte) {
+    const std::string before = "; my notes\n\n[Menu]\n  credits = 7 ; old\nExtra=keep me\n"
+                               "\n[DrawPoker]\nAltPayTable=1\n";
+    IniDocument ini(before);
+    ini.WriteInteger("MENU", "Credits", 300);
+    EXPECT_EQ(ini.Text(), "; my notes\n\n[Menu]\ncredits=300\nExtra=keep me\n"
+                          "\n[DrawPoker]\nAltPayTable=1\n");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 0), 300);
+}
+
+TEST(IniDocument, NewKeysFollowTheLastEntryOfTheirSection) {
+    IniDocument ini("[Menu]\nCredits=7\n\n\n[Other]\nX=1");
+    ini.WriteInteger("Menu", "WhichSpeed", 1);
+    ini.WriteString("Other", "Y", "two");
+    EXPECT_EQ(ini.Text(), "[Menu]\nCredits=7\nWhichSpeed=1\n\n\n[Other]\nX=1\nY=two\n");
+}
+
+TEST(IniDocument, NewSectionsGoAtTheEndInTheFilesLineEnding) {
+    IniDocument crlf("[Menu]\r\nCredits=7");
+    crlf.WriteBool("DrawPoker", "AltPayTable", true);
+    EXPECT_EQ(crlf.Text(), "[Menu]\r\nCredits=7\r\n\r\n[DrawPoker]\r\nAltPayTable=1\r\n");
+
+    IniDocument fresh;
+    fresh.WriteInteger("Menu", "Credits", 150);
+    fresh.WriteString("Menu", "SchemeName", "default");
+    EXPECT_EQ(fresh.Text(), "[Menu]\nCredits=150\nSchemeName=default\n");
+
+    IniDocument bom("\xEF\xBB\xBF");
+    bom.WriteInteger("Menu", "Credits", 1);
+    EXPECT_EQ(bom.Text(), "\xEF\xBB\xBF[Menu]\nCredits=1\n");
+}
+
+TEST(IniDocument, WritesOnlyTheFirstOfDuplicateKeys) {
+    IniDocument ini("[Menu]\nCredits=10\nCredits=20\n");
+    ini.WriteInteger("Menu", "Credits", 5);
+    EXPECT_EQ(ini.Text(), "[Menu]\nCredits=5\nCredits=20\n");
+}
+
+TEST(IniDocument, AValueCannotAddLines) {
+    IniDocument ini;
+    ini.WriteString("Menu", "SchemeName", "evil\n[Menu]\r\nCredits=999999");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 150);
+    EXPECT_EQ(ini.ReadString("Menu", "SchemeName", ""), "evil [Menu]  Credits=999999");
+}
+
+TEST(IniDocument, GarbageEmptyAndBinaryInputsReadAsDefaultsAndSurviveWrites) {
+    std::mt19937 random(4);
+    std::string binary(64 * 1024, '\0');
+    for (char& c : binary) c = static_cast<char>(random());
+    const std::string inputs[] = {
+        "",     "\n\n\n", "]]][[[===\n[\n=\n[]\n==", std::string("\0\0\0[Menu\0]\0Credits=\0", 22),
+        binary,
+    };
+    for (const std::string& input : inputs) {
+        IniDocument ini(input);
+        EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 150);
+        ini.WriteInteger("Menu", "Credits", 3);
+        EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 3);
+        // Everything that was there is still there, in front.
+        const std::string text = ini.Text();
+        EXPECT_EQ(text.compare(0, input.size(), input), 0);
+    }
+}
+
+TEST(IniDocument, TenMegabyteFileIsHandled) {
+    std::string big = "[Menu]\nCredits=12\n";
+    const std::string filler = "[Filler]\nKey=" + std::string(100, 'x') + "\n";
+    while (big.size() < 10 * 1024 * 1024) big += filler;
+    big += "[DrawPoker]\nAltPayTable=1\n";
+    IniDocument ini(big);
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 0), 12);
+    EXPECT_TRUE(ini.ReadBool("DrawPoker", "AltPayTable", false));
+    ini.WriteInteger("DrawPoker", "LastBet", 3);
+    EXPECT_EQ(ini.ReadInteger("drawpoker", "lastbet", 0), 3);
+    EXPECT_EQ(ini.Text().size(), big.size() + std::string("LastBet=3\n").size());
+}
+
+TEST(LoadIniFile, MissingFileIsEmptyAndNotAnError) {
+    ScratchDir dir;
+    IniLoad load = LoadIniFile(dir / "nothing.ini");
+    EXPECT_TRUE(load.result);
+    EXPECT_FALSE(load.existed);
+    EXPECT_EQ(load.document.Text(), "");
+    EXPECT_TRUE(LoadIniFile(dir / "no-folder" / "nothing.ini").result);
+}
+
+TEST(LoadIniFile, AFolderInsteadOfAFileIsAnError) {
+    ScratchDir dir;
+    std::filesystem::create_directories(dir / "Quintaro.ini");
+    IniLoad load = LoadIniFile(dir / "Quintaro.ini");
+    EXPECT_FALSE(load.result);
+    EXPECT_NE(load.result.error.find("Quintaro.ini"), std::string::npos);
+}
+
+TEST(SaveFileAtomically, ReplacesTheFileAndCreatesItsFolder) {
+    ScratchDir dir;
+    const auto path = dir / "a" / "b" / "Quintaro.ini";
+    ASSERT_TRUE(SaveFileAtomically(path, "[Menu]\nCredits=1\n"));
+    EXPECT_EQ(ReadFile(path), "[Menu]\nCredits=1\n");
+    ASSERT_TRUE(SaveFileAtomically(path, "second"));
+    EXPECT_EQ(ReadFile(path), "second");
+    // Only the file itself remains: no temporary files beside it.
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(path.parent_path())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+int CountFiles(const std::filesystem::path& folder) {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        (void)e;
+        ++n;
+    }
+    return n;
+}
+
+TEST(SaveFileAtomically, FailsCleanlyInAReadOnlyFolder) {
+    ScratchDir dir;
+    const auto folder = dir / "ro";
+    const auto path = folder / "Quintaro.ini";
+    WriteFile(path, "[Menu]\nCredits=77\n");
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                    std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                    std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    // The administrator account ignores folder permissions, so the save runs
+    // in a child process that gives them up first.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        const FileResult r = SaveFileAtomically(path, "[Menu]\nCredits=0\n");
+        if (r) _exit(1);
+        if (r.error.find("Quintaro.ini") == std::string::npos) _exit(2);
+        if (r.error.find("ermission") == std::string::npos) _exit(4);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(path), "[Menu]\nCredits=77\n");
+    EXPECT_EQ(CountFiles(folder), 1);
+}
+
+TEST(SaveFileAtomically, FailsCleanlyWhenTheDiskIsFull) {
+    ScratchDir dir;
+    const auto path = dir / "Quintaro.ini";
+    WriteFile(path, "[Menu]\nCredits=77\n");
+    // A file-size limit makes the write fail the way a full disk does.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{16, 16};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        const FileResult r = SaveFileAtomically(path, std::string(4096, 'x'));
+        _exit(r ? 1 : (r.error.empty() ? 2 : 0));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(path), "[Menu]\nCredits=77\n");
+    EXPECT_EQ(CountFiles(dir.path()), 1);
+}
+
+TEST(SaveFileAtomically, FailsWhenTheFolderCannotExist) {
+    ScratchDir dir;
+    WriteFile(dir / "plain-file", "x");
+    const FileResult r = SaveFileAtomically(dir / "plain-file" / "Quintaro.ini", "data");
+    EXPECT_FALSE(r);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(ReadFile(dir / "plain-file"), "x");
+
+    std::filesystem::create_directories(dir / "Quintaro.ini");
+    EXPECT_FALSE(SaveFileAtomically(dir / "Quintaro.ini", "data"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Quintaro.ini"));
+}
+
+TEST(SaveFileAtomically, RoundTripKeepsUnknownKeysAndComments) {
+    ScratchDir dir;
+    const auto path = dir / "Quintaro.ini";
+    const std::string original = "\xEF\xBB\xBF; comment\r\n[Menu]\r\nCredits=5\r\nMine=1\r\n";
+    WriteFile(path, original);
+    IniLoad load = LoadIniFile(path);
+    ASSERT_TRUE(load.result);
+    EXPECT_TRUE(load.existed);
+    ASSERT_TRUE(SaveIniFileAtomically(path, load.document));
+    EXPECT_EQ(ReadFile(path), original);
+}
+
+} // namespace
+} // namespace quintaro

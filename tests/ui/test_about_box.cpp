@@ -1,0 +1,96 @@
+#include "shell/ui/about_box.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include "components/url_label.h"
+#include "screenshot.h"
+#include "shell/ui/press_button.h"
+#include "shell/ui/window_kit.h"
+
+using namespace quintaro;
+
+namespace {
+QImage ProductName() {
+    QImage img(164, 24, QImage::Format_RGB32);
+    img.fill(QColor(0, 0, 90));
+    return img;
+}
+
+// Shows the dialog modally, sends one key, and reports whether it closed by itself.
+bool ClosesOnKey(QDialog& box, Qt::Key key) {
+    bool closedByKey = true;
+    QTimer::singleShot(0, &box, [&] {
+        QTest::keyClick(&box, key);
+        if (box.isVisible()) {
+            closedByKey = false;
+            box.reject();
+        }
+    });
+    box.exec();
+    return closedByKey;
+}
+} // namespace
+
+class TestAboutBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Layout() {
+        TAboutBox box(ProductName());
+        QCOMPARE(box.windowTitle(), QString("About"));
+        QCOMPARE(box.size(), QSize(298, 310));
+        QCOMPARE(box.OKButton()->geometry(), QRect(107, 253, 84, 35));
+        QCOMPARE(box.OKButton()->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(box.WebLink()->ColorNormal(), QColor(Qt::yellow));
+        QCOMPARE(box.WebLink()->toolTip(), QString("Go to Ostrelwyn Web Site"));
+        QVERIFY(box.WebLink()->URL().startsWith("https://"));
+        bool hasPicture = false;
+        for (QLabel* l : box.findChildren<QLabel*>())
+            if (l->geometry() == QRect(65, 12, 164, 24) && !l->pixmap().isNull()) hasPicture = true;
+        QVERIFY(hasPicture);
+    }
+
+    void ClosingKeys() {
+        TAboutBox box(ProductName());
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QVERIFY2(ClosesOnKey(box, key), qPrintable(QString::number(key)));
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_F1, Qt::Key_Tab, Qt::Key_1})
+            QVERIFY(!ClosesOnKey(box, key));
+    }
+
+    void OKPressPlaysButtonSound() {
+        QList<int> effects;
+        ui::SetEffectSink([&](int e) { effects.append(e); });
+        TAboutBox box(ProductName());
+        QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.OKButton(), Qt::LeftButton); });
+        QCOMPARE(box.exec(), int(QDialog::Accepted));
+        QCOMPARE(effects, QList<int>{5});
+        ui::SetEffectSink(nullptr);
+    }
+
+    void CreditBox() {
+        TStrategyCreditBox box;
+        QCOMPARE(box.size(), QSize(357, 434));
+        QCOMPARE(box.OKButton()->geometry(), QRect(142, 391, 75, 30));
+        QCOMPARE(TStrategyCreditBox::Picture().size(), QSize(308, 215));
+        QTimer::singleShot(0, &box, [&] { box.OKButton()->click(); });
+        QCOMPARE(box.exec(), int(QDialog::Accepted));
+    }
+
+    void Screenshots() {
+        TAboutBox box(ProductName());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        SaveScreenshot(&box, "about_box");
+        box.close();
+        TStrategyCreditBox credit;
+        credit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&credit));
+        SaveScreenshot(&credit, "strategy_credit_box");
+        credit.close();
+    }
+};
+
+QTEST_MAIN(TestAboutBox)
+#include "test_about_box.moc"

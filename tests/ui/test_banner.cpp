@@ -1,0 +1,246 @@
+#include "components/banner.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace quintaro;
+
+namespace {
+QImage Solid(int w, int h, QColor c) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+} // namespace
+
+class TestBanner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void EnablingWithNothingAssignedRaises() {
+        TBanner banner;
+        bool raised = false;
+        try {
+            banner.SetEnabled(true);
+        } catch (const BannerError& e) {
+            raised = true;
+            QCOMPARE(QString(e.what()),
+                     QString("Assign a bitmap or text to banner before enabling"));
+        }
+        QVERIFY(raised);
+        QVERIFY(!banner.Enabled());
+    }
+
+    void TextWithoutAutoEnableWaitsForEnabled() {
+        TBanner banner;
+        banner.SetAutoEnable(false);
+        banner.SetScrollText("Hello");
+        QVERIFY(!banner.Enabled());
+        QVERIFY(banner.Bitmap().width() > 0);
+        QCOMPARE(banner.Bitmap().width(), QFontMetrics(banner.font()).horizontalAdvance("Hello"));
+        banner.SetEnabled(true);
+        QVERIFY(banner.Enabled());
+    }
+
+    void AutoEnableStartsOnTextAndPicture() {
+        TBanner a;
+        a.SetScrollText("x");
+        QVERIFY(a.Enabled());
+        TBanner b;
+        b.SetBitmap(Solid(10, 10, Qt::red));
+        QVERIFY(b.Enabled());
+    }
+
+    // The menu's banner: 618 wide, two pixels a tick, right to left.
+    void RightToLeftStepAndReset() {
+        TBanner banner;
+        banner.resize(618, 28);
+        banner.SetAutoEnable(false);
+        banner.SetScrollPixels(2);
+        banner.SetScrollText("***  Thanks, and good luck  ***");
+        const int tw = banner.Bitmap().width();
+        QVERIFY(tw > 0);
+        banner.SetEnabled(true);
+        banner.Step();
+        QCOMPARE(banner.ImageOrigin(), QPoint(616, 0));
+        int ticks = 1;
+        int lastPosition = banner.Position();
+        while (banner.Position() != 0) {
+            lastPosition = banner.Position();
+            banner.Step();
+            ++ticks;
+            QVERIFY(ticks < 10000);
+        }
+        // Reset at the first tick whose position would exceed text width + 618.
+        QVERIFY(lastPosition <= tw + 618);
+        QVERIFY(lastPosition + 2 > tw + 618);
+        QVERIFY(banner.Enabled());
+    }
+
+    void OnlyOnceSwitchesOffAfterOnePass() {
+        for (auto dir : {TScrollDirection::sdRightToLeft, TScrollDirection::sdLeftToRight,
+                         TScrollDirection::sdTopToBottom, TScrollDirection::sdBottomToTop}) {
+            TBanner banner;
+            banner.resize(50, 20);
+            banner.SetOnlyOnce(true);
+            banner.SetScrollPixels(3);
+            banner.SetScrollDirection(dir);
+            banner.SetBitmap(Solid(31, 7, Qt::red));
+            QVERIFY(banner.Enabled());
+            banner.SetPosition(0);
+            QSignalSpy disabled(&banner, &TBanner::OnDisable);
+            QSignalSpy scrolled(&banner, &TBanner::OnScroll);
+            const bool horizontal =
+                dir == TScrollDirection::sdRightToLeft || dir == TScrollDirection::sdLeftToRight;
+            const int limit = horizontal ? 31 + 50 : 7 + 20;
+            int ticks = 0;
+            while (banner.Enabled()) {
+                banner.Step();
+                ++ticks;
+                QVERIFY(ticks < 1000);
+            }
+            QCOMPARE(disabled.count(), 1);
+            QCOMPARE(scrolled.count(), ticks);
+            // The first position above the limit.
+            QCOMPARE(ticks, limit / 3 + 1);
+            // A picture survives switching off.
+            QCOMPARE(banner.Bitmap().width(), 31);
+        }
+    }
+
+    void PlacementInAllDirections() {
+        struct Case {
+            TScrollDirection dir;
+            QPoint origin; // at position 5 with a 40x10 image in a 100x30 control
+        };
+        const Case cases[] = {
+            {TScrollDirection::sdRightToLeft, {95, 0}},
+            {TScrollDirection::sdLeftToRight, {-35, 0}},
+            {TScrollDirection::sdTopToBottom, {0, -5}},
+            {TScrollDirection::sdBottomToTop, {0, 25}},
+        };
+        for (const Case& c : cases) {
+            TBanner banner;
+            banner.resize(100, 30);
+            banner.SetAutoEnable(false);
+            banner.SetColor(Qt::black);
+            banner.SetScrollDirection(c.dir);
+            banner.SetBitmap(Solid(40, 10, Qt::green));
+            banner.SetPosition(5);
+            QCOMPARE(banner.ImageOrigin(), c.origin);
+            const QImage frame = banner.Compose();
+            QCOMPARE(frame.size(), QSize(100, 30));
+            // Covered pixels show the image, the rest the background.
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 100; ++x) {
+                    const bool inImage = x >= c.origin.x() && x < c.origin.x() + 40 &&
+                                         y >= c.origin.y() && y < c.origin.y() + 10;
+                    QCOMPARE(frame.pixelColor(x, y) == QColor(Qt::green), inImage);
+                }
+        }
+    }
+
+    void NoGapTilesAndCycles() {
+        TBanner banner;
+        banner.resize(100, 10);
+        banner.SetNoGap(true);
+        banner.SetScrollPixels(7);
+        banner.SetColor(Qt::black);
+        QImage img = Solid(30, 10, Qt::green);
+        img.setPixelColor(0, 0, Qt::red); // marks each copy's left edge
+        banner.SetBitmap(img);
+        for (int i = 0; i < 40; ++i) {
+            banner.Step();
+            QVERIFY(banner.Position() <= 30);
+            const QImage frame = banner.Compose();
+            for (int x = 0; x < 100; ++x) QVERIFY(frame.pixelColor(x, 5) == QColor(Qt::green));
+            const int lead = 100 - banner.Position();
+            for (int x = lead; x >= 0; x -= 30)
+                if (x < 100) QCOMPARE(frame.pixelColor(x, 0), QColor(Qt::red));
+        }
+    }
+
+    void DirectionChangeKeepsThePlace() {
+        TBanner banner;
+        banner.resize(618, 28);
+        banner.SetAutoEnable(false);
+        banner.SetBitmap(Solid(200, 20, Qt::green));
+        banner.SetPosition(150);
+        const QPoint before = banner.ImageOrigin();
+        banner.SetScrollDirection(TScrollDirection::sdLeftToRight);
+        QCOMPARE(int(banner.Position()), 200 + 618 - 150);
+        QCOMPARE(banner.ImageOrigin(), before);
+        banner.SetScrollDirection(TScrollDirection::sdTopToBottom);
+        QCOMPARE(int(banner.Position()), 20);
+        banner.SetPosition(3);
+        banner.SetScrollDirection(TScrollDirection::sdBottomToTop);
+        QCOMPARE(int(banner.Position()), 20 + 28 - 3);
+        banner.SetScrollDirection(TScrollDirection::sdRightToLeft);
+        QCOMPARE(int(banner.Position()), 200);
+    }
+
+    void LinesAlignment() {
+        TBanner banner;
+        banner.SetAutoEnable(false);
+        banner.SetColor(Qt::black);
+        banner.SetFontColor(Qt::white);
+        const QStringList lines{"MMMMMMMMMM", "M"};
+        banner.SetLines(lines);
+        const QFontMetrics fm(banner.font());
+        const int block = fm.horizontalAdvance(lines[0]);
+        const int second = fm.horizontalAdvance(lines[1]);
+        QCOMPARE(banner.Bitmap().width(), block);
+        QCOMPARE(banner.Bitmap().height(), 2 * fm.height());
+        QVERIFY(banner.ScrollText().isEmpty());
+        auto firstInk = [&](int row) {
+            const QImage& img = banner.Bitmap();
+            for (int x = 0; x < img.width(); ++x)
+                for (int y = row * fm.height(); y < (row + 1) * fm.height(); ++y)
+                    if (img.pixelColor(x, y) != QColor(Qt::black)) return x;
+            return -1;
+        };
+        const int centreInk = firstInk(1);
+        banner.SetLinesAlign(TLinesAlign::Left);
+        const int leftInk = firstInk(1);
+        QCOMPARE(centreInk, leftInk + (block - second) / 2);
+        banner.SetLinesAlign(TLinesAlign::Right);
+        QCOMPARE(firstInk(1), leftInk + block - second);
+        banner.SetLinesAlign(TLinesAlign::Center);
+        QCOMPARE(firstInk(1), leftInk + (block - second) / 2);
+        // The worked figure: widths 100 and 41 centre the second at 29.
+        QCOMPARE((100 - 41) / 2, 29);
+    }
+
+    void SwitchingOffDiscardsTextRendering() {
+        TBanner banner;
+        banner.SetScrollText("abc");
+        QVERIFY(banner.Enabled());
+        banner.SetEnabled(false);
+        QVERIFY(banner.Bitmap().isNull());
+        banner.SetPosition(12);
+        banner.SetEnabled(true);
+        QVERIFY(!banner.Bitmap().isNull());
+        QCOMPARE(int(banner.Position()), 12);
+    }
+
+    void IntervalReadsBack() {
+        TBanner banner;
+        QCOMPARE(banner.ScrollInterval(), 200);
+        QCOMPARE(banner.ScrollPixels(), 4);
+        banner.SetScrollInterval(20);
+        QCOMPARE(banner.ScrollInterval(), 20);
+    }
+
+    void TimerDrivesSteps() {
+        TBanner banner;
+        banner.resize(100, 20);
+        banner.SetScrollInterval(1);
+        QSignalSpy scrolled(&banner, &TBanner::OnScroll);
+        banner.SetScrollText("tick");
+        QTRY_VERIFY_WITH_TIMEOUT(scrolled.count() >= 3, 2000);
+        banner.SetEnabled(false);
+    }
+};
+
+QTEST_MAIN(TestBanner)
+#include "test_banner.moc"

@@ -1,0 +1,102 @@
+#include "components/url_label.h"
+
+#include <QtTest>
+
+using namespace quintaro;
+
+class TestUrlLabel : public QObject {
+    Q_OBJECT
+
+    QList<QUrl> opened;
+
+private slots:
+    void init() {
+        opened.clear();
+        TURLLabel::SetOpener([this](const QUrl& url) { opened.append(url); });
+    }
+    void cleanup() { TURLLabel::ResetOpener(); }
+
+    void Defaults() {
+        TURLLabel label;
+        QCOMPARE(label.text(), QString("Click me!"));
+        QCOMPARE(label.ColorNormal(), QColor(Qt::blue));
+        QCOMPARE(label.ColorMoveOver(), QColor(Qt::blue));
+        QCOMPARE(label.ColorClick(), QColor(Qt::red));
+        QCOMPARE(label.FontColor(), QColor(Qt::blue));
+        QVERIFY(label.font().underline());
+        QVERIFY(!label.URL().isEmpty());
+    }
+
+    void AddressRules_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("openable");
+        QTest::newRow("http") << "http://www.ostrelwyn.example/" << true;
+        QTest::newRow("https") << "https://www.ostrelwyn.example/games" << true;
+        QTest::newRow("upper") << "HTTPS://WWW.OSTRELWYN.EXAMPLE" << true;
+        QTest::newRow("mailto") << "mailto:support@ostrelwyn.example" << true;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("program") << "/usr/bin/xterm" << false;
+        QTest::newRow("windows") << "C:\\Windows\\System32\\cmd.exe" << false;
+        QTest::newRow("javascript") << "javascript:alert(1)" << false;
+        QTest::newRow("ftp") << "ftp://ostrelwyn.example" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("no host") << "http://" << false;
+        QTest::newRow("bare") << "www.ostrelwyn.example" << false;
+    }
+    void AddressRules() {
+        QFETCH(QString, address);
+        QFETCH(bool, openable);
+        QCOMPARE(IsOpenableAddress(address), openable);
+        TURLLabel label;
+        label.resize(100, 20);
+        label.SetURL(address);
+        label.setText("not an address");
+        QCOMPARE(label.Open(), openable);
+        QCOMPARE(opened.size(), openable ? 1 : 0);
+    }
+
+    void ClickInsideOpensAndColours() {
+        QWidget form;
+        TURLLabel label(&form);
+        label.setGeometry(10, 10, 120, 30);
+        label.SetColorNormal(Qt::yellow);
+        label.SetColorMoveOver(Qt::cyan);
+        label.SetURL("https://www.ostrelwyn.example/");
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(label.FontColor(), QColor(Qt::red));
+        QVERIFY(label.Pressed());
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(6, 6));
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0], QUrl("https://www.ostrelwyn.example/"));
+        QCOMPARE(label.FontColor(), QColor(Qt::cyan));
+        QVERIFY(!label.Pressed());
+    }
+
+    void DragOutOpensNothing() {
+        QWidget form;
+        TURLLabel label(&form);
+        label.setGeometry(10, 10, 120, 30);
+        label.SetColorNormal(Qt::yellow);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(200, 5));
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(label.FontColor(), QColor(Qt::yellow));
+        QVERIFY(!label.Pressed());
+    }
+
+    void EmptyUrlOpensCaption() {
+        TURLLabel label;
+        label.resize(200, 20);
+        label.SetURL("");
+        label.setText("mailto:hello@ostrelwyn.example");
+        QVERIFY(label.Open());
+        QCOMPARE(opened.value(0), QUrl("mailto:hello@ostrelwyn.example"));
+    }
+};
+
+QTEST_MAIN(TestUrlLabel)
+#include "test_url_label.moc"
