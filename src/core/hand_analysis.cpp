@@ -440,33 +440,8 @@ void AnalyseDeuces(const std::array<Card, 5>& cards, HandAnalysis& a) {
         a.groupPattern = kThreeOfAKind;
     if (a.groupPattern >= kFourOfAKind) return;
 
-    // Flush with wild cards: every natural in the main suit.
-    const int naturals = 5 - d;
-    const SuitTally& main = a.tallies[a.mainSuit];
-    if (main.count == naturals) {
-        a.flush = 1;
-        const std::int32_t lowest = a.R(d);
-        const std::int32_t highest = a.R(4);
-        if (a.hasAce) {
-            if (a.R(d + 1) >= kTen)
-                a.royalFlush = 1;
-            else if (highest <= kFive)
-                a.straightFlush = 1;
-        } else if (lowest >= kTen) {
-            a.royalFlush = 1;
-        } else if (highest - lowest <= 4) {
-            a.straightFlush = 1;
-        }
-        return;
-    }
-    // Straights with one wild card: four different naturals.
-    if (d == 1 && a.groupPattern == kNoGroup) {
-        const std::int32_t n1 = a.R(1), n2 = a.R(2), n4 = a.R(4);
-        if (n1 == kAce && (n4 <= kFive || n2 >= kTen))
-            a.straight = 1;
-        else if (n4 - n1 <= 4)
-            a.straight = 1;
-    }
+    // Made hands and draws with wild cards.
+    FindDeucesDraws(a);
 }
 
 bool TwoDeuceStraight(const HandAnalysis& a) {

@@ -98,6 +98,12 @@ std::uint8_t GradeThreeCardStraightFlush(std::int32_t lowest, std::int32_t span)
 // `deuces` and moved to the front of both views; suits count naturals only.
 void AnalyseDeuces(const std::array<Card, 5>& cards, HandAnalysis& a);
 
+// Steps of the deuce-aware analysis after the groups (one to three deuces,
+// below four of a kind): flush, wild royal and straight flush, the royal and
+// straight-flush draws of the main suit, and with one deuce the straights and
+// four-card straight draws (deuce first in straightCards). Called by AnalyseDeuces.
+void FindDeucesDraws(HandAnalysis& a);
+
 // Whether two Twos complete a straight with the three naturals of the record
 // (naturals all different and within reach of one five-card run).
 bool TwoDeuceStraight(const HandAnalysis& a);

@@ -26,7 +26,6 @@ constexpr int kTileMaxBet = 18;
 constexpr int kEffectWinningDeal = 2;
 constexpr int kEffectClick = 3;
 constexpr int kEffectMistake = 4;
-constexpr int kEffectButton = 5;
 
 // Bar slot indices for PressBarButton.
 constexpr int kSlotMenu = 1;
@@ -553,10 +552,6 @@ void TableRound::CancelClick() {
 
 void TableRound::StrategyTableClick() {
     view_.OpenStrategyTable(true);
-}
-
-void TableRound::PanelButtonPressed() {
-    session_.PlayEffect(kEffectButton);
 }
 
 void TableRound::StrategyTableCommand() {

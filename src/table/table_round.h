@@ -85,7 +85,6 @@ public:
     void ContinueClick();      // "Continue"
     void CancelClick();        // "Cancel"
     void StrategyTableClick(); // "Strategy Table..."
-    void PanelButtonPressed(); // a left press on one of them
 
     // Input as the screen receives it.
     void KeyDown(TableKey key);

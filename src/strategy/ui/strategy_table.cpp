@@ -1,0 +1,264 @@
+#include "strategy/ui/strategy_table.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "core/game_engine.h"
+#include "media/embedded_fonts.h"
+#include "shell/session.h"
+#include "shell/ui/press_button.h"
+#include "shell/ui/session_view.h"
+#include "shell/ui/window_kit.h"
+#include "strategy/strategy_list.h"
+#include "table/strategy_advisor.h"
+
+namespace quintaro {
+
+namespace {
+
+TStrategyTable* g_instance = nullptr;
+
+// A label or shape of the legend: any click on it hides the legend.
+class ClickArea : public QLabel {
+public:
+    ClickArea(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), m_onClick(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && m_onClick) m_onClick();
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+// The black rounded rectangle of the legend.
+class RoundedShape : public QWidget {
+public:
+    RoundedShape(QWidget* parent, std::function<void()> onPress)
+        : QWidget(parent), m_onPress(std::move(onPress)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::black);
+        p.setBrush(Qt::black);
+        p.drawRoundedRect(rect().adjusted(0, 0, -1, -1), 8, 8);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && m_onPress) m_onPress();
+    }
+
+private:
+    std::function<void()> m_onPress;
+};
+
+class LegendPanel : public QFrame {
+public:
+    LegendPanel(QWidget* parent, std::function<void()> onClick)
+        : QFrame(parent), m_onClick(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && m_onClick) m_onClick();
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, int x, int y, const QFont& font,
+                  const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+} // namespace
+
+TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidget* parent)
+    : QDialog(parent), m_session(session), m_view(view) {
+    g_instance = this;
+    setObjectName("StrategyTable");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(466, 537);
+    setFont(ui::SansFont(11));
+
+    auto* header = new QFrame(this);
+    header->setObjectName("Panel2");
+    header->setGeometry(8, 6, 451, 50);
+    header->setAutoFillBackground(true);
+    QPalette hp = header->palette();
+    hp.setColor(QPalette::Window, QColor(0, 0, 128));
+    header->setPalette(hp);
+    header->setFrameShape(QFrame::Panel);
+    header->setFrameShadow(QFrame::Raised);
+    auto* line1 = MakeLabel("Strategies by exact analysis of every hold of every hand", header, 0,
+                            7, ui::SansFont(13, true), Qt::white);
+    line1->setObjectName("Label13");
+    line1->move((451 - line1->width()) / 2, 7);
+    m_ackLine = new ClickArea("Quintaro Strategy Tables - click here for the acknowledgement",
+                              header, [this] {
+                                  if (m_view && m_view->Dialogs().strategyCredit)
+                                      m_view->Dialogs().strategyCredit->exec();
+                              });
+    m_ackLine->setObjectName("Label14");
+    m_ackLine->setFont(ui::SansFont(12, true));
+    QPalette yp = m_ackLine->palette();
+    yp.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    m_ackLine->setPalette(yp);
+    m_ackLine->adjustSize();
+    m_ackLine->move((451 - m_ackLine->width()) / 2, 27);
+
+    const QFont headFont = ui::SansFont(13, true);
+    MakeLabel("Rank", this, 26, 58, headFont, Qt::black)->setObjectName("Label1");
+    MakeLabel("Name", this, 107, 58, headFont, Qt::black)->setObjectName("Label2");
+    MakeLabel("Expected Value", this, 340, 58, headFont, Qt::black)->setObjectName("Label3");
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName("ListBox1");
+    // A fixed-pitch face built into the program keeps the columns aligned everywhere;
+    // its size is chosen so one line fits the 12-pixel item height.
+    m_list->setFont(EmbeddedFont(kFixedFamily, 10));
+    m_list->setUniformItemSizes(true);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setStyleSheet("QListWidget::item { padding: 0px; margin: 0px; }");
+    m_list->setGeometry(8, 77, 451, kListHeight);
+
+    m_legend = new LegendPanel(this, [this] { LegendClick(); });
+    m_legend->setObjectName("Panel1");
+    m_legend->setGeometry(8, 423, 451, 70);
+    m_legend->setFrameShape(QFrame::Panel);
+    m_legend->setFrameShadow(QFrame::Raised);
+    const QFont legendFont = ui::SansFont(12, true);
+    auto click = [this] { LegendClick(); };
+    const char* left[] = {"ST = Straight", "FL = Flush", "STFL = Straight Flush", "s = same suit"};
+    for (int i = 0; i < 4; ++i) {
+        auto* l = new ClickArea(left[i], m_legend, click);
+        l->setFont(legendFont);
+        l->adjustSize();
+        l->move(10, 4 + 16 * i);
+    }
+    auto* shape = new RoundedShape(m_legend, click);
+    shape->setObjectName("Shape1");
+    shape->setGeometry(146, 4, 296, 62);
+    const char* right[] = {"T = Ten", "J = Jack", "Q = Queen", "K = King", "A = Ace"};
+    for (int i = 0; i < 5; ++i) {
+        auto* l = new ClickArea(right[i], shape, click);
+        l->setFont(legendFont);
+        QPalette lp = l->palette();
+        lp.setColor(QPalette::WindowText, QColor(255, 255, 0));
+        l->setPalette(lp);
+        l->adjustSize();
+        // Two rows inside the shape: Ten, Jack, Queen above, King and Ace below.
+        l->move(14 + 96 * (i % 3), 10 + 24 * (i / 3));
+    }
+    m_legend->hide();
+
+    m_legendButton = new ui::PressButton("Legend", this);
+    m_legendButton->setObjectName("Button2");
+    m_legendButton->setFont(ui::SansFont(15, true));
+    m_legendButton->setGeometry(106, 502, 75, 25);
+    m_legendButton->setAutoDefault(false);
+    connect(m_legendButton, &QPushButton::clicked, this, [this] {
+        m_legend->show();
+        SetListHeight(kListHeightWithLegend);
+        Recentre();
+    });
+    m_close = new ui::PressButton("Close", this);
+    m_close->setObjectName("Button1");
+    m_close->setFont(ui::SansFont(15, true));
+    m_close->setGeometry(293, 502, 75, 25);
+    m_close->setDefault(true);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TStrategyTable::~TStrategyTable() {
+    if (g_instance == this) g_instance = nullptr;
+}
+
+TStrategyTable* TStrategyTable::Instance() {
+    return g_instance;
+}
+
+void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
+                          const QString& gameName) {
+    m_list->clear();
+    setWindowTitle(
+        QString::fromStdString(StrategyTableCaption(game, choice, gameName.toStdString())));
+    const StrategyList& list = StrategyListFor(game, choice);
+    for (const std::string& line : StrategyTableLines(list, coins)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+    m_selected = (selectedIndex >= 1 && selectedIndex <= list.count) ? selectedIndex - 1 : -1;
+    if (m_selected >= 0) {
+        m_list->setCurrentRow(m_selected);
+    } else {
+        m_list->clearSelection();
+        m_list->setCurrentRow(-1);
+    }
+}
+
+void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurrent) {
+    const QString name =
+        m_session ? QString::fromUtf8(m_session->GameName(engine.game).data(),
+                                      static_cast<int>(m_session->GameName(engine.game).size()))
+                  : QString::fromUtf8(GameInfoFor(engine.game).name.data());
+    Fill(engine.game, engine.altPayTable, StrategyTableCoins(engine),
+         selectCurrent ? engine.strategyIndex : 0, name);
+    exec();
+}
+
+int TStrategyTable::TopLine() const {
+    return m_list->verticalScrollBar()->value();
+}
+
+void TStrategyTable::SetListHeight(int height) {
+    m_list->setGeometry(8, 77, 451, height);
+}
+
+void TStrategyTable::Recentre() {
+    const int top =
+        StrategyTableTopLine(m_selected, m_list->count(), m_list->height(), kItemHeight);
+    m_list->verticalScrollBar()->setValue(top);
+}
+
+void TStrategyTable::HideLegend() {
+    m_legend->hide();
+    SetListHeight(kListHeight);
+    Recentre();
+}
+
+void TStrategyTable::LegendClick() {
+    ui::PlayEffect(ui::kClickEffect);
+    HideLegend();
+}
+
+void TStrategyTable::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui::CentreOnScreen(this);
+    HideLegend();
+}
+
+} // namespace quintaro

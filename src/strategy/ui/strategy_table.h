@@ -1,0 +1,68 @@
+#pragma once
+// TStrategyTable: the whole strategy list of the current game and pay table,
+// one line per entry (rank, name, value for the coins bet), with the entry of
+// the hand waiting for holds selected and scrolled to the middle. Created once
+// and shown modally as often as needed.
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QFrame;
+
+namespace quintaro {
+
+class GameEngine;
+class TVantaSession;
+class SessionView;
+namespace ui {
+class PressButton;
+}
+
+class TStrategyTable : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kItemHeight = 12;
+    static constexpr int kListHeight = 412;
+    static constexpr int kListHeightWithLegend = 340;
+
+    TStrategyTable(TVantaSession* session, SessionView* view, QWidget* parent = nullptr);
+    ~TStrategyTable() override;
+
+    // The program's strategy table (the last one created), or null.
+    static TStrategyTable* Instance();
+
+    // Fills the table for a game, pay-table choice and coins; selectedIndex is
+    // the 1-based strategy index to select, 0 for none.
+    void Fill(int game, int choice, int coins, int selectedIndex, const QString& gameName);
+    // Fills the table for an engine's game and its current hand, and shows it modally.
+    void ShowStrategyTable(const GameEngine& engine, bool selectCurrent);
+
+    QListWidget* ListBox() const { return m_list; }
+    QFrame* Legend() const { return m_legend; }
+    int TopLine() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void SetListHeight(int height);
+    void Recentre();
+    void LegendClick();
+    void HideLegend();
+
+    TVantaSession* m_session;
+    SessionView* m_view;
+    QListWidget* m_list = nullptr;
+    QFrame* m_legend = nullptr;
+    QLabel* m_ackLine = nullptr;
+    ui::PressButton* m_legendButton = nullptr;
+    ui::PressButton* m_close = nullptr;
+    int m_selected = -1;
+};
+
+} // namespace quintaro

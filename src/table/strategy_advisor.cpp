@@ -1,0 +1,68 @@
+#include "table/strategy_advisor.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/game_engine.h"
+#include "core/pay_table.h"
+#include "strategy/classifier.h"
+#include "strategy/strategy_list.h"
+
+namespace quintaro {
+
+HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
+    const StrategyList& list = StrategyListFor(engine.game, engine.altPayTable);
+    engine.activeStrategy = &list;
+    AnalyseForGame(engine.game, CardsOf(engine.hand), engine.analysis);
+    Recommendation r;
+    ClassifierFor(engine.game)(engine.analysis, engine.altPayTable, r);
+    engine.strategyIndex = r.strategyIndex;
+
+    HoldAdvice advice;
+    advice.strategyIndex = r.strategyIndex;
+    for (std::size_t p = 0; p < 5; ++p) {
+        advice.hold[p] = r.hold[p] != 0;
+        advice.altHold[p] = r.altHolds[p] != 0;
+    }
+    advice.altValid = r.altValid != 0;
+    const StrategyEntry& entry = list.Entry(r.strategyIndex);
+    advice.name = entry.name ? entry.name : "";
+    advice.ev = entry.ev;
+    return advice;
+}
+
+std::string StrategyTableCaption(int game, int choice, std::string_view gameName) {
+    std::string caption = "Strategy Table for (";
+    caption += PayTableShortName(game, choice ? 1 : 0);
+    caption += ") ";
+    caption += gameName;
+    return caption;
+}
+
+int StrategyTableCoins(const GameEngine& engine) {
+    return engine.bet > 0 ? engine.bet : engine.lastBet;
+}
+
+std::vector<std::string> StrategyTableLines(const StrategyList& list, int coins) {
+    const int special = list.game == kSuperAces ? 2 : 1;
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(list.count));
+    for (int rank = 1; rank <= list.count; ++rank) {
+        const StrategyEntry& e = list.Entry(rank);
+        long double value = static_cast<long double>(coins) * static_cast<long double>(e.ev);
+        if (rank <= special && coins == 5) value = 4000.0L;
+        char line[96];
+        std::snprintf(line, sizeof line, "   %2d   %-33s %9.4Lf", rank, e.name, value);
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+int StrategyTableTopLine(int selected, int lineCount, int listHeight, int itemHeight) {
+    const int visible = listHeight / itemHeight;
+    const int top = selected - visible / 2;
+    const int last = std::max(0, lineCount - visible);
+    return std::clamp(top, 0, last);
+}
+
+} // namespace quintaro

@@ -1,0 +1,41 @@
+#pragma once
+// The expert advice of the strategy lists for the hand on the table, and the
+// lines of the strategy table view.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table/round_ports.h"
+
+namespace quintaro {
+
+struct StrategyList;
+
+// Advice from the game's classifier over the active strategy list. Every call
+// analyses the table's five cards afresh, so the advice is for the hand on the
+// table even when another analysis (the hand builder) ran in between.
+class StrategyHoldAdvisor : public HoldAdvisor {
+public:
+    HoldAdvice Advise(GameEngine& engine) override;
+};
+
+// "Strategy Table for (9/6) Jacks or Better".
+std::string StrategyTableCaption(int game, int choice, std::string_view gameName);
+
+// The coins the values are shown for: the bet of the round, or the last bet
+// when no coin is bet.
+int StrategyTableCoins(const GameEngine& engine);
+
+// One line per entry, rank 1 first: "   %2d   %-33s %9.4f" of rank, name and
+// coins x ev. The first entry (and "Four Aces" in Super Aces) shows 4000 at
+// five coins.
+std::vector<std::string> StrategyTableLines(const StrategyList& list, int coins);
+
+// The first visible line that puts the selected line in the middle of a list
+// showing listHeight / itemHeight lines, kept within the list (a selection
+// below 0 means none and shows the top).
+int StrategyTableTopLine(int selected, int lineCount, int listHeight, int itemHeight = 12);
+
+} // namespace quintaro
