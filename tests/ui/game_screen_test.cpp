@@ -1,6 +1,9 @@
 // The game screens on the offscreen platform: layout, keys, mouse, the menu,
 // the mistake panel and screenshots of the table in its states.
 
+// The strategy headers before any Qt header: a list field is named like a Qt keyword.
+#include "strategy/classifier.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -20,7 +23,6 @@
 #include "shell/ui/game_launch.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
-#include "strategy/classifier.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/ui/game_screen.h"
 

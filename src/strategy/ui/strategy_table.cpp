@@ -1,3 +1,6 @@
+// The strategy list before any Qt header: its field "slots" is a Qt keyword macro.
+#include "strategy/strategy_list.h"
+
 #include "strategy/ui/strategy_table.h"
 
 #include <QFrame>
