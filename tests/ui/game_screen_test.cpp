@@ -119,12 +119,13 @@ private slots:
         const struct {
             const char* name;
             QRect rect;
-        } parts[] = {{"PntBoxCards", {46, 271, 700, 180}},  {"PanelCenter", {149, 381, 493, 38}},
-                     {"Panel25", {38, 463, 248, 49}},       {"Panel27", {389, 463, 371, 49}},
-                     {"Panel5", {16, 457, 763, 96}},        {"PntBoxButtons", {21, 526, 755, 28}},
-                     {"PaysPanel", {47, 11, 239, 220}},     {"PanelCoin1", {289, 11, 74, 220}},
-                     {"PanelCoin5", {593, 11, 152, 220}},   {"PaintBoxWin", {91, 3, 152, 41}},
-                     {"PntBoxCreditValue", {2, 3, 165, 42}}, {"PntBoxImageCredits", {166, 4, 201, 40}}};
+        } parts[] = {
+            {"PntBoxCards", {46, 271, 700, 180}},   {"PanelCenter", {149, 381, 493, 38}},
+            {"Panel25", {38, 463, 248, 49}},        {"Panel27", {389, 463, 371, 49}},
+            {"Panel5", {16, 457, 763, 96}},         {"PntBoxButtons", {21, 526, 755, 28}},
+            {"PaysPanel", {47, 11, 239, 220}},      {"PanelCoin1", {289, 11, 74, 220}},
+            {"PanelCoin5", {593, 11, 152, 220}},    {"PaintBoxWin", {91, 3, 152, 41}},
+            {"PntBoxCreditValue", {2, 3, 165, 42}}, {"PntBoxImageCredits", {166, 4, 201, 40}}};
         for (const auto& p : parts) {
             QWidget* w = Child<QWidget>(p.name);
             QVERIFY2(w, p.name);
@@ -166,8 +167,8 @@ private slots:
         QVERIFY(dynamic_cast<TBonusPoker*>(Open(kBonusDeluxe)));
         // The registry's factory builds them for the menu.
         RegisterTableWindows();
-        QDialog* made = Windows().gameScreens(GameScreenContext{kDeucesWild, *m_session, *m_view},
-                                              nullptr);
+        QDialog* made =
+            Windows().gameScreens(GameScreenContext{kDeucesWild, *m_session, *m_view}, nullptr);
         QCOMPARE(made->objectName(), QString("TDeucesPoker"));
         delete made;
     }
@@ -243,8 +244,8 @@ private slots:
             captions << (a->isSeparator() ? QString("-") : a->text());
         QCOMPARE(captions, (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
                                         "Statistics Page...", "-", "Fast Credits", "&Sound",
-                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About",
-                                        "-", "&Minimize", "&Return to Menu"}));
+                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
+                                        "&Minimize", "&Return to Menu"}));
         // The pay-table switch rewrites the changed cells.
         QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
         m_screen->Action("N961")->trigger();
@@ -284,8 +285,7 @@ private slots:
         QCOMPARE(m_screen->CreditHint(), QString("$2.50"));
         m_session->CreditValue = kNickel;
         QCOMPARE(m_screen->CreditHint(), QString("$0.50"));
-        QCOMPARE(Child<QWidget>("PntBoxImageCredits")->toolTip(),
-                 QString("Click to insert money"));
+        QCOMPARE(Child<QWidget>("PntBoxImageCredits")->toolTip(), QString("Click to insert money"));
         m_session->CreditValue = kQuarter;
     }
 
@@ -317,7 +317,8 @@ private slots:
             QCOMPARE(Child<QLabel>(qPrintable(QString("LbWarn%1").arg(i)))->isVisible(),
                      r.hold[static_cast<std::size_t>(i)] != 0);
         QCOMPARE(Child<QLabel>("StrategyRank")->text(), QString::number(r.strategyIndex));
-        QVERIFY(Child<QLabel>("StrategyEV")->text().contains(QRegularExpression("^\\d+\\.\\d{4}$")));
+        QVERIFY(
+            Child<QLabel>("StrategyEV")->text().contains(QRegularExpression("^\\d+\\.\\d{4}$")));
         QVERIFY(!Child<QLabel>("StrategyName")->text().isEmpty());
         SaveScreenshot(m_screen, "game_screen_jacks_mistake_panel");
         // Keys and clicks on the cards wait while the panel is up.
