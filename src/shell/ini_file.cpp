@@ -283,11 +283,19 @@ IniLoad LoadIniFile(const std::filesystem::path& path) {
     return load;
 }
 
-FileResult SaveFileAtomically(const std::filesystem::path& path, std::string_view contents) {
+FileResult SaveFileAtomically(const std::filesystem::path& requested, std::string_view contents) {
     namespace fs = std::filesystem;
-    const std::string shown = path.string();
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string shown = requested.string();
     std::error_code ec;
+    // A settings file that is a link (as configuration managers make them)
+    // stays a link: the file it points to is the one replaced.
+    fs::path path = requested;
+    if (fs::is_symlink(requested, ec)) {
+        const fs::path target = fs::weakly_canonical(requested, ec);
+        if (!ec) path = target;
+        ec.clear();
+    }
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     fs::create_directories(folder, ec);
     if (ec)
         return FileResult::Failure("Cannot create the folder " + folder.string() + ": " +
@@ -329,6 +337,12 @@ FileResult SaveFileAtomically(const std::filesystem::path& path, std::string_vie
         const int err = errno;
         ::unlink(temp.c_str());
         return FileResult::Failure("Cannot save " + shown + ": " + ErrnoText(err));
+    }
+    // Make the rename itself durable; a failure here no longer risks the data.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return FileResult::Success();
 #else

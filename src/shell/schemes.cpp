@@ -206,4 +206,17 @@ GameScheme ReadGameScheme(const IniDocument& ini) {
     return g;
 }
 
+MenuScheme LoadMenuScheme(const SchemeListType& list, int position,
+                          std::string_view configuredAddress) {
+    if (position < 1 || position >= static_cast<int>(list.size()))
+        return BuiltInMenuScheme(configuredAddress);
+    return ReadMenuScheme(LoadSchemeIni(list[static_cast<std::size_t>(position)].directory),
+                          configuredAddress);
+}
+
+GameScheme LoadGameScheme(const std::optional<fs::path>& schemeDirectory) {
+    if (!schemeDirectory || schemeDirectory->empty()) return {};
+    return ReadGameScheme(LoadSchemeIni(*schemeDirectory));
+}
+
 } // namespace quintaro

@@ -155,4 +155,12 @@ struct GameScheme {
 };
 GameScheme ReadGameScheme(const IniDocument& schemeIni);
 
+// The menu's look for a position in the scheme list: the built-in look for
+// position 0 or an invalid position, else the scheme's Menu_Data.
+MenuScheme LoadMenuScheme(const SchemeListType& list, int position,
+                          std::string_view configuredAddress = kBuiltInWebAddress);
+// A game screen's colours from a scheme folder; none (the built-in look)
+// keeps every colour as designed and shows the centre win panel.
+GameScheme LoadGameScheme(const std::optional<std::filesystem::path>& schemeDirectory);
+
 } // namespace quintaro

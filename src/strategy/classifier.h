@@ -35,4 +35,10 @@ void AnalyseForGame(int game, const std::array<Card, 5>& cards, HandAnalysis& a)
 void AdviseHand(int game, int choice, const std::array<Card, 5>& cards, HandAnalysis& a,
                 Recommendation& r);
 
+namespace detail {
+// The natural classifier walking every entry of the list, without the
+// per-group shortcut; the tests compare the two over all hands.
+void ClassifyNaturalWholeList(const StrategyList& list, const HandAnalysis& a, Recommendation& r);
+} // namespace detail
+
 } // namespace quintaro

@@ -4,6 +4,10 @@
 // below. An entry text means the same test in every natural game; the few
 // per-game differences are parameters taken from the list's game.
 
+#include <array>
+#include <bit>
+#include <initializer_list>
+
 #include "core/game_variant.h"
 #include "strategy/classifier.h"
 
@@ -424,9 +428,246 @@ void Matcher::SetAlternate(EntryId id) {
     }
 }
 
+// The group patterns (0..6) under which an entry's matcher can accept a hand.
+// Draws and made flushes and straights exist only below two pair; the
+// high-card, suited-pair and three-flush tests do not look at the groups.
+constexpr unsigned PatternsFor(EntryId id) {
+    using E = EntryId;
+    constexpr unsigned kAll = 0x7f;
+    constexpr unsigned kBelowTwoPair = 0x07;
+    auto p = [](std::initializer_list<int> patterns) {
+        unsigned m = 0;
+        for (int v : patterns) m |= 1u << v;
+        return m;
+    };
+    switch (id) {
+    case E::kPatRoyal:
+    case E::kPatStraightFlush:
+    case E::kPatFlush:
+    case E::kPatStraight:
+        return p({kNoGroup});
+    case E::kPatFourOfAKind:
+    case E::kPatFourOfAKindLower:
+    case E::kPatFour5sToKs:
+    case E::kPatFour5sToKsComma:
+    case E::kPatFour5sTo10s:
+    case E::kFourAces:
+    case E::kPatFourAcesWKicker:
+    case E::kPatFourAcesWKickerPlain:
+    case E::kPatFour234:
+    case E::kFour234:
+    case E::kPatFour234WKicker:
+    case E::kPatFour234WKickerPlain:
+    case E::kFourKQJ:
+        return p({kFourOfAKind});
+    case E::kPatFullHouse:
+        return p({kFullHouse});
+    case E::k3AcesWithKicker:
+    case E::k3Aces:
+    case E::kThreeKQJ:
+        return p({kThreeOfAKind, kFullHouse});
+    case E::kThree234:
+    case E::kThreeOfAKind:
+    case E::kThree5sToKs:
+    case E::kThree5sToTs:
+        return p({kThreeOfAKind});
+    case E::kTwoPair:
+        return p({kTwoPair});
+    case E::kPairAces:
+    case E::kPairJJQQKK:
+        return p({kHighPair, kTwoPair});
+    case E::kHighPairJJAA:
+        return p({kHighPair});
+    case E::kPair223344:
+        return p({kLowPair});
+    case E::kPair55ToTT:
+    case E::kLowPair22TT:
+        return p({kLowPair, kHighPair});
+    case E::k3FL2HiCards:
+    case E::k3FL1HiCard:
+    case E::k3FL0HiCards:
+    case E::kQJs:
+    case E::kKQsKJs:
+    case E::kAKsAQsAJs:
+    case E::kJTs:
+    case E::kQTs:
+    case E::kKTs:
+    case E::k2STFLOpen45s9Ts:
+    case E::kKQJ:
+    case E::kQJT:
+    case E::kQJ:
+    case E::kKQKJ:
+    case E::kAKAQAJ:
+    case E::kAce:
+    case E::kJack:
+    case E::kQueen:
+    case E::kKing:
+    case E::kRedraw:
+        return kAll;
+    default:
+        // The royal, flush, straight-flush and straight draws.
+        return kBelowTwoPair;
+    }
+}
+
+// Hand features that entries require. An entry is tried only when the hand
+// has every feature the entry requires; the rest of its test is its matcher.
+enum Feature : unsigned {
+    kHasRoyalFlush,
+    kHasStraightFlush,
+    kHasFlush,
+    kHasStraight,
+    kHasFourRoyal,
+    kHasThreeRoyal,
+    kHasFourStraightFlush,
+    kHasThreeStraightFlush,
+    kHasFourFlush,
+    kHasFourStraight,
+    kHasAce,
+    kHasThreeSuited,
+    kFeatureCount,
+};
+
+constexpr unsigned RequiredFeatures(EntryId id) {
+    using E = EntryId;
+    switch (id) {
+    case E::kPatRoyal:
+        return 1u << kHasRoyalFlush;
+    case E::kPatStraightFlush:
+        return 1u << kHasStraightFlush;
+    case E::kPatFlush:
+        return 1u << kHasFlush;
+    case E::kPatStraight:
+        return 1u << kHasStraight;
+    case E::k4Royal:
+        return 1u << kHasFourRoyal;
+    case E::k3Royal:
+    case E::kQJTs:
+    case E::kKQJsKQTsKJTs:
+    case E::kAKQsAKJsAKTsAQJsAQTsAJTs:
+        return 1u << kHasThreeRoyal;
+    case E::k4STFLOpen2345s9TJQs:
+    case E::k4STFLInside:
+        return 1u << kHasFourStraightFlush;
+    case E::k3STFLOpen345s89Ts:
+    case E::kJT9s:
+    case E::kQJ9s:
+    case E::kQT9sJT8sJ98s:
+    case E::k3STFL1Gap0HiPlus234s:
+    case E::kQJ8s:
+    case E::kKQ9sKJ9s:
+    case E::k3STFL2Gaps1Hi:
+    case E::k3STFL2Gaps0Hi:
+        return 1u << kHasThreeStraightFlush;
+    case E::k4Flush:
+        return 1u << kHasFourFlush;
+    case E::kTJQK:
+    case E::k9TJQ:
+    case E::k89TJ:
+    case E::k4STOpen2345789T:
+    case E::k4STOpen2345TJQK:
+    case E::kAKQJ:
+    case E::k4STInside3HiCards:
+    case E::k4STInside2HiCards:
+    case E::k4STInside1HiCard:
+    case E::k4STInside0HiCards:
+        return 1u << kHasFourStraight;
+    case E::kAKAQAJ:
+    case E::kAce:
+        return 1u << kHasAce;
+    case E::k3FL2HiCards:
+    case E::k3FL1HiCard:
+    case E::k3FL0HiCards:
+        return 1u << kHasThreeSuited;
+    default:
+        return 0;
+    }
+}
+
+unsigned FeaturesOf(const HandAnalysis& a) {
+    return static_cast<unsigned>(a.royalFlush) << kHasRoyalFlush |
+           static_cast<unsigned>(a.straightFlush) << kHasStraightFlush |
+           static_cast<unsigned>(a.flush) << kHasFlush |
+           static_cast<unsigned>(a.straight) << kHasStraight |
+           static_cast<unsigned>(a.fourRoyal) << kHasFourRoyal |
+           static_cast<unsigned>(a.threeRoyal) << kHasThreeRoyal |
+           static_cast<unsigned>(a.fourStraightFlush) << kHasFourStraightFlush |
+           static_cast<unsigned>(a.threeStraightFlush) << kHasThreeStraightFlush |
+           static_cast<unsigned>(a.fourFlush) << kHasFourFlush |
+           static_cast<unsigned>(a.fourStraight) << kHasFourStraight |
+           static_cast<unsigned>(a.hasAce) << kHasAce |
+           static_cast<unsigned>(a.MainTally().count == 3) << kHasThreeSuited;
+}
+
+// Per list and group pattern, the entries worth testing, in list order, as
+// bit k for the k-th of them; and per feature the entries that do not need
+// it. A hand is walked only through the entries that its group pattern and
+// its features allow, which gives the same first match as the whole list.
+struct Program {
+    std::uint64_t all;
+    std::array<std::uint64_t, kFeatureCount> without;
+    std::array<std::uint8_t, 64> positions;
+    std::array<EntryId, 64> ids;
+};
+using ListPrograms = std::array<Program, 7>;
+
+std::array<ListPrograms, kStrategyListCount> BuildPrograms() {
+    std::array<ListPrograms, kStrategyListCount> all{};
+    for (int game = 0; game < kGameCount; ++game) {
+        for (int choice = 0; choice < 2; ++choice) {
+            const StrategyList& list = StrategyListFor(game, choice);
+            ListPrograms& programs = all[static_cast<std::size_t>(game * 2 + choice)];
+            for (unsigned pattern = 0; pattern < 7; ++pattern) {
+                Program& prog = programs[pattern];
+                prog = Program{};
+                int k = 0;
+                for (int i = 1; i <= list.count; ++i) {
+                    const EntryId id = list.slots[i].id;
+                    if (!(PatternsFor(id) & (1u << pattern))) continue;
+                    const std::uint64_t bit = std::uint64_t{1} << k;
+                    prog.all |= bit;
+                    for (unsigned f = 0; f < kFeatureCount; ++f)
+                        if (!(RequiredFeatures(id) & (1u << f))) prog.without[f] |= bit;
+                    prog.positions[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(i);
+                    prog.ids[static_cast<std::size_t>(k)] = id;
+                    ++k;
+                }
+            }
+        }
+    }
+    return all;
+}
+
+const std::array<ListPrograms, kStrategyListCount> kPrograms = BuildPrograms();
+
 } // namespace
 
 void ClassifyNatural(const StrategyList& list, const HandAnalysis& a, Recommendation& r) {
+    r.Clear();
+    const GameRules rules = RulesFor(list.game);
+    Matcher m(a, r);
+    const Program& prog = kPrograms[static_cast<std::size_t>(list.game * 2 + list.choice)]
+                                   [a.groupPattern < 7 ? a.groupPattern : 0];
+    std::uint64_t candidates = prog.all;
+    for (unsigned absent = ~FeaturesOf(a) & ((1u << kFeatureCount) - 1); absent != 0;
+         absent &= absent - 1)
+        candidates &= prog.without[static_cast<std::size_t>(std::countr_zero(absent))];
+    for (; candidates != 0; candidates &= candidates - 1) {
+        const auto k = static_cast<std::size_t>(std::countr_zero(candidates));
+        const EntryId id = prog.ids[k];
+        if (m.Match(id, rules)) {
+            r.strategyIndex = prog.positions[k];
+            m.SetAlternate(id);
+            return;
+        }
+    }
+    // Unreachable: every list ends with "Redraw", which always matches.
+    r.strategyIndex = list.count;
+}
+
+namespace detail {
+
+void ClassifyNaturalWholeList(const StrategyList& list, const HandAnalysis& a, Recommendation& r) {
     r.Clear();
     const GameRules rules = RulesFor(list.game);
     Matcher m(a, r);
@@ -438,8 +679,9 @@ void ClassifyNatural(const StrategyList& list, const HandAnalysis& a, Recommenda
             return;
         }
     }
-    // Unreachable: every list ends with "Redraw", which always matches.
     r.strategyIndex = list.count;
 }
+
+} // namespace detail
 
 } // namespace quintaro

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "strategy/entry_id.h"
 
@@ -40,5 +41,14 @@ extern const std::array<std::int32_t, kStrategyListCount> kStrategyCounts;
 // counts as 1, the way a nonzero AltPayTable byte does).
 const StrategyList& StrategyListFor(int game, int choice);
 std::int32_t StrategyCount(int game, int choice);
+
+// The value of an entry for the coins bet (1..5), as the strategy table shows
+// it: coins times ev in extended precision, except that the top row (and in
+// Super Aces the second, "Four Aces") shows 4000 at five coins.
+long double EntryValue(const StrategyList& list, std::int32_t position, int coins);
+
+// One line of the strategy table: rank, name padded to 33 characters, value
+// with four decimals ("   %2d   %-33s %9.4f").
+std::string StrategyTableLine(const StrategyList& list, std::int32_t position, int coins);
 
 } // namespace quintaro

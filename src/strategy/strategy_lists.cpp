@@ -4,6 +4,9 @@
 
 #include <cassert>
 #include <cstddef>
+#include <cstdio>
+
+#include "core/game_variant.h"
 
 #include "strategy/strategy_list.h"
 
@@ -1240,6 +1243,19 @@ const StrategyList& StrategyListFor(int game, int choice) {
 std::int32_t StrategyCount(int game, int choice) {
     assert(game >= 0 && game < kStrategyListCount / 2);
     return kStrategyCounts[static_cast<std::size_t>(game * 2 + (choice != 0 ? 1 : 0))];
+}
+
+long double EntryValue(const StrategyList& list, std::int32_t position, int coins) {
+    const bool special = position == 1 || (list.game == kSuperAces && position == 2);
+    if (special && coins == 5) return 4000.0L;
+    return static_cast<long double>(coins) * static_cast<long double>(list.Entry(position).ev);
+}
+
+std::string StrategyTableLine(const StrategyList& list, std::int32_t position, int coins) {
+    char line[96];
+    std::snprintf(line, sizeof line, "   %2d   %-33s %9.4Lf", static_cast<int>(position),
+                  list.Entry(position).name, EntryValue(list, position, coins));
+    return line;
 }
 
 } // namespace quintaro

@@ -296,6 +296,17 @@ TEST(SaveFileAtomically, FailsWhenTheFolderCannotExist) {
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Quintaro.ini"));
 }
 
+TEST(SaveFileAtomically, AFileReachedByALinkStaysALink) {
+    ScratchDir dir;
+    WriteFile(dir / "dotfiles" / "Quintaro.ini", "old");
+    std::filesystem::create_directories(dir / "config");
+    std::filesystem::create_symlink(dir / "dotfiles" / "Quintaro.ini",
+                                    dir / "config" / "Quintaro.ini");
+    ASSERT_TRUE(SaveFileAtomically(dir / "config" / "Quintaro.ini", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "config" / "Quintaro.ini"));
+    EXPECT_EQ(ReadFile(dir / "dotfiles" / "Quintaro.ini"), "new");
+}
+
 TEST(SaveFileAtomically, RoundTripKeepsUnknownKeysAndComments) {
     ScratchDir dir;
     const auto path = dir / "Quintaro.ini";

@@ -198,6 +198,25 @@ TEST(IsSafeWebAddress, AcceptsOnlyWebAndMailAddresses) {
         EXPECT_FALSE(IsSafeWebAddress(bad)) << bad;
 }
 
+TEST(SchemeLooks, PositionZeroAndMissingFoldersGiveTheBuiltInLook) {
+    ScratchDir dir;
+    WriteFile(dir / "Schemes" / "Red" / "SCHEME.INI",
+              "[Menu_Data]\nExitPnlClr=1\n[Game_Data]\nHoldFontColor=$0000FF\n");
+    const SchemeListType list = ScanSchemes({dir / "Schemes"});
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(LoadMenuScheme(list, 0).exitPanelColour, 128);
+    EXPECT_TRUE(LoadMenuScheme(list, 0).link.enabled);
+    EXPECT_EQ(LoadMenuScheme(list, 5).exitPanelColour, 128);
+    EXPECT_EQ(LoadMenuScheme(list, 1).exitPanelColour, 1);
+    EXPECT_FALSE(LoadMenuScheme(list, 1).link.enabled);
+    EXPECT_EQ(LoadGameScheme(list[1].directory).holdFontColour, 0xFF);
+    EXPECT_FALSE(LoadGameScheme(std::nullopt).holdFontColour);
+    EXPECT_TRUE(LoadGameScheme(std::nullopt).centreWinPanel);
+    // Only Scheme.ini: colours change, every picture is the built-in one.
+    for (const SchemePicture& p : kGamePictures)
+        EXPECT_FALSE(ResolveSchemePicture(list[1].directory, p.file)) << p.file;
+}
+
 TEST(GameScheme, MissingColoursStayAsDesigned) {
     const GameScheme none = ReadGameScheme(IniDocument{});
     EXPECT_FALSE(none.payPanelShapeColour);

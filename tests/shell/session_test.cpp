@@ -155,6 +155,37 @@ TEST_F(SessionTest, AFailedSaveIsReported) {
     EXPECT_NE(r.error.find("Quintaro.ini"), std::string::npos);
 }
 
+TEST_F(SessionTest, BadSettingsFilesStartWithDefaultsAndKeepTheirBytes) {
+    std::string big = "[Menu]\r\nCredits=12\r\n";
+    while (big.size() < 10 * 1024 * 1024)
+        big += "[Filler]\r\nKey=" + std::string(200, 'x') + "\r\n";
+    std::string binary(4096, '\0');
+    for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 % 256);
+    const std::pair<std::string, std::int32_t> files[] = {
+        {"", 150},
+        {"garbage without any structure", 150},
+        {binary, 150},
+        {"[Menu]\nCredits\nCredits=\nCredits=9\n", 150}, // the first Credits line with "=" wins
+        {"[Menu]\nCredits=8\nCredits=9\n", 8},
+        {big, 12}};
+    for (const auto& [bytes, credits] : files) {
+        WriteSettings(bytes);
+        auto s = Make();
+        EXPECT_EQ(s->Credits, credits);
+        EXPECT_EQ(s->SchemeName, "default");
+        ASSERT_TRUE(s->Close());
+        const std::string after = ReadFile(Config().settingsFile);
+        if (bytes.find("[Menu]") == std::string::npos) {
+            EXPECT_EQ(after.compare(0, bytes.size(), bytes), 0); // untouched, Menu appended
+        } else {
+            EXPECT_GE(after.size(), bytes.size());
+        }
+        auto again = Make();
+        EXPECT_EQ(again.get()->Credits, credits);
+        again->Close();
+    }
+}
+
 TEST_F(SessionTest, GameNames) {
     auto s = Make();
     const char* names[] = {"Jacks or Better",    "Bonus Poker",         "Bonus Deluxe",

@@ -231,6 +231,13 @@ TEST_P(Exhaustive, EveryHandBothLists) {
                                 continue;
                             }
                             ++reached[choice][static_cast<std::size_t>(r.strategyIndex)];
+                            if (game != kDeucesWild) {
+                                // The shortcut walk agrees with the walk over every entry.
+                                detail::ClassifyNaturalWholeList(list, a, s);
+                                if (s.strategyIndex != r.strategyIndex || s.hold != r.hold ||
+                                    s.altValid != r.altValid || s.altHolds != r.altHolds)
+                                    fail("shortcut walk differs from the whole list", c, choice);
+                            }
                             const std::string name = list.Entry(r.strategyIndex).name;
                             const int held = Count(r.hold);
                             if (name.rfind("Pat ", 0) == 0 && held != 5)
