@@ -1,0 +1,91 @@
+#include "strategy/hand_builder.h"
+
+#include <cstdio>
+
+#include "core/game_variant.h"
+#include "core/hand_analysis.h"
+#include "core/pay_table.h"
+#include "strategy/classifier.h"
+#include "strategy/recommendation.h"
+#include "strategy/strategy_list.h"
+
+namespace quintaro {
+
+const GameEngine*& OpenGameEngine() {
+    static const GameEngine* engine = nullptr;
+    return engine;
+}
+
+BuiltHand::Pick BuiltHand::Add(Card card) {
+    if (count_ == 5) return Pick::Full;
+    if (!IsValidCard(card) || IsTaken(card)) return Pick::Taken;
+    taken_[static_cast<std::size_t>(card)] = true;
+    cards_[static_cast<std::size_t>(count_++)] = card;
+    return Pick::Added;
+}
+
+void BuiltHand::Clear() {
+    cards_ = {};
+    taken_ = {};
+    count_ = 0;
+}
+
+bool BuiltHand::IsTaken(Card card) const {
+    return IsValidCard(card) && taken_[static_cast<std::size_t>(card)];
+}
+
+bool IsFourThousandRow(int game, std::int32_t rank) {
+    return rank == 1 || (game == kSuperAces && rank == 2);
+}
+
+long double StrategyValue(int game, std::int32_t rank, float ev, int coins) {
+    if (coins == 5 && IsFourThousandRow(game, rank)) return 4000.0L;
+    return static_cast<long double>(coins) * static_cast<long double>(ev);
+}
+
+std::string FormatStrategyValue(long double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.4Lf", value);
+    return text;
+}
+
+BuiltHandResult JudgeBuiltHand(int game, int choice, int coins, const std::array<Card, 5>& cards) {
+    if (!IsValidGame(game)) game = 0;
+    choice = choice ? 1 : 0;
+    HandAnalysis analysis;
+    Recommendation advice;
+    AdviseHand(game, choice, cards, analysis, advice);
+
+    const StrategyList& list = StrategyListFor(game, choice);
+    const StrategyEntry& entry = list.Entry(advice.strategyIndex);
+    BuiltHandResult result;
+    for (std::size_t p = 0; p < 5; ++p) result.hold[p] = advice.hold[p] == 1;
+    result.rank = advice.strategyIndex;
+    result.name = entry.name ? entry.name : "";
+    result.rankText = std::to_string(advice.strategyIndex);
+    result.valueText =
+        FormatStrategyValue(StrategyValue(game, advice.strategyIndex, entry.ev, coins));
+    return result;
+}
+
+std::string HandBuilderTitle(int game, int choice, std::string_view gameName) {
+    std::string title = "(";
+    title += PayTableShortName(game, choice ? 1 : 0);
+    title += ") ";
+    title += gameName;
+    return title;
+}
+
+std::string_view RankText(std::int32_t rank) {
+    static constexpr std::array<std::string_view, 13> kRanks{"A", "2", "3",  "4", "5", "6", "7",
+                                                             "8", "9", "10", "J", "Q", "K"};
+    return rank >= 0 && rank < 13 ? kRanks[static_cast<std::size_t>(rank)] : std::string_view();
+}
+
+std::string_view SuitSymbol(std::int32_t suit) {
+    // Heart, diamond, club, spade: the suit codes' order.
+    static constexpr std::array<std::string_view, 4> kSuits{"\u2665", "\u2666", "\u2663", "\u2660"};
+    return suit >= 0 && suit < 4 ? kSuits[static_cast<std::size_t>(suit)] : std::string_view();
+}
+
+} // namespace quintaro

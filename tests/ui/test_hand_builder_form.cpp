@@ -1,0 +1,327 @@
+#include "strategy/ui/hand_builder_form.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <tuple>
+#include <vector>
+
+#include "core/game_engine.h"
+#include "screenshot.h"
+#include "shell/session.h"
+#include "shell/ui/press_button.h"
+#include "shell/ui/window_kit.h"
+
+using namespace quintaro;
+
+namespace {
+QColor TextColour(QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+} // namespace
+
+class TestHandBuilderForm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TVantaSession> m_session;
+    std::unique_ptr<GameEngine> m_engine;
+    std::unique_ptr<THandBuilderForm> m_form;
+    std::vector<int> m_effects;
+    std::vector<std::tuple<int, int, int, int>> m_tablesOpened;
+
+    THandBuilderForm& Form() { return *m_form; }
+
+    // Opens the form over a game screen of `game` with this pay table and bet.
+    void Open(int game, int choice, int bet, int lastBet = 1) {
+        m_engine = MakeGameEngine(game);
+        m_engine->altPayTable = static_cast<std::uint8_t>(choice);
+        m_engine->bet = bet;
+        m_engine->lastBet = lastBet;
+        OpenGameEngine() = m_engine.get();
+        m_session->LastGame = game;
+        Form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    }
+    void Press(Card card, int control = 0, Qt::MouseButton button = Qt::LeftButton) {
+        QWidget* targets[3] = {Form().SmallCardShape(card), Form().SmallCardRank(card),
+                               Form().SmallCardSuit(card)};
+        QTest::mousePress(targets[control], button);
+        QTest::mouseRelease(targets[control], button);
+    }
+    void Build(const std::vector<Card>& cards) {
+        int control = 0;
+        for (Card c : cards) Press(c, control++ % 3);
+    }
+    std::array<bool, 5> HoldLabels() {
+        std::array<bool, 5> shown{};
+        for (int i = 0; i < 5; ++i)
+            shown[static_cast<std::size_t>(i)] = Form().HoldLabel(i)->isVisible();
+        return shown;
+    }
+    bool ResultShown() {
+        return Form().StrategyLabel()->isVisible() && Form().RankLabel()->isVisible() &&
+               Form().ValueLabel()->isVisible() && Form().StrategyButton()->isVisible();
+    }
+    bool ResultHidden() {
+        for (int i = 0; i < 5; ++i)
+            if (Form().HoldLabel(i)->isVisible()) return false;
+        return !Form().StrategyLabel()->isVisible() && !Form().RankLabel()->isVisible() &&
+               !Form().ValueLabel()->isVisible() && !Form().StrategyButton()->isVisible();
+    }
+    bool Untouched(Card c) {
+        return Form().SmallCardRank(c)->text() == QString::fromUtf8(RankText(RankOf(c)).data()) &&
+               Form().SmallCardSuit(c)->text() == QString::fromUtf8(SuitSymbol(SuitOf(c)).data()) &&
+               Form().SmallCardShape(c)->cursor().shape() == Qt::PointingHandCursor;
+    }
+
+    // Ace, King, Queen, Jack and Ten of Spades.
+    const std::vector<Card> kRoyal{39, 51, 11, 23, 35};
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        const std::filesystem::path root = m_dir->path().toStdString();
+        m_session = std::make_unique<TVantaSession>(
+            SessionConfig{root / "Quintaro.ini", {root / "Schemes"}}, SessionServices{});
+        m_form = std::make_unique<THandBuilderForm>(m_session.get());
+        m_form->SetStrategyTableOpener([this](int game, int choice, int coins, int rank) {
+            m_tablesOpened.emplace_back(game, choice, coins, rank);
+        });
+        m_effects.clear();
+        m_tablesOpened.clear();
+        ui::SetEffectSink([this](int e) { m_effects.push_back(e); });
+    }
+    void cleanup() {
+        ui::SetEffectSink({});
+        m_form.reset();
+        OpenGameEngine() = nullptr;
+        m_engine.reset();
+        m_session.reset();
+        m_dir.reset();
+    }
+
+    void Layout() {
+        Open(kJacksOrBetter, 0, 0);
+        QCOMPARE(
+            Form().windowTitle(),
+            QString("Select the 5 cards to check for hold. Strategy varies with the game type."));
+        QCOMPARE(Form().size(), QSize(562, 498));
+        QCOMPARE(Form().TitleLabel()->text(), QString("(8/5) Jacks or Better"));
+        QCOMPARE(Form().TitleShadow()->text(), QString("(8/5) Jacks or Better"));
+        QCOMPARE(Form().TitleLabel()->width(), 484);
+        const int tops[4] = {45, 97, 152, 205};
+        const char* ranks[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+        const char* suits[4] = {"\u2665", "\u2666", "\u2663", "\u2660"};
+        for (int suit = 0; suit < 4; ++suit)
+            for (int rank = 0; rank < 13; ++rank) {
+                const Card n = CardOf(rank, suit);
+                QCOMPARE(Form().SmallCardShape(n)->geometry(),
+                         QRect(21 + 40 * rank, tops[suit], 35, 46));
+                QCOMPARE(Form().SmallCardShape(n)->property("tag").toInt(), n);
+                QCOMPARE(Form().SmallCardRank(n)->property("tag").toInt(), n);
+                QCOMPARE(Form().SmallCardSuit(n)->property("tag").toInt(), n);
+                QCOMPARE(Form().SmallCardRank(n)->text(), QString(ranks[rank]));
+                QCOMPARE(Form().SmallCardSuit(n)->text(), QString::fromUtf8(suits[suit]));
+                const QColor colour = suit < 2 ? QColor(255, 0, 0) : QColor(0, 0, 0);
+                QCOMPARE(TextColour(Form().SmallCardSuit(n)), colour);
+                QVERIFY(Untouched(n));
+            }
+        const int lefts[5] = {78, 163, 246, 328, 411};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Form().Place(i)->geometry(), QRect(lefts[i], 260, 68, 106));
+            QVERIFY(Form().PlaceShowsBack(i));
+            QCOMPARE(Form().HoldLabel(i)->text(), QString("HOLD"));
+            QCOMPARE(Form().HoldLabel(i)->y(), 372);
+        }
+        QVERIFY(ResultHidden());
+        QCOMPARE(Form().ClearButton()->text(), QString("Clear the Hand"));
+        QCOMPARE(Form().CloseButton()->text(), QString("Close the Form"));
+        QCOMPARE(Form().StrategyButton()->text(), QString("Strategy Table..."));
+        SaveScreenshot(&Form(), "hand_builder_empty");
+        Form().close();
+    }
+
+    void PicksInOrderIntoThePlaces() {
+        Open(kJacksOrBetter, 0, 1);
+        const Card picks[3] = {CardOf(kTen, kDiamonds), CardOf(kAce, kClubs),
+                               CardOf(kKing, kHearts)};
+        for (int i = 0; i < 3; ++i) {
+            Press(picks[i], i);
+            QCOMPARE(Form().Hand().Count(), i + 1);
+            QVERIFY(!Form().PlaceShowsBack(i));
+            QVERIFY(Form().PlaceShowsBack(i + 1));
+            QCOMPARE(Form().PlaceRank(i)->text(),
+                     QString::fromUtf8(RankText(RankOf(picks[i])).data()));
+            QCOMPARE(Form().PlaceSuit(i)->text(),
+                     QString::fromUtf8(SuitSymbol(SuitOf(picks[i])).data()));
+            const QColor colour = IsRedSuit(SuitOf(picks[i])) ? QColor(255, 0, 0) : QColor(0, 0, 0);
+            QCOMPARE(TextColour(Form().PlaceSuit(i)), colour);
+            QCOMPARE(TextColour(Form().PlaceRank(i)), colour);
+            // The small card is marked as taken: no texts, the default cursor.
+            QVERIFY(Form().SmallCardRank(picks[i])->text().isEmpty());
+            QVERIFY(Form().SmallCardSuit(picks[i])->text().isEmpty());
+            QCOMPARE(Form().SmallCardShape(picks[i])->cursor().shape(), Qt::ArrowCursor);
+            QCOMPARE(Form().SmallCardSuit(picks[i])->cursor().shape(), Qt::ArrowCursor);
+        }
+        QCOMPARE(Form().PlaceRank(0)->text(), QString("10"));
+        QCOMPARE(m_effects, (std::vector<int>{3, 3, 3}));
+        QVERIFY(ResultHidden());
+        SaveScreenshot(&Form(), "hand_builder_three_cards");
+        Form().close();
+    }
+
+    void SameCardTwice() {
+        Open(kJacksOrBetter, 0, 1);
+        Press(CardOf(kQueen, kSpades), 1);
+        m_effects.clear();
+        for (int control = 0; control < 3; ++control) Press(CardOf(kQueen, kSpades), control);
+        QCOMPARE(m_effects, (std::vector<int>{3, 3, 3})); // the click, nothing else
+        QCOMPARE(Form().Hand().Count(), 1);
+        QVERIFY(Form().PlaceShowsBack(1));
+        QVERIFY(Form().PlaceRank(1)->text().isEmpty());
+        Form().close();
+    }
+
+    void SixthPick() {
+        Open(kJacksOrBetter, 0, 1);
+        Build({0, 14, 28, 42, 5});
+        QVERIFY(Form().Hand().Complete());
+        // All 52 small cards now have the default cursor.
+        for (Card c = 0; c < kCardCount; ++c)
+            QCOMPARE(Form().SmallCardShape(c)->cursor().shape(), Qt::ArrowCursor);
+        const QString name = Form().StrategyLabel()->text();
+        m_effects.clear();
+        Press(20);
+        QCOMPARE(m_effects, std::vector<int>{3});
+        QCOMPARE(Form().Hand().Count(), 5);
+        QCOMPARE(Form().SmallCardRank(20)->text(), QString("8"));
+        QCOMPARE(Form().StrategyLabel()->text(), name);
+        Form().close();
+    }
+
+    void RightButtonDoesNothing() {
+        Open(kJacksOrBetter, 0, 1);
+        for (int control = 0; control < 3; ++control) {
+            Press(7, control, Qt::RightButton);
+            Press(7, control, Qt::MiddleButton);
+        }
+        QVERIFY(m_effects.empty());
+        QCOMPARE(Form().Hand().Count(), 0);
+        QVERIFY(Untouched(7));
+        QVERIFY(Form().PlaceShowsBack(0));
+        Form().close();
+    }
+
+    void RoyalAtFiveCoins() {
+        Open(kJacksOrBetter, 0, 5);
+        Build(kRoyal);
+        QVERIFY(ResultShown());
+        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Royal"));
+        QCOMPARE(Form().RankLabel()->text(), QString("1"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("4000.0000"));
+        QCOMPARE(HoldLabels(), (std::array<bool, 5>{true, true, true, true, true}));
+        QCOMPARE(TextColour(Form().StrategyLabel()), QColor(0, 255, 255));
+        SaveScreenshot(&Form(), "hand_builder_royal");
+        Form().StrategyButton()->click();
+        QCOMPARE(m_tablesOpened, (std::vector<std::tuple<int, int, int, int>>{{0, 0, 5, 1}}));
+        Form().close();
+    }
+
+    void RoyalAtOneCoin() {
+        // No coin bet yet: the last bet counts.
+        Open(kJacksOrBetter, 1, 0, 1);
+        Build(kRoyal);
+        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Royal"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("800.0000"));
+        QCOMPARE(Form().TitleLabel()->text(), QString("(9/6) Jacks or Better"));
+        Form().close();
+    }
+
+    void SameHandUnderBothPayTables() {
+        // Ace of Hearts, Two of Diamonds, Jack of Clubs, King of Hearts, Queen of Clubs.
+        const std::vector<Card> hand{0, 1, 10, 12, 50};
+        Open(kJacksOrBetter, 0, 1);
+        Build(hand);
+        QCOMPARE(Form().StrategyLabel()->text(), QString("AKQJ"));
+        QCOMPARE(Form().RankLabel()->text(), QString("23"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("0.5938"));
+        QCOMPARE(HoldLabels(), (std::array<bool, 5>{true, false, true, true, true}));
+        Form().close();
+
+        Open(kJacksOrBetter, 1, 1);
+        QCOMPARE(Form().Hand().Count(), 0); // every opening starts empty
+        Build(hand);
+        QCOMPARE(Form().StrategyLabel()->text(), QString("QJs"));
+        QCOMPARE(Form().RankLabel()->text(), QString("26"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("0.6000"));
+        QCOMPARE(HoldLabels(), (std::array<bool, 5>{false, false, true, false, true}));
+        SaveScreenshot(&Form(), "hand_builder_9_6");
+        Form().StrategyButton()->click();
+        QCOMPARE(m_tablesOpened, (std::vector<std::tuple<int, int, int, int>>{{0, 1, 1, 26}}));
+        Form().close();
+    }
+
+    void SuperAcesFourAces() {
+        Open(kSuperAces, 0, 5);
+        QCOMPARE(Form().TitleLabel()->text().endsWith(") Super Aces Bonus"), true);
+        Build({0, 13, 26, 39, 6});
+        QCOMPARE(Form().StrategyLabel()->text(), QString("Four Aces"));
+        QCOMPARE(Form().RankLabel()->text(), QString("2"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("4000.0000"));
+        Form().close();
+    }
+
+    void Clearing() {
+        Open(kJacksOrBetter, 0, 1);
+        // With nothing picked: nothing changes and no sound but the button's.
+        QTest::mouseClick(Form().ClearButton(), Qt::LeftButton);
+        QCOMPARE(m_effects, std::vector<int>{5});
+        QVERIFY(ResultHidden());
+        for (Card c = 0; c < kCardCount; ++c) QVERIFY(Untouched(c));
+
+        Build({3, 16, 29});
+        QTest::mouseClick(Form().ClearButton(), Qt::LeftButton);
+        QCOMPARE(Form().Hand().Count(), 0);
+        for (Card c = 0; c < kCardCount; ++c) QVERIFY(Untouched(c));
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(Form().PlaceShowsBack(i));
+            QVERIFY(Form().PlaceRank(i)->text().isEmpty());
+            QVERIFY(Form().PlaceSuit(i)->text().isEmpty());
+        }
+
+        Build(kRoyal);
+        QVERIFY(ResultShown());
+        QTest::mouseClick(Form().ClearButton(), Qt::LeftButton);
+        QVERIFY(ResultHidden());
+        for (Card c = 0; c < kCardCount; ++c) QVERIFY(Untouched(c));
+        // The cards can be picked again.
+        Press(39);
+        QCOMPARE(Form().Hand().Count(), 1);
+        m_effects.clear();
+        QTest::mouseClick(Form().CloseButton(), Qt::LeftButton);
+        QCOMPARE(m_effects, std::vector<int>{5});
+        QVERIFY(!Form().isVisible());
+    }
+
+    void LeavesTheTableAdviceAlone() {
+        // A hand waits for holds on the table; building another hand does not
+        // touch its analysis or strategy index.
+        Open(kDeucesWild, 1, 3);
+        m_engine->strategyIndex = 17;
+        const HandAnalysis before = m_engine->analysis;
+        Build({1, 14, 27, 40, 9});
+        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Four Deuces"));
+        QCOMPARE(m_engine->strategyIndex, 17);
+        QCOMPARE(m_engine->analysis.rankView[0].rank, before.rankView[0].rank);
+        QCOMPARE(m_engine->analysis.deuces, before.deuces);
+        QCOMPARE(m_engine->analysis.groupPattern, before.groupPattern);
+        Form().close();
+    }
+};
+
+QTEST_MAIN(TestHandBuilderForm)
+#include "test_hand_builder_form.moc"
