@@ -1,22 +1,19 @@
 #include "table/strategy_advisor.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/game_engine.h"
 #include "core/pay_table.h"
 #include "strategy/classifier.h"
+#include "strategy/engine_advice.h"
 #include "strategy/strategy_list.h"
 
 namespace quintaro {
 
 HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
-    const StrategyList& list = StrategyListFor(engine.game, engine.altPayTable);
-    engine.activeStrategy = &list;
-    AnalyseForGame(engine.game, CardsOf(engine.hand), engine.analysis);
+    ApplyStrategyList(engine);
     Recommendation r;
-    ClassifierFor(engine.game)(engine.analysis, engine.altPayTable, r);
-    engine.strategyIndex = r.strategyIndex;
+    AdviseTable(engine, r);
 
     HoldAdvice advice;
     advice.strategyIndex = r.strategyIndex;
@@ -25,7 +22,7 @@ HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
         advice.altHold[p] = r.altHolds[p] != 0;
     }
     advice.altValid = r.altValid != 0;
-    const StrategyEntry& entry = list.Entry(r.strategyIndex);
+    const StrategyEntry& entry = engine.activeStrategy->Entry(r.strategyIndex);
     advice.name = entry.name ? entry.name : "";
     advice.ev = entry.ev;
     return advice;
@@ -44,17 +41,10 @@ int StrategyTableCoins(const GameEngine& engine) {
 }
 
 std::vector<std::string> StrategyTableLines(const StrategyList& list, int coins) {
-    const int special = list.game == kSuperAces ? 2 : 1;
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(list.count));
-    for (int rank = 1; rank <= list.count; ++rank) {
-        const StrategyEntry& e = list.Entry(rank);
-        long double value = static_cast<long double>(coins) * static_cast<long double>(e.ev);
-        if (rank <= special && coins == 5) value = 4000.0L;
-        char line[96];
-        std::snprintf(line, sizeof line, "   %2d   %-33s %9.4Lf", rank, e.name, value);
-        lines.emplace_back(line);
-    }
+    for (int rank = 1; rank <= list.count; ++rank)
+        lines.push_back(StrategyTableLine(list, rank, coins));
     return lines;
 }
 

@@ -1,5 +1,9 @@
+// The strategy list before any Qt header: its field "slots" is a Qt keyword macro.
+#include "strategy/strategy_list.h"
+
 #include "strategy/ui/strategy_table.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -135,9 +139,13 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
 
     m_list = new QListWidget(this);
     m_list->setObjectName("ListBox1");
-    // A fixed-pitch face built into the program keeps the columns aligned everywhere;
-    // its size is chosen so one line fits the 12-pixel item height.
-    m_list->setFont(EmbeddedFont(kFixedFamily, 10));
+    // A fixed-pitch face built into the program keeps the columns aligned everywhere.
+    // Its size lets one line fit the 12-pixel item height, and its spacing gives the
+    // 8-pixel pitch that puts the values under their heading.
+    QFont fixed = EmbeddedFont(kFixedFamily, 11);
+    const qreal advance = QFontMetricsF(fixed).horizontalAdvance(QLatin1Char('0'));
+    fixed.setLetterSpacing(QFont::AbsoluteSpacing, 8.0 - advance);
+    m_list->setFont(fixed);
     m_list->setUniformItemSizes(true);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -770,6 +770,17 @@ void TGameScreen::paintEvent(QPaintEvent*) {
     ui::DrawWindowFrame(p, rect());
 }
 
+void TGameScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The meters and the bar are bound and drawn whenever the screen comes to the
+    // front: their boxes start blank when they are first shown.
+    m_session.AttachDisplays(m_creditBox, m_winBox, m_barBox);
+    m_session.DrawCreditMeter();
+    m_session.DrawWinMeter();
+    m_session.DrawButtonBar(-1);
+    setFocus();
+}
+
 void TGameScreen::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool keypad = (event->modifiers() & Qt::KeypadModifier) != 0;

@@ -1,0 +1,404 @@
+// The game screens on the offscreen platform: layout, keys, mouse, the menu,
+// the mistake panel and screenshots of the table in its states.
+
+// The strategy headers before any Qt header: a list field is named like a Qt keyword.
+#include "strategy/classifier.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <filesystem>
+#include <functional>
+
+#include "core/game_engine.h"
+#include "media/embedded_fonts.h"
+#include "screenshot.h"
+#include "shell/session.h"
+#include "shell/ui/game_launch.h"
+#include "shell/ui/session_view.h"
+#include "shell/ui/window_kit.h"
+#include "strategy/ui/strategy_table.h"
+#include "table/ui/game_screen.h"
+
+using namespace quintaro;
+
+namespace {
+
+// A seed for the engine's next deal whose dealt hand satisfies `wanted`.
+std::int64_t FindSeed(const GameEngine& engine, const std::function<bool(GameEngine&)>& wanted) {
+    auto scratch = MakeGameEngine(engine.game);
+    for (std::int64_t s = 1; s < 20000000; ++s) {
+        scratch->deck = engine.deck;
+        scratch->clock = [s] { return s; };
+        scratch->DealHand();
+        if (wanted(*scratch)) return s;
+    }
+    return -1;
+}
+
+Recommendation AdviceFor(const GameEngine& g) {
+    HandAnalysis a;
+    Recommendation r;
+    AdviseHand(g.game, g.altPayTable, CardsOf(g.hand), a, r);
+    return r;
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+} // namespace
+
+class GameScreenTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::filesystem::path m_dir;
+    std::unique_ptr<SessionView> m_view;
+    std::unique_ptr<TVantaSession> m_session;
+    QPointer<TGameScreen> m_screen;
+
+    TGameScreen* Open(int game, std::int32_t credits = 100) {
+        delete m_screen;
+        m_session->Credits = credits;
+        m_session->LastGame = game;
+        m_screen = MakeGameScreen(GameScreenContext{game, *m_session, *m_view});
+        m_screen->show();
+        if (!QTest::qWaitForWindowExposed(m_screen)) return nullptr;
+        return m_screen;
+    }
+    GameEngine& E() { return m_screen->Round().Engine(); }
+    void NextDeal(const std::function<bool(GameEngine&)>& wanted) {
+        const std::int64_t seed = FindSeed(E(), wanted);
+        QVERIFY(seed >= 0);
+        E().clock = [seed] { return seed; };
+    }
+    template <typename T> T* Child(const char* name) {
+        return m_screen->findChild<T*>(QString::fromLatin1(name));
+    }
+    bool Held(int i) { return Child<QLabel>(qPrintable(QString("LbHeld%1").arg(i)))->isVisible(); }
+
+private slots:
+    void initTestCase() {
+        RegisterEmbeddedFonts();
+        ui::SetPauseScale(0);
+        m_dir = std::filesystem::temp_directory_path() / "quintaro_game_screen_test";
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+        m_view = std::make_unique<SessionView>(nullptr);
+        m_session = std::make_unique<TVantaSession>(
+            SessionConfig{m_dir / "Quintaro.ini", {m_dir / "Schemes"}}, m_view->Services());
+        m_view->SetSession(m_session.get());
+        m_session->Sound = false;
+    }
+    void cleanupTestCase() {
+        delete m_screen;
+        m_session->Close();
+        m_session.reset();
+        m_view.reset();
+        std::filesystem::remove_all(m_dir);
+    }
+    void init() {
+        m_session->AutoHold = false;
+        m_session->ShowMistakes = false;
+        m_session->FastCredits = true;
+    }
+
+    void layoutAtThePixelRectangles() {
+        QVERIFY(Open(kJacksOrBetter));
+        QCOMPARE(m_screen->size(), QSize(800, 600));
+        const struct {
+            const char* name;
+            QRect rect;
+        } parts[] = {
+            {"PntBoxCards", {46, 271, 700, 180}},   {"PanelCenter", {149, 381, 493, 38}},
+            {"Panel25", {38, 463, 248, 49}},        {"Panel27", {389, 463, 371, 49}},
+            {"Panel5", {16, 457, 763, 96}},         {"PntBoxButtons", {21, 526, 755, 28}},
+            {"PaysPanel", {47, 11, 239, 220}},      {"PanelCoin1", {289, 11, 74, 220}},
+            {"PanelCoin5", {593, 11, 152, 220}},    {"PaintBoxWin", {91, 3, 152, 41}},
+            {"PntBoxCreditValue", {2, 3, 165, 42}}, {"PntBoxImageCredits", {166, 4, 201, 40}}};
+        for (const auto& p : parts) {
+            QWidget* w = Child<QWidget>(p.name);
+            QVERIFY2(w, p.name);
+            QCOMPARE(w->geometry(), p.rect);
+        }
+        const int tops[] = {196, 173, 149, 126, 103, 79, 56, 32, 9};
+        for (int c = 1; c <= 9; ++c) {
+            QCOMPARE(Child<QLabel>(qPrintable(QString("LbP%1").arg(c)))->y(), tops[c - 1]);
+            QCOMPARE(Child<QLabel>(qPrintable(QString("Lb5%1").arg(c)))->y(), tops[c - 1]);
+        }
+        QCOMPARE(Child<QLabel>("Lb59")->text(), QString("4000"));
+        QCOMPARE(Child<QLabel>("Lb49")->text(), QString("1000"));
+        QCOMPARE(Child<QLabel>("Lb13")->text(), QString("3"));
+        QCOMPARE(Child<QLabel>("LbHeld0")->pos(), QPoint(80, 243));
+        QCOMPARE(Child<QLabel>("GameName")->text(), QString("Draw Poker"));
+        // Opening: the built-in royal, all held, its win shown but not paid.
+        QVERIFY(m_screen->WinCaptionPanel()->isVisible());
+        QCOMPARE(m_screen->WinCaptionLabel()->text(), QString("ROYAL FLUSH  wins  4000"));
+        for (int i = 0; i < 5; ++i) QVERIFY(Held(i));
+        QCOMPARE(m_session->WinMeter, 4000);
+        QCOMPARE(m_session->Credits, 100);
+        SaveScreenshot(m_screen, "game_screen_jacks_opening");
+    }
+
+    void nineScreenClassesByGameIndex() {
+        const char* classes[] = {"TDrawPoker",   "TBonusDeluxePoker", "TBonusPoker",
+                                 "TDeucesPoker", "TDoublBonus",       "TDblDblBonus",
+                                 "TSuperDblBns", "TTripDblBonus",     "TSuperAce"};
+        for (int game = 0; game < kGameCount; ++game) {
+            QVERIFY(Open(game));
+            QCOMPARE(m_screen->objectName(), QString(classes[game]));
+            QCOMPARE(m_screen->Game(), game);
+            const int rows = m_screen->Round().RowCount();
+            QVERIFY(Child<QLabel>(qPrintable(QString("LbP%1").arg(rows))));
+            QCOMPARE(Child<QLabel>(qPrintable(QString("LbP%1").arg(rows)))->y(), 9);
+            QCOMPARE(Child<QLabel>("LbP1")->y(), 196);
+        }
+        QVERIFY(dynamic_cast<TBonusDeluxePoker*>(Open(kBonusPoker)));
+        QVERIFY(dynamic_cast<TBonusPoker*>(Open(kBonusDeluxe)));
+        // The registry's factory builds them for the menu.
+        RegisterTableWindows();
+        QDialog* made =
+            Windows().gameScreens(GameScreenContext{kDeucesWild, *m_session, *m_view}, nullptr);
+        QCOMPARE(made->objectName(), QString("TDeucesPoker"));
+        delete made;
+    }
+
+    void keysPlayARound() {
+        QVERIFY(Open(kJacksOrBetter));
+        NextDeal([](GameEngine& g) { return g.EvaluateTable() == 0; });
+        QTest::keyClick(m_screen, Qt::Key_Control);
+        QCOMPARE(m_screen->Round().State(), RoundState::Betting);
+        QCOMPARE(Child<QLabel>("LbBet")->text(), QString("1"));
+        QVERIFY(!m_screen->WinCaptionPanel()->isVisible());
+        QTest::keyClick(m_screen, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(E().bet, 2);
+        QTest::keyClick(m_screen, Qt::Key_X); // MENU is blank during Betting
+        QVERIFY(m_screen->isVisible());
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        QCOMPARE(m_screen->Round().State(), RoundState::Holding);
+        QVERIFY(!m_screen->close()); // no leaving in the middle of a hand
+        QTest::keyClick(m_screen, Qt::Key_Z);
+        QVERIFY(Held(0));
+        QTest::keyClick(m_screen, Qt::Key_3, Qt::KeypadModifier);
+        QVERIFY(Held(2));
+        QTest::keyClick(m_screen, Qt::Key_Comma);
+        QVERIFY(!Held(2));
+        SaveScreenshot(m_screen, "game_screen_jacks_holding");
+        QTest::keyClick(m_screen, Qt::Key_Return);
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        QVERIFY(Child<QLabel>("LbGameStatus")->isVisible());
+        QCOMPARE(m_session->Credits, 98 + m_session->Statistics.CreditsPaid[0][E().finalCategory]);
+        QTest::keyClick(m_screen, Qt::Key_X); // MENU at game over closes the screen
+        QVERIFY(!m_screen || !m_screen->isVisible());
+    }
+
+    void mouseOnCardsAndBar() {
+        QVERIFY(Open(kJacksOrBetter));
+        QWidget* cards = m_screen->CardsBox();
+        QWidget* bar = m_screen->ButtonsBox();
+        // MAX BET from the bar.
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(5 * 108 + 20, 10));
+        QCOMPARE(m_screen->Round().State(), RoundState::Holding);
+        QCOMPARE(E().bet, 5);
+        QTest::mouseClick(cards, Qt::LeftButton, {}, QPoint(120, 10)); // the gap
+        for (int i = 0; i < 5; ++i) QVERIFY(!Held(i));
+        QTest::mouseClick(cards, Qt::LeftButton, {}, QPoint(145, 10));
+        QVERIFY(Held(1));
+        QTest::mouseClick(cards, Qt::RightButton, {}, QPoint(300, 10));
+        QVERIFY(!Held(2));
+        // A drag from the first card to the last toggles each card once.
+        SendMouse(cards, QEvent::MouseButtonPress, {10, 50}, Qt::LeftButton, Qt::LeftButton);
+        for (int x = 20; x < 700; x += 30)
+            SendMouse(cards, QEvent::MouseMove, {x, 50}, Qt::NoButton, Qt::LeftButton);
+        SendMouse(cards, QEvent::MouseButtonRelease, {690, 50}, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(Held(0));
+        QVERIFY(!Held(1));
+        QVERIFY(Held(2) && Held(3) && Held(4));
+        // DRAW from the bar.
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(6 * 108 + 20, 10));
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+    }
+
+    void menuEnablementAndCommands() {
+        QVERIFY(Open(kJacksOrBetter));
+        m_session->Statistics.Reset();
+        m_screen->PopupMenu1Popup();
+        QVERIFY(!m_screen->Action("StatisticsPage1")->isEnabled()); // nothing played yet
+        QVERIFY(m_screen->Action("PlayingModes1")->isEnabled());
+        QVERIFY(m_screen->Action("N851")->isChecked());
+        QCOMPARE(m_screen->Action("N961")->text(), QString("9/6"));
+        QCOMPARE(m_screen->Action("InsertBills1")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(m_screen->Action("Minimize1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QStringList captions;
+        for (QAction* a : m_screen->PopupMenu1()->actions())
+            captions << (a->isSeparator() ? QString("-") : a->text());
+        QCOMPARE(captions, (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
+                                        "Statistics Page...", "-", "Fast Credits", "&Sound",
+                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
+                                        "&Minimize", "&Return to Menu"}));
+        // The pay-table switch rewrites the changed cells.
+        QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
+        m_screen->Action("N961")->trigger();
+        QCOMPARE(Child<QLabel>("Lb36")->text(), QString("27"));
+        QCOMPARE(Child<QLabel>("Lb35")->text(), QString("18"));
+        m_screen->Action("N851")->trigger();
+        QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
+        // Sound with F4.
+        const bool sound = m_session->Sound;
+        QTest::keyClick(m_screen, Qt::Key_F4);
+        QCOMPARE(m_session->Sound, !sound);
+        QTest::keyClick(m_screen, Qt::Key_F4);
+        // Play modes with F5 to F7.
+        QTest::keyClick(m_screen, Qt::Key_F5);
+        QVERIFY(m_session->AutoHold);
+        QCOMPARE(Child<QLabel>("PlayMode")->text(), QString("Auto Hold"));
+        QTest::keyClick(m_screen, Qt::Key_F7);
+        QVERIFY(!m_session->AutoHold && !m_session->ShowMistakes);
+        QCOMPARE(Child<QLabel>("PlayMode")->text(), QString("Normal"));
+        // During Holding the game-over-only items are disabled.
+        QTest::keyClick(m_screen, Qt::Key_B);
+        QCOMPARE(m_screen->Round().State(), RoundState::Holding);
+        m_screen->PopupMenu1Popup();
+        for (const char* name : {"PlayingModes1", "PayTables1", "StatisticsPage1", "Close1"})
+            QVERIFY2(!m_screen->Action(name)->isEnabled(), name);
+        QTest::keyClick(m_screen, Qt::Key_F6); // ignored while a hand is open
+        QVERIFY(!m_session->ShowMistakes);
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        m_screen->PopupMenu1Popup();
+        QVERIFY(m_screen->Action("StatisticsPage1")->isEnabled());
+        QVERIFY(m_screen->Action("Close1")->isEnabled());
+    }
+
+    void creditHintShowsTheMoneyValue() {
+        QVERIFY(Open(kJacksOrBetter, 10));
+        m_session->CreditValue = kQuarter;
+        QCOMPARE(m_screen->CreditHint(), QString("$2.50"));
+        m_session->CreditValue = kNickel;
+        QCOMPARE(m_screen->CreditHint(), QString("$0.50"));
+        QCOMPARE(Child<QWidget>("PntBoxImageCredits")->toolTip(), QString("Click to insert money"));
+        m_session->CreditValue = kQuarter;
+    }
+
+    void wildCardPictureOnlyInDeucesWild() {
+        QVERIFY(Open(kDeucesWild));
+        const Card twoOfHearts = CardOf(kTwo, kHearts);
+        const Card threeOfHearts = CardOf(kThree, kHearts);
+        const QRect picture(51, 11, 61, 74);
+        QVERIFY(m_screen->CardFace(0, twoOfHearts).copy(picture) !=
+                m_screen->CardFace(0, threeOfHearts).copy(picture));
+        QVERIFY(Open(kJacksOrBetter));
+        QCOMPARE(m_screen->CardFace(0, twoOfHearts).copy(picture),
+                 m_screen->CardFace(0, threeOfHearts).copy(picture));
+    }
+
+    void mistakePanelStopsAWrongHold() {
+        m_session->ShowMistakes = true;
+        QVERIFY(Open(kJacksOrBetter));
+        NextDeal([](GameEngine& g) {
+            const Recommendation r = AdviceFor(g);
+            return r.HeldCount() >= 2 && r.HeldCount() <= 3;
+        });
+        QTest::keyClick(m_screen, Qt::Key_B);
+        const Recommendation r = AdviceFor(E());
+        QTest::keyClick(m_screen, Qt::Key_Return); // nothing held: a mistake
+        QFrame* panel = m_screen->MistakePanel();
+        QVERIFY(panel->isVisible());
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(Child<QLabel>(qPrintable(QString("LbWarn%1").arg(i)))->isVisible(),
+                     r.hold[static_cast<std::size_t>(i)] != 0);
+        QCOMPARE(Child<QLabel>("StrategyRank")->text(), QString::number(r.strategyIndex));
+        QVERIFY(
+            Child<QLabel>("StrategyEV")->text().contains(QRegularExpression("^\\d+\\.\\d{4}$")));
+        QVERIFY(!Child<QLabel>("StrategyName")->text().isEmpty());
+        SaveScreenshot(m_screen, "game_screen_jacks_mistake_panel");
+        // Keys and clicks on the cards wait while the panel is up.
+        QTest::keyClick(m_screen, Qt::Key_Z);
+        QVERIFY(!Held(0));
+        QTest::mouseClick(m_screen->CardsBox(), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!Held(0));
+        Child<QPushButton>("BitBtn2")->click(); // Cancel
+        QVERIFY(!panel->isVisible());
+        QTest::keyClick(m_screen, Qt::Key_Return); // the same hold stops again
+        QVERIFY(panel->isVisible());
+        Child<QPushButton>("BitBtn1")->click(); // Continue: draw with the player's hold
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        m_session->ShowMistakes = false;
+    }
+
+    void deucesScreenshots() {
+        QVERIFY(Open(kDeucesWild));
+        NextDeal([](GameEngine& g) {
+            int deuces = 0;
+            for (const auto& s : g.hand) deuces += RankOf(s.card) == kTwo;
+            return deuces == 1 && g.EvaluateTable() >= 1;
+        });
+        QTest::keyClick(m_screen, Qt::Key_B);
+        QCOMPARE(m_screen->Round().State(), RoundState::Holding);
+        for (int p = 0; p < 5; ++p)
+            if (AdviceFor(E()).hold[static_cast<std::size_t>(p)]) m_screen->Round().ToggleHold(p);
+        SaveScreenshot(m_screen, "game_screen_deuces_holding");
+        // Keep everything of a paying hand so the round ends with a win.
+        for (int p = 0; p < 5; ++p)
+            if (!E().hand[static_cast<std::size_t>(p)].held) m_screen->Round().ToggleHold(p);
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        QVERIFY(E().finalCategory >= 1);
+        QVERIFY(m_screen->WinCaptionPanel()->isVisible());
+        QVERIFY(m_screen->WinCaptionLabel()->text().contains("  wins  "));
+        SaveScreenshot(m_screen, "game_screen_deuces_game_over_win");
+        m_screen->Timer1().stop();
+        m_screen->Round().Timer1Timer();
+        m_screen->Round().Timer1Timer(); // the yellow phase of the blink
+        SaveScreenshot(m_screen, "game_screen_deuces_game_over_blink");
+    }
+
+    void strategyTableWindow() {
+        TStrategyTable table(m_session.get(), m_view.get());
+        table.Fill(kJacksOrBetter, 0, 1, 45, "Jacks or Better");
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(table.windowTitle(), QString("Strategy Table for (8/5) Jacks or Better"));
+        QCOMPARE(table.ListBox()->count(), 45);
+        QCOMPARE(table.ListBox()->currentRow(), 44);
+        QCOMPARE(table.TopLine(), table.ListBox()->verticalScrollBar()->maximum());
+        QVERIFY(table.ListBox()->item(0)->text().startsWith("    1   Pat Royal"));
+        SaveScreenshot(&table, "strategy_table_jacks_redraw");
+        table.findChild<QPushButton*>("Button2")->click(); // Legend
+        QVERIFY(table.Legend()->isVisible());
+        QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeightWithLegend);
+        SaveScreenshot(&table, "strategy_table_jacks_legend");
+        QTest::mouseClick(table.Legend(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!table.Legend()->isVisible());
+        QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeight);
+        table.hide();
+        // A middle entry stands 17 lines below the top line.
+        table.Fill(kSuperAces, 0, 5, 30, "Super Aces Bonus");
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(table.TopLine(), 29 - 17);
+        QVERIFY(table.ListBox()->item(1)->text().endsWith("4000.0000"));
+        SaveScreenshot(&table, "strategy_table_super_aces_five_coins");
+        table.hide();
+        // Without a selection the list starts at its top.
+        table.Fill(kDeucesWild, 0, 1, 0, "Deuces Wild");
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(table.TopLine(), 0);
+        QCOMPARE(table.ListBox()->selectedItems().size(), 0);
+        SaveScreenshot(&table, "strategy_table_deuces_no_selection");
+    }
+};
+
+QTEST_MAIN(GameScreenTest)
+#include "game_screen_test.moc"
