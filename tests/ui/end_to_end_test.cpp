@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -59,51 +60,81 @@ QStringList& Failures() {
 }
 #define E2E_CHECK(cond, ...)                                                                       \
     do {                                                                                           \
-        if (!(cond))                                                                               \
-            Failures() << QString("line %1: %2 %3").arg(__LINE__).arg(#cond).arg(QString(__VA_ARGS__)); \
+        if (!(cond)) {                                                                             \
+            Failures()                                                                             \
+                << QString("line %1: %2 %3").arg(__LINE__).arg(#cond).arg(QString(__VA_ARGS__));   \
+            qWarning("%s", qPrintable(Failures().last()));                                         \
+        }                                                                                          \
     } while (0)
+
+// Watchers of windows still waiting for their window.
+int& Pending() {
+    static int pending = 0;
+    return pending;
+}
+
+// Lets the windows run until `done` holds or five seconds have passed.
+bool WaitUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 6000) QTest::qWait(5);
+    return done();
+}
 
 // Runs `act` once the next modal window of type T is up. A window that does not come
 // within five seconds is a failure.
-template <typename T> void OnModal(std::function<void(T*)> act, const char* what) {
+using Done = std::shared_ptr<bool>;
+template <typename T> Done OnModal(std::function<void(T*)> act, const char* what) {
     auto* timer = new QTimer(qApp);
     auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, waited, what] {
+    Done done = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, waited, what, done] {
         if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
             if (!w->isVisible()) return;
             timer->stop();
             timer->deleteLater();
             act(w);
+            *done = true;
+            --Pending();
             return;
         }
         if ((*waited += 5) > 5000) {
             Failures() << QString("%1 did not come up").arg(what);
             timer->stop();
             timer->deleteLater();
+            --Pending();
         }
     });
+    ++Pending();
     timer->start(5);
+    return done;
 }
 
 // Runs `act` on the next pop-up menu that opens.
-void OnPopup(std::function<void(QMenu*)> act, const char* what) {
+Done OnPopup(std::function<void(QMenu*)> act, const char* what, QMenu* besides = nullptr) {
     auto* timer = new QTimer(qApp);
     auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, waited, what] {
+    Done done = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, waited, what, done, besides] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            if (!menu->isVisible()) return;
+            if (!menu->isVisible() || menu == besides) return;
             timer->stop();
             timer->deleteLater();
             act(menu);
+            *done = true;
+            --Pending();
             return;
         }
         if ((*waited += 5) > 5000) {
             Failures() << QString("%1 did not open").arg(what);
             timer->stop();
             timer->deleteLater();
+            --Pending();
         }
     });
+    ++Pending();
     timer->start(5);
+    return done;
 }
 
 QAction* FindAction(QMenu* menu, const QString& name) {
@@ -123,6 +154,26 @@ void ClickItem(QMenu* menu, const QString& name) {
     }
     E2E_CHECK(a->isEnabled(), name + " is disabled");
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+}
+
+// A key press on a window, made the active one first: shortcuts only reach the
+// active window.
+void Key(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* window = w->window();
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        // The offscreen platform does not always pass a new modal window's
+        // activation on to the widgets; say it directly.
+        QApplication::setActiveWindow(window);
+        if (!QTest::qWaitForWindowActive(window, 1000))
+            qWarning("%s did not become active", qPrintable(window->objectName()));
+    }
+    if (qEnvironmentVariableIsSet("E2E_DEBUG"))
+        qWarning("key %x to %s, active %s", key, qPrintable(window->objectName()),
+                 QApplication::activeWindow()
+                     ? qPrintable(QApplication::activeWindow()->objectName())
+                     : "none");
+    QTest::keyClick(w, key, modifiers);
 }
 
 // Opens a window's command menu the way a right click does.
@@ -150,7 +201,9 @@ std::array<bool, 5> AsBools(const std::array<std::uint8_t, 5>& flags) {
     return b;
 }
 
-std::int64_t Paid(const TVantaSession& s, int game) { return s.Statistics.CreditsWon(game); }
+std::int64_t Paid(const TVantaSession& s, int game) {
+    return s.Statistics.CreditsWon(game);
+}
 
 // How a hand is bet and how its holds are made.
 enum class Bet { OneByKeysThenSpace, MaxByBar, MaxByKey, OneByBarThenDealBar };
@@ -224,23 +277,24 @@ class EndToEndTest : public QObject {
         const int game = s->Game();
         const std::int32_t before = session.Credits;
         const std::int64_t paidBefore = Paid(session, game);
-        const std::int32_t handsBefore = session.Statistics.HandsPlayed[static_cast<std::size_t>(game)];
+        const std::int32_t handsBefore =
+            session.Statistics.HandsPlayed[static_cast<std::size_t>(game)];
         QWidget* bar = s->ButtonsBox();
         auto barSlot = [bar](int slot) {
             QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(slot * 108 + 50, 14));
         };
         switch (bet) {
         case Bet::OneByKeysThenSpace:
-            QTest::keyClick(s, Qt::Key_Control);
-            QTest::keyClick(s, Qt::Key_Plus, Qt::KeypadModifier);
+            Key(s, Qt::Key_Control);
+            Key(s, Qt::Key_Plus, Qt::KeypadModifier);
             E2E_CHECK(e.bet == 2);
-            QTest::keyClick(s, Qt::Key_Space);
+            Key(s, Qt::Key_Space);
             break;
         case Bet::MaxByBar:
             barSlot(5);
             break;
         case Bet::MaxByKey:
-            QTest::keyClick(s, Qt::Key_Slash);
+            Key(s, Qt::Key_Slash);
             break;
         case Bet::OneByBarThenDealBar:
             barSlot(4);
@@ -250,7 +304,8 @@ class EndToEndTest : public QObject {
         }
         E2E_CHECK(s->Round().State() == RoundState::Holding, QString("game %1").arg(game));
         const int coins = e.bet;
-        E2E_CHECK(session.Statistics.HandsPlayed[static_cast<std::size_t>(game)] == handsBefore + 1);
+        E2E_CHECK(session.Statistics.HandsPlayed[static_cast<std::size_t>(game)] ==
+                  handsBefore + 1);
         E2E_CHECK(session.Credits == before - coins);
 
         const Recommendation advice = AdviceFor(e);
@@ -261,15 +316,16 @@ class EndToEndTest : public QObject {
         if (makeMistake)
             for (bool& h : want) h = !h;
         for (int p = 0; p < 5; ++p) {
-            if (Holds(e)[static_cast<std::size_t>(p)] == want[static_cast<std::size_t>(p)]) continue;
+            if (Holds(e)[static_cast<std::size_t>(p)] == want[static_cast<std::size_t>(p)])
+                continue;
             if (holdBy == HoldBy::Clicks)
                 QTest::mouseClick(s->CardsBox(), Qt::LeftButton, {}, QPoint(145 * p + 60, 90));
             else
-                QTest::keyClick(s, kCardKeys[p]);
+                Key(s, kCardKeys[p]);
         }
         E2E_CHECK(Holds(e) == want, QString("holds in game %1").arg(game));
         if (holdBy == HoldBy::Clicks)
-            QTest::keyClick(s, Qt::Key_Return);
+            Key(s, Qt::Key_Return);
         else
             barSlot(6);
         if (makeMistake && session.ShowMistakes && !advice.Accepts([&] {
@@ -286,7 +342,7 @@ class EndToEndTest : public QObject {
                     E2E_CHECK(table->ListBox()->currentRow() == advice.strategyIndex - 1);
                     SaveScreenshot(table, "e2e_strategy_table_from_mistake");
                     table->ListBox()->setFocus();
-                    QTest::keyClick(table, Qt::Key_Escape);
+                    Key(table, Qt::Key_Escape);
                 },
                 "the strategy table of the mistake panel");
             QTest::mouseClick(s->findChild<QPushButton*>("BitBtn3"), Qt::LeftButton);
@@ -294,8 +350,9 @@ class EndToEndTest : public QObject {
         }
         E2E_CHECK(s->Round().State() == RoundState::GameOver, QString("game %1").arg(game));
         const std::int64_t paid = Paid(session, game) - paidBefore;
-        E2E_CHECK(session.Credits == before - coins + paid,
-                  QString("credits %1, expected %2").arg(session.Credits).arg(before - coins + paid));
+        E2E_CHECK(
+            session.Credits == before - coins + paid,
+            QString("credits %1, expected %2").arg(session.Credits).arg(before - coins + paid));
         E2E_CHECK(session.Statistics.CreditsBet[static_cast<std::size_t>(game)] > 0);
         return paid;
     }
@@ -303,10 +360,11 @@ class EndToEndTest : public QObject {
     void BillsBy(const std::function<void()>& open, const std::vector<Qt::Key>& keys,
                  int expectedDollars, const QString& screenshot = {}) {
         const std::int32_t before = Session().Credits;
-        const std::int32_t perDollar = kCreditsPerDollar[static_cast<std::size_t>(Session().CreditValue)];
+        const std::int32_t perDollar =
+            kCreditsPerDollar[static_cast<std::size_t>(Session().CreditValue)];
         OnModal<TBillsInForm>(
             [keys, expectedDollars, screenshot](TBillsInForm* bills) {
-                for (Qt::Key k : keys) QTest::keyClick(bills, k);
+                for (Qt::Key k : keys) Key(bills, k);
                 E2E_CHECK(bills->Total() == expectedDollars, QString::number(bills->Total()));
                 if (!screenshot.isEmpty()) SaveScreenshot(bills, screenshot);
                 QTest::mouseClick(bills->OKButton(), Qt::LeftButton);
@@ -346,9 +404,11 @@ private slots:
         QVERIFY(!Menu().Action("StatisticsPage1")->isEnabled());
 
         // $20 through the credit meter: 80 credits at a quarter.
-        BillsBy([this] { QTest::mouseClick(Menu().PntBoxCreditValue(), Qt::LeftButton, {},
-                                           QPoint(80, 20)); },
-                {Qt::Key_4}, 20, "e2e_bills_dialog");
+        BillsBy(
+            [this] {
+                QTest::mouseClick(Menu().PntBoxCreditValue(), Qt::LeftButton, {}, QPoint(80, 20));
+            },
+            {Qt::Key_4}, 20, "e2e_bills_dialog");
         QCOMPARE(Session().Credits, 230);
 
         // The menu help and the about box.
@@ -360,15 +420,16 @@ private slots:
                 QTest::mouseClick(help->ExitHelpButton(1), Qt::LeftButton);
             },
             "the menu help");
-        QTest::keyClick(&Menu(), Qt::Key_F1);
+        Key(&Menu(), Qt::Key_F1);
         OnPopup([](QMenu* menu) { ClickItem(menu, "About1"); }, "the menu's command menu");
-        OnModal<TAboutBox>(
-            [](TAboutBox* about) {
-                SaveScreenshot(about, "e2e_about_box");
-                QTest::mouseClick(about->OKButton(), Qt::LeftButton);
+        Done about = OnModal<TAboutBox>(
+            [](TAboutBox* box) {
+                SaveScreenshot(box, "e2e_about_box");
+                QTest::mouseClick(box->OKButton(), Qt::LeftButton);
             },
             "the about box");
         RightClick(&Menu(), QPoint(400, 300));
+        QVERIFY(WaitUntil([about] { return *about; }));
 
         // Jacks or Better: a winning check of every way to bet and hold, the 9/6
         // table, the strategy table and the hand builder while a hand waits.
@@ -398,7 +459,7 @@ private slots:
                                           Qt::LeftButton);
                     },
                     "the strategy table");
-                QTest::keyClick(s, Qt::Key_F9);
+                Key(s, Qt::Key_F9);
                 // F8: the hand builder judges a royal at the bet of the hand.
                 OnModal<THandBuilderForm>(
                     [&e](THandBuilderForm* builder) {
@@ -420,7 +481,7 @@ private slots:
                         QTest::mouseClick(builder->CloseButton(), Qt::LeftButton);
                     },
                     "the hand builder");
-                QTest::keyClick(s, Qt::Key_F8);
+                Key(s, Qt::Key_F8);
                 // The table's hand keeps its own advice.
                 OnModal<TStrategyTable>(
                     [advice](TStrategyTable* table) {
@@ -429,7 +490,7 @@ private slots:
                         table->reject();
                     },
                     "the strategy table again");
-                QTest::keyClick(s, Qt::Key_F9);
+                Key(s, Qt::Key_F9);
             });
             SaveScreenshot(s, "e2e_jacks_game_over");
             // The second pay table through the command menu.
@@ -437,8 +498,10 @@ private slots:
                 [](QMenu* menu) {
                     QAction* pays = FindAction(menu, "PayTables1");
                     E2E_CHECK(pays && pays->isEnabled());
-                    OnPopup([](QMenu* sub) { ClickItem(sub, "N961"); }, "the pay-table submenu");
-                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pays).center());
+                    OnPopup([](QMenu* sub) { ClickItem(sub, "N961"); }, "the pay-table submenu",
+                            menu);
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(pays).center());
                 },
                 "the game's command menu");
             RightClick(s, QPoint(400, 300));
@@ -446,25 +509,25 @@ private slots:
             E2E_CHECK(s->findChild<QLabel*>("Lb16")->text() == "9", "the 9/6 full house");
             PlayHand(s, Bet::MaxByBar, HoldBy::Clicks);
             PlayHand(s, Bet::OneByBarThenDealBar, HoldBy::Keys, true); // the mistake panel
-            QTest::keyClick(s, Qt::Key_X); // MENU at game over
+            Key(s, Qt::Key_X);                                         // MENU at game over
         });
 
         // Bonus Poker: bills from the game and Auto Hold.
         PlayGame(kBonusPoker, [this](TGameScreen* s) {
-            BillsBy([s] { QTest::keyClick(s, Qt::Key_F2); }, {Qt::Key_5, Qt::Key_1}, 101);
-            QTest::keyClick(s, Qt::Key_F5);
+            BillsBy([s] { Key(s, Qt::Key_F2); }, {Qt::Key_5, Qt::Key_1}, 101);
+            Key(s, Qt::Key_F5);
             E2E_CHECK(Session().AutoHold && !Session().ShowMistakes);
             PlayHand(s, Bet::MaxByKey, HoldBy::Keys);
             PlayHand(s, Bet::MaxByBar, HoldBy::Clicks);
             SaveScreenshot(s, "e2e_bonus_poker_game_over");
-            QTest::keyClick(s, Qt::Key_X);
+            Key(s, Qt::Key_X);
         });
 
         // Bonus Deluxe: the statistics page and Normal mode.
         PlayGame(kBonusDeluxe, [this](TGameScreen* s) {
             s->PopupMenu1Popup();
             E2E_CHECK(!s->Action("StatisticsPage1")->isEnabled(), "no hands here yet");
-            QTest::keyClick(s, Qt::Key_F7);
+            Key(s, Qt::Key_F7);
             E2E_CHECK(!Session().AutoHold && !Session().ShowMistakes);
             PlayHand(s, Bet::MaxByBar, HoldBy::Clicks);
             OnModal<TTableBuilderForm>(
@@ -477,9 +540,9 @@ private slots:
                     QTest::mouseClick(stats->CloseButton(), Qt::LeftButton);
                 },
                 "the statistics window");
-            QTest::keyClick(s, Qt::Key_F10);
+            Key(s, Qt::Key_F10);
             PlayHand(s, Bet::OneByKeysThenSpace, HoldBy::Keys);
-            QTest::keyClick(s, Qt::Key_X);
+            Key(s, Qt::Key_X);
         });
 
         // Deuces Wild: the game help from the Z key, the second pay table, Show Mistakes.
@@ -490,8 +553,8 @@ private slots:
                     QTest::mouseClick(help->ExitHelpButton(0), Qt::LeftButton);
                 },
                 "the game help");
-            QTest::keyClick(s, Qt::Key_Z);
-            QTest::keyClick(s, Qt::Key_F6);
+            Key(s, Qt::Key_Z);
+            Key(s, Qt::Key_F6);
             E2E_CHECK(Session().ShowMistakes && !Session().AutoHold);
             s->PopupMenu1Popup();
             s->Action("PayTable1")->trigger();
@@ -499,13 +562,13 @@ private slots:
             PlayHand(s, Bet::MaxByKey, HoldBy::Clicks);
             PlayHand(s, Bet::MaxByBar, HoldBy::Keys, true);
             SaveScreenshot(s, "e2e_deuces_game_over");
-            QTest::keyClick(s, Qt::Key_X);
+            Key(s, Qt::Key_X);
         });
 
         // Double Bonus: the about box from the game, speed cycling.
         PlayGame(kDoubleBonus, [this](TGameScreen* s) {
             const std::int32_t speed = Session().WhichSpeed;
-            QTest::keyClick(s, Qt::Key_C);
+            Key(s, Qt::Key_C);
             E2E_CHECK(Session().WhichSpeed == (speed + 1) % 3);
             OnPopup([](QMenu* menu) { ClickItem(menu, "About1"); }, "the game's command menu");
             OnModal<TAboutBox>([](TAboutBox* about) { about->accept(); }, "the about box");
@@ -520,7 +583,7 @@ private slots:
         // Double Double Bonus, Super Double Bonus, Triple Double Bonus, Super Aces:
         // two hands each, pay tables and fast credits changed on the way.
         PlayGame(kDoubleDoubleBonus, [this](TGameScreen* s) {
-            QTest::keyClick(s, Qt::Key_F3);
+            Key(s, Qt::Key_F3);
             E2E_CHECK(Session().FastCredits);
             PlayHand(s, Bet::MaxByBar, HoldBy::Keys);
             PlayHand(s, Bet::MaxByKey, HoldBy::Clicks);
@@ -533,23 +596,23 @@ private slots:
             s->Action("PayTable1")->trigger();
             PlayHand(s, Bet::OneByKeysThenSpace, HoldBy::Clicks);
             SaveScreenshot(s, "e2e_super_double_game_over");
-            QTest::keyClick(s, Qt::Key_X);
+            Key(s, Qt::Key_X);
         });
         PlayGame(kTripleDoubleBonus, [this](TGameScreen* s) {
             PlayHand(s, Bet::MaxByKey, HoldBy::Keys);
             PlayHand(s, Bet::MaxByBar, HoldBy::Clicks);
             SaveScreenshot(s, "e2e_triple_double_game_over");
-            QTest::keyClick(s, Qt::Key_F3);
+            Key(s, Qt::Key_F3);
             E2E_CHECK(!Session().FastCredits);
-            QTest::keyClick(s, Qt::Key_X);
+            Key(s, Qt::Key_X);
         });
         PlayGame(kSuperAces, [this](TGameScreen* s) {
-            QTest::keyClick(s, Qt::Key_F5); // Auto Hold again
+            Key(s, Qt::Key_F5); // Auto Hold again
             s->PopupMenu1Popup();
             s->Action("PayTable1")->trigger();
             PlayHand(s, Bet::MaxByKey, HoldBy::Keys);
             SaveScreenshot(s, "e2e_super_aces_game_over");
-            QTest::keyClick(s, Qt::Key_X);
+            Key(s, Qt::Key_X);
         });
 
         // Back on the menu: the statistics of the run, a look at every game's page and
@@ -557,7 +620,8 @@ private slots:
         Menu().PopupMenu1Popup();
         QVERIFY(Menu().Action("StatisticsPage1")->isEnabled());
         std::int64_t hands = 0;
-        for (int g = 0; g < kGameCount; ++g) hands += Session().Statistics.HandsPlayed[static_cast<std::size_t>(g)];
+        for (int g = 0; g < kGameCount; ++g)
+            hands += Session().Statistics.HandsPlayed[static_cast<std::size_t>(g)];
         OnModal<TTableBuilderForm>(
             [hands](TTableBuilderForm* stats) {
                 E2E_CHECK(stats->Page() == kSuperAces);
@@ -581,31 +645,34 @@ private slots:
                 QTest::mouseClick(stats->CloseButton(), Qt::LeftButton);
             },
             "the statistics window from the menu");
-        QTest::keyClick(&Menu(), Qt::Key_F10);
+        Key(&Menu(), Qt::Key_F10);
         QCOMPARE(Session().Statistics.TotalHandsPlayed(), hands);
 
         // The credit value: quarter to dollar through the coin's own menu.
         const std::int32_t quarters = Session().Credits;
-        OnPopup([](QMenu* menu) { ClickItem(menu, "N100dollar1"); }, "the credit-value menu");
+        Done chosen =
+            OnPopup([](QMenu* menu) { ClickItem(menu, "N100dollar1"); }, "the credit-value menu");
         QTest::mouseClick(Menu().PntBoxValue(), Qt::LeftButton, {}, QPoint(40, 25));
+        QVERIFY(WaitUntil([chosen] { return *chosen; }));
         QCOMPARE(Session().CreditValue, kDollar);
         QCOMPARE(Session().Credits, quarters / 4);
 
         // Select Triple Double Bonus with the arrow keys: it becomes the last game.
-        QTest::keyClick(&Menu(), Qt::Key_Left);
-        QTest::keyClick(&Menu(), Qt::Key_Left);
-        QTest::keyClick(&Menu(), Qt::Key_Right);
+        Key(&Menu(), Qt::Key_Left);
+        Key(&Menu(), Qt::Key_Left);
+        Key(&Menu(), Qt::Key_Right);
         QCOMPARE(Session().LastGame, int(kTripleDoubleBonus));
         SaveScreenshot(&Menu(), "e2e_menu_after_play");
 
         // What the next start must find.
-        m_expected = {Session().Credits, Session().CreditValue, Session().LastGame,
+        m_expected = {Session().Credits,  Session().CreditValue,  Session().LastGame,
                       Session().AutoHold, Session().ShowMistakes, Session().FastCredits,
-                      Session().Sound, Session().WhichSpeed};
+                      Session().Sound,    Session().WhichSpeed};
         QTest::mouseClick(Menu().ExitButton(), Qt::LeftButton);
         QVERIFY(!Menu().isVisible());
         m_windows.reset(); // the menu goes, and the session saves the Menu section
         QVERIFY(std::filesystem::exists(m_config.settingsFile));
+        QVERIFY(WaitUntil([] { return Pending() == 0; }));
         QVERIFY2(Failures().isEmpty(), qPrintable(Failures().join("\n")));
     }
 
@@ -631,20 +698,22 @@ private slots:
             OnModal<TGameScreen>(
                 [g, last](TGameScreen* s) {
                     const GameEngine& e = s->Round().Engine();
-                    E2E_CHECK(CardsOf(e.hand) == last.cards, QString("last hand of game %1").arg(g));
+                    E2E_CHECK(CardsOf(e.hand) == last.cards,
+                              QString("last hand of game %1").arg(g));
                     E2E_CHECK(Holds(e) == last.held, QString("holds of game %1").arg(g));
-                    E2E_CHECK(e.altPayTable == last.altPayTable, QString("pay table of game %1").arg(g));
+                    E2E_CHECK(e.altPayTable == last.altPayTable,
+                              QString("pay table of game %1").arg(g));
                     E2E_CHECK(e.lastBet == last.lastBet, QString("last bet of game %1").arg(g));
                     PayTables fresh;
                     fresh.Apply(g, last.altPayTable);
-                    // Every row but the royal's, which the coins bet patch.
-                    for (int c = 1; c < s->Round().RowCount(); ++c)
+                    fresh.ApplyRoyalRule(g, e.lastBet);
+                    for (int c = 1; c <= s->Round().RowCount(); ++c)
                         E2E_CHECK(e.PayRowInForce()[static_cast<std::size_t>(c)] ==
                                       fresh.Row(g)[static_cast<std::size_t>(c)],
                                   QString("pay row of game %1, category %2").arg(g).arg(c));
                     if (g == kJacksOrBetter)
                         E2E_CHECK(s->findChild<QLabel*>("Lb16")->text() == "9", "9/6 again");
-                    QTest::keyClick(s, Qt::Key_X);
+                    Key(s, Qt::Key_X);
                 },
                 "a game screen");
             QTest::mouseClick(Menu().PntBoxLogos(), Qt::LeftButton, {},
@@ -653,6 +722,7 @@ private slots:
         QCOMPARE(Session().Credits, m_expected.credits);
         QTest::mouseClick(Menu().ExitButton(), Qt::LeftButton);
         m_windows.reset();
+        QVERIFY(WaitUntil([] { return Pending() == 0; }));
         QVERIFY2(Failures().isEmpty(), qPrintable(Failures().join("\n")));
     }
 

@@ -135,7 +135,7 @@ void TTableBuilderForm::BuildGameButtons() {
     m_group->setExclusive(true);
     const QString style =
         "QPushButton { background: #c0c0c0; color: black; border: 2px outset #e8e8e8; }"
-        "QPushButton:checked { background: #989898; color: #800000; border: 2px inset #707070; }"
+        "QPushButton:checked { background: #000080; color: #ffff00; border: 2px inset #404080; }"
         "QPushButton:disabled { color: #808080; }";
     for (int g = 0; g < kGameCount; ++g) {
         auto* b =

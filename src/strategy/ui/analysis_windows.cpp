@@ -29,8 +29,7 @@ void RegisterAnalysisWindows() {
     registry.statistics = [](TVantaSession& session, SessionView&, QWidget* parent) -> QDialog* {
         return new TTableBuilderForm(&session, parent);
     };
-    registry.handBuilder = [](TVantaSession& session, SessionView&,
-                              QWidget* parent) -> QDialog* {
+    registry.handBuilder = [](TVantaSession& session, SessionView&, QWidget* parent) -> QDialog* {
         auto* form = new THandBuilderForm(&session, parent);
         form->SetEngineSource(&OpenGameEngine);
         TVantaSession* s = &session;
