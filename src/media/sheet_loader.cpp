@@ -1,0 +1,148 @@
+#include "media/sheet_loader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace quintaro {
+
+SheetLoader& SheetLoader::Instance() {
+    static SheetLoader loader;
+    return loader;
+}
+
+QString SheetLoader::ResourcePath(sheets::Sheet sheet) {
+    return QStringLiteral(":/quintaro/sheets/") +
+           QString::fromLatin1(sheets::Info(sheet).resource.data(),
+                               static_cast<int>(sheets::Info(sheet).resource.size())) +
+           QStringLiteral(".bmp");
+}
+
+QImage SheetLoader::BuiltIn(sheets::Sheet sheet) {
+    QImageReader reader(ResourcePath(sheet), "bmp");
+    return reader.read();
+}
+
+QImage SheetLoader::BuiltIn(const QString& resourceName) {
+    const auto sheet = sheets::FindByResource(resourceName.toStdString());
+    return sheet ? BuiltIn(*sheet) : QImage();
+}
+
+QString SheetLoader::FindFileNoCase(const QString& dir, const QString& fileName) {
+    if (dir.isEmpty() || fileName.isEmpty()) return {};
+    const QDir d(dir);
+    // The exact name first: the common case, and the only one on case-blind file systems.
+    if (QFileInfo(d.filePath(fileName)).isFile()) return d.filePath(fileName);
+    const QStringList entries = d.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries)
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return d.filePath(entry);
+    return {};
+}
+
+QImage SheetLoader::ReadSchemeFile(const QString& path) {
+    if (path.isEmpty()) return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (file.size() > kMaxDecodedBytes) return {};
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead()) return {};
+    const QSize size = reader.size();
+    // A header that claims an enormous picture is refused before anything is allocated.
+    if (size.isValid() && static_cast<qint64>(size.width()) * size.height() * 4 > kMaxDecodedBytes)
+        return {};
+    QImage image = reader.read();
+    if (image.isNull()) return {};
+    if (static_cast<qint64>(image.sizeInBytes()) > kMaxDecodedBytes) return {};
+    return image;
+}
+
+namespace {
+// Sheets are drawn by copying rectangles; 32-bit images copy fastest. MASK keeps its two
+// colours but becomes 32-bit as well so it can be combined with other images directly.
+QImage ForDrawing(const QImage& image) {
+    if (image.isNull()) return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+} // namespace
+
+SheetLoader::Entry& SheetLoader::Load(sheets::Sheet sheet, const QString& schemeDir) {
+    const auto key = std::make_pair(schemeDir, static_cast<int>(sheet));
+    auto it = cache_.find(key);
+    if (it != cache_.end()) return it->second;
+
+    Entry entry;
+    const sheets::SheetInfo& info = sheets::Info(sheet);
+    if (!schemeDir.isEmpty() && !info.schemeFile.empty()) {
+        const QString file = FindFileNoCase(
+            schemeDir,
+            QString::fromLatin1(info.schemeFile.data(), static_cast<int>(info.schemeFile.size())));
+        QImage image = ReadSchemeFile(file);
+        if (!image.isNull()) {
+            entry.image = ForDrawing(image);
+            entry.fromFile = true;
+        }
+    }
+    if (entry.image.isNull()) {
+        entry.image = ForDrawing(BuiltIn(sheet));
+        if (entry.image.isNull()) {
+            // Only a broken build lacks a sheet; draw black rather than crash.
+            entry.image = QImage(info.width, info.height, QImage::Format_RGB32);
+            entry.image.fill(Qt::black);
+        }
+    }
+    return cache_.emplace(key, std::move(entry)).first->second;
+}
+
+const QImage& SheetLoader::Image(sheets::Sheet sheet, const QString& schemeDir) {
+    return Load(sheet, schemeDir).image;
+}
+
+const QPixmap& SheetLoader::Pixmap(sheets::Sheet sheet, const QString& schemeDir) {
+    Entry& entry = Load(sheet, schemeDir);
+    if (entry.pixmap.isNull()) entry.pixmap = QPixmap::fromImage(entry.image);
+    return entry.pixmap;
+}
+
+bool SheetLoader::FromSchemeFile(sheets::Sheet sheet, const QString& schemeDir) {
+    return Load(sheet, schemeDir).fromFile;
+}
+
+void SheetLoader::Clear() {
+    cache_.clear();
+}
+
+QImage ComposeThroughMask(const QImage& background, const QImage& cardSheet,
+                          const sheets::CellRect& cell, const QImage& mask) {
+    const int w = sheets::kCardWidth;
+    const int h = sheets::kCardHeight;
+    QImage out(w, h, QImage::Format_RGB32);
+    out.fill(Qt::black);
+    {
+        QPainter p(&out);
+        p.drawImage(0, 0, background);
+    }
+    const QImage src = cardSheet.copy(cell.left, cell.top, cell.width(), cell.height())
+                           .convertToFormat(QImage::Format_RGB32);
+    const QImage m = mask.convertToFormat(QImage::Format_RGB32);
+    const sheets::CellRect mc = sheets::kMaskCell;
+    for (int y = 0; y < h; ++y) {
+        auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const auto* s =
+            y < src.height() ? reinterpret_cast<const QRgb*>(src.constScanLine(y)) : nullptr;
+        const int my = mc.top + y;
+        const auto* mline =
+            my < m.height() ? reinterpret_cast<const QRgb*>(m.constScanLine(my)) : nullptr;
+        for (int x = 0; x < w; ++x) {
+            const int mx = mc.left + x;
+            const bool inside = mline && mx < m.width() && qGray(mline[mx]) < 128;
+            if (inside && s && x < src.width()) dst[x] = s[x];
+        }
+    }
+    return out;
+}
+
+} // namespace quintaro

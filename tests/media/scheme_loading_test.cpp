@@ -1,0 +1,187 @@
+// Loading sheets with a scheme: the scheme's file wins when it is a readable picture of
+// reasonable size; anything else falls back to the built-in sheet for that picture alone.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "media/sheet_loader.h"
+
+using namespace quintaro;
+using sheets::Sheet;
+
+namespace {
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QImage Replacement(QSize size, QColor colour) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    return img;
+}
+
+// A bitmap header that claims a picture far too large to decode.
+QByteArray HugeBmpHeader() {
+    QByteArray b;
+    auto put16 = [&b](int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
+    auto put32 = [&b](quint32 v) {
+        for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
+    };
+    b.append("BM");
+    put32(54 + 30000u * 30000u * 3u % 0xffffffffu);
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(30000);
+    put32(30000);
+    put16(1);
+    put16(24);
+    put32(0);
+    put32(0);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
+    b.append(QByteArray(64, '\0'));
+    return b;
+}
+
+} // namespace
+
+class SchemeLoadingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SheetLoader::Instance().Clear(); }
+    void builtInLookUsesResourcesOnly();
+    void replacementFileWins();
+    void fileNamesMatchWithoutCase();
+    void missingFileFallsBack();
+    void corruptOrForeignFilesFallBack_data();
+    void corruptOrForeignFilesFallBack();
+    void oversizedFilesFallBack();
+    void eachPictureFallsBackAlone();
+    void sheetsAreDecodedOnceAndKept();
+};
+
+void SchemeLoadingTest::builtInLookUsesResourcesOnly() {
+    SheetLoader& loader = SheetLoader::Instance();
+    for (const sheets::SheetInfo& info : sheets::kSheets) {
+        const QImage& img = loader.Image(info.id);
+        QCOMPARE(img.size(), QSize(info.width, info.height));
+        QVERIFY(!loader.FromSchemeFile(info.id, QString()));
+        QVERIFY(!loader.Pixmap(info.id).isNull());
+    }
+}
+
+void SchemeLoadingTest::replacementFileWins() {
+    QTemporaryDir dir;
+    QVERIFY(Replacement(QSize(92, 67), Qt::magenta).save(dir.filePath("GameSkin.bmp"), "BMP"));
+    SheetLoader& loader = SheetLoader::Instance();
+    const QImage& img = loader.Image(Sheet::ScreenTiles, dir.path());
+    QVERIFY(loader.FromSchemeFile(Sheet::ScreenTiles, dir.path()));
+    QCOMPARE(img.pixelColor(10, 10), QColor(Qt::magenta));
+    // The size of a scheme picture is not checked: it is used as it is.
+    QVERIFY(Replacement(QSize(40, 30), Qt::cyan).save(dir.filePath("Panel.bmp"), "BMP"));
+    QCOMPARE(loader.Image(Sheet::PaysPnlImage, dir.path()).size(), QSize(40, 30));
+    // The built-in look is not affected.
+    QVERIFY(loader.Image(Sheet::ScreenTiles).pixelColor(10, 10) != QColor(Qt::magenta));
+}
+
+void SchemeLoadingTest::fileNamesMatchWithoutCase() {
+    QTemporaryDir dir;
+    QVERIFY(Replacement(QSize(20, 20), Qt::yellow).save(dir.filePath("CARDS.BMP"), "BMP"));
+    QVERIFY(Replacement(QSize(20, 20), Qt::blue).save(dir.filePath("vantabtns.bmp"), "BMP"));
+    SheetLoader& loader = SheetLoader::Instance();
+    QCOMPARE(loader.Image(Sheet::PokerGraphics, dir.path()).pixelColor(5, 5), QColor(Qt::yellow));
+    QCOMPARE(loader.Image(Sheet::VantaBtns, dir.path()).pixelColor(5, 5), QColor(Qt::blue));
+    QCOMPARE(SheetLoader::FindFileNoCase(dir.path(), "Cards.bmp"), dir.filePath("CARDS.BMP"));
+    QVERIFY(SheetLoader::FindFileNoCase(dir.path(), "Panel.bmp").isEmpty());
+}
+
+void SchemeLoadingTest::missingFileFallsBack() {
+    QTemporaryDir dir;
+    SheetLoader& loader = SheetLoader::Instance();
+    const QImage& img = loader.Image(Sheet::PokerGraphics, dir.path());
+    QVERIFY(!loader.FromSchemeFile(Sheet::PokerGraphics, dir.path()));
+    QCOMPARE(img.size(), QSize(399, 370));
+    // A folder that does not exist at all behaves the same.
+    QCOMPARE(loader.Image(Sheet::CrdValue, dir.filePath("gone")).size(), QSize(611, 75));
+}
+
+void SchemeLoadingTest::corruptOrForeignFilesFallBack_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("[Menu_Data]\r\nName=not a picture\r\n");
+    QTest::newRow("garbage") << QByteArray(5000, char(0x5a));
+    QByteArray truncated;
+    {
+        QBuffer buffer(&truncated);
+        buffer.open(QIODevice::WriteOnly);
+        Replacement(QSize(92, 67), Qt::red).save(&buffer, "BMP");
+    }
+    QTest::newRow("truncated bitmap") << truncated.left(20);
+}
+
+void SchemeLoadingTest::corruptOrForeignFilesFallBack() {
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath("GameSkin.bmp"), bytes));
+    SheetLoader& loader = SheetLoader::Instance();
+    const QImage& img = loader.Image(Sheet::ScreenTiles, dir.path());
+    QVERIFY(!loader.FromSchemeFile(Sheet::ScreenTiles, dir.path()));
+    QCOMPARE(img.size(), QSize(92, 67));
+}
+
+void SchemeLoadingTest::oversizedFilesFallBack() {
+    QTemporaryDir dir;
+    // A header claiming 30000 x 30000 pixels.
+    QVERIFY(WriteBytes(dir.filePath("Cards.bmp"), HugeBmpHeader()));
+    // A file larger than the cap (sparse, so the test stays quick).
+    {
+        QFile f(dir.filePath("Panel.bmp"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QBuffer header;
+        header.open(QIODevice::WriteOnly);
+        Replacement(QSize(8, 8), Qt::red).save(&header, "BMP");
+        f.write(header.data());
+        QVERIFY(f.resize(SheetLoader::kMaxDecodedBytes + 1));
+    }
+    SheetLoader& loader = SheetLoader::Instance();
+    QCOMPARE(loader.Image(Sheet::PokerGraphics, dir.path()).size(), QSize(399, 370));
+    QVERIFY(!loader.FromSchemeFile(Sheet::PokerGraphics, dir.path()));
+    QCOMPARE(loader.Image(Sheet::PaysPnlImage, dir.path()).size(), QSize(237, 220));
+    QVERIFY(!loader.FromSchemeFile(Sheet::PaysPnlImage, dir.path()));
+}
+
+void SchemeLoadingTest::eachPictureFallsBackAlone() {
+    QTemporaryDir dir;
+    QVERIFY(Replacement(QSize(201, 39), Qt::green).save(dir.filePath("credits.bmp"), "BMP"));
+    QVERIFY(WriteBytes(dir.filePath("digwin.bmp"), "broken"));
+    SheetLoader& loader = SheetLoader::Instance();
+    QVERIFY(loader.FromSchemeFile(Sheet::Credits1, dir.path()));
+    QVERIFY(!loader.FromSchemeFile(Sheet::Win1, dir.path()));
+    QCOMPARE(loader.Image(Sheet::Win1, dir.path()).size(), QSize(76, 40));
+    // MASK has no scheme file: a file of that name is never read.
+    QVERIFY(Replacement(QSize(122, 181), Qt::red).save(dir.filePath("Mask.bmp"), "BMP"));
+    QVERIFY(!loader.FromSchemeFile(Sheet::Mask, dir.path()));
+}
+
+void SchemeLoadingTest::sheetsAreDecodedOnceAndKept() {
+    QTemporaryDir dir;
+    QVERIFY(Replacement(QSize(92, 67), Qt::magenta).save(dir.filePath("GameSkin.bmp"), "BMP"));
+    SheetLoader& loader = SheetLoader::Instance();
+    const QImage* first = &loader.Image(Sheet::ScreenTiles, dir.path());
+    // Changing the file afterwards changes nothing until the cache is cleared.
+    QVERIFY(Replacement(QSize(92, 67), Qt::cyan).save(dir.filePath("GameSkin.bmp"), "BMP"));
+    QCOMPARE(&loader.Image(Sheet::ScreenTiles, dir.path()), first);
+    QCOMPARE(first->pixelColor(0, 0), QColor(Qt::magenta));
+    loader.Clear();
+    QCOMPARE(loader.Image(Sheet::ScreenTiles, dir.path()).pixelColor(0, 0), QColor(Qt::cyan));
+}
+
+QTEST_MAIN(SchemeLoadingTest)
+#include "scheme_loading_test.moc"

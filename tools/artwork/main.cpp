@@ -1,0 +1,254 @@
+// quintaro-artwork: draws the program's bitmap sheets and synthesises its sounds.
+//
+//   quintaro-artwork --build DIR    sheets/NAME.bmp and sounds/NAME.wav under their resource
+//                                   names, plus two contact sheets (PNG) to look at
+//   quintaro-artwork --scheme DIR   a complete scheme folder: every picture file and a
+//                                   commented Scheme.ini with every key at its default
+//   quintaro-artwork --sounds DIR   the 22 wave files SND4.wav ... BASE18.wav
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "art.h"
+#include "media/embedded_fonts.h"
+#include "media/sound_table.h"
+#include "sounds.h"
+
+namespace quintaro::artwork {
+namespace {
+
+QString Name(std::string_view s) {
+    return QString::fromLatin1(s.data(), int(s.size()));
+}
+
+QByteArray EncodeSheet(sheets::Sheet sheet, QImage* decoded = nullptr) {
+    const QImage art = DrawSheet(sheet);
+    QByteArray bytes;
+    if (sheets::Info(sheet).bitsPerPixel == 1) {
+        bytes = EncodeBmp1(art);
+    } else {
+        bytes = EncodeBmp8(ToPalettised(art, PaletteFor(sheet)));
+    }
+    if (decoded) decoded->loadFromData(bytes, "BMP");
+    return bytes;
+}
+
+bool WriteSheets(const QString& dir, bool schemeNames, QList<QImage>* decoded) {
+    bool ok = true;
+    for (const sheets::SheetInfo& info : sheets::kSheets) {
+        if (schemeNames && info.schemeFile.empty()) continue;
+        QImage image;
+        const QByteArray bytes = EncodeSheet(info.id, &image);
+        if (decoded) decoded->append(image);
+        const QString file = schemeNames ? Name(info.schemeFile) : Name(info.resource) + ".bmp";
+        ok = WriteFile(QDir(dir).filePath(file), bytes) && ok;
+    }
+    return ok;
+}
+
+bool WriteSounds(const QString& dir) {
+    bool ok = true;
+    for (int i = 0; i < sounds::kSoundCount; ++i) {
+        const std::string_view name = sounds::SoundAt(i).resource;
+        ok = WriteFile(QDir(dir).filePath(Name(name) + ".wav"), SynthesiseWave(name)) && ok;
+    }
+    return ok;
+}
+
+bool WriteSchemeIni(const QString& dir) {
+    QByteArray text;
+    QTextStream out(&text);
+    out << "; Quintaro colour scheme.\r\n"
+           "; Put this folder under Schemes\\ next to the program; the folder's name is the\r\n"
+           "; scheme's name unless Name is set. Every picture file of this folder may be\r\n"
+           "; replaced (Windows bitmap files of the same layout) or removed: a missing picture\r\n"
+           "; is taken from the built-in look. Colours are integers in 0x00BBGGRR form\r\n"
+           "; (red in the low byte), written in decimal: 255 is red, 65535 yellow.\r\n"
+           "; Every key below is set to its default; a key left out keeps its default.\r\n"
+           "\r\n"
+           "[Menu_Data]\r\n"
+           "; Caption in the menu's Scheme submenu; empty: the folder's name.\r\n"
+           "Name=\r\n"
+           "; Text of the menu's scrolling banner; empty: the built-in text.\r\n"
+           "MenuString=\r\n"
+           "; Colour of the panel around Help and Exit (128: maroon).\r\n"
+           "ExitPnlClr=128\r\n"
+           "; Font colour of the Exit button (255: red).\r\n"
+           "ExitBtnFntClr=255\r\n"
+           "; 1: write the \"Poker\" labels under the game buttons; 0: no labels.\r\n"
+           "GameTypeNamesVisible=1\r\n"
+           "; Colour of those labels (65535: yellow).\r\n"
+           "GameTypeNameFontColor=65535\r\n"
+           "; 1: bevels around the credit display; 0: none.\r\n"
+           "ShowCreditBorder=1\r\n"
+           "; 1: a clickable web-link area on the menu's bottom panel; 0: none.\r\n"
+           "URLAreaActive=0\r\n"
+           "; Left,top,width,height of that area in pixels of the bottom panel, e.g. "
+           "593,76,171,44.\r\n"
+           "URLAreaRectangle=\r\n"
+           "; The address the area opens; empty disables the area.\r\n"
+           "URLAreaAddress=\r\n"
+           "; The area's hint; empty: no hint.\r\n"
+           "URLAreaHintText=\r\n"
+           "\r\n"
+           "[Game_Data]\r\n"
+           "; The colour keys of this section default to the colours the game screen is\r\n"
+           "; designed with; they are written here with those colours.\r\n"
+           "; Fill colour of the frame behind the pay table (128: maroon).\r\n"
+           "ShpPysPnlClr=128\r\n"
+           "; 1: after a winning hand the centre panel names the hand; 0: never shown, and\r\n"
+           "; WinPanelImage.bmp, PysPnlFntClr and PysPnlFntShdwClr are not read.\r\n"
+           "CntrPnlVis=1\r\n"
+           "; Font colour of the winning-hand caption (65535: yellow) and of its shadow (0: "
+           "black).\r\n"
+           "PysPnlFntClr=65535\r\n"
+           "PysPnlFntShdwClr=0\r\n"
+           "; Font colour of the HELD markers and the screen's captions (12632256: silver)\r\n"
+           "; and of their shadows (0: black).\r\n"
+           "HoldFontColor=12632256\r\n"
+           "HoldShadowFontColor=0\r\n";
+    out.flush();
+    return WriteFile(QDir(dir).filePath(QStringLiteral("Scheme.ini")), text);
+}
+
+// All sheets side by side on a dark ground with their names, as decoded from the files.
+QImage ContactSheet(const QList<QImage>& images) {
+    const int margin = 16;
+    const int width = 1240;
+    int x = margin, y = margin, rowHeight = 0;
+    QList<QPoint> places;
+    for (const QImage& img : images) {
+        if (x + img.width() > width - margin) {
+            x = margin;
+            y += rowHeight + 30;
+            rowHeight = 0;
+        }
+        places.append(QPoint(x, y + 16));
+        x += img.width() + margin;
+        rowHeight = std::max(rowHeight, img.height() + 16);
+    }
+    QImage sheet(width, y + rowHeight + margin + 14, QImage::Format_RGB32);
+    sheet.fill(QColor(70, 70, 76));
+    QPainter p(&sheet);
+    p.setFont(SansFont(12, true));
+    for (int i = 0; i < images.size(); ++i) {
+        p.setPen(QColor(230, 230, 230));
+        p.drawText(places[i] + QPoint(0, -4), QStringLiteral("%1  %2x%3  %4 bpp")
+                                                  .arg(Name(sheets::kSheets[i].resource))
+                                                  .arg(images[i].width())
+                                                  .arg(images[i].height())
+                                                  .arg(images[i].depth() == 1 ? 1 : 8));
+        p.drawImage(places[i], images[i]);
+    }
+    return sheet;
+}
+
+// A few cards composed the way the game screen composes them, on the felt.
+QImage CardsOnFelt(const QList<QImage>& images) {
+    const QImage& cards = images[int(sheets::Sheet::PokerGraphics)];
+    const QImage& ranks = images[int(sheets::Sheet::CrdValue)];
+    const QImage& mask = images[int(sheets::Sheet::Mask)];
+    const QImage& tile = images[int(sheets::Sheet::ScreenTiles)];
+    struct Shown {
+        int rank, suit;
+        bool wild, back;
+    };
+    const Shown shown[] = {{0, 3, false, false},  {12, 0, false, false}, {11, 1, false, false},
+                           {10, 2, false, false}, {9, 0, false, false},  {1, 1, true, false},
+                           {1, 3, true, false},   {4, 2, false, false},  {0, 0, false, true}};
+    const int n = int(std::size(shown));
+    QImage out(30 + n * 145, 240, QImage::Format_RGB32);
+    {
+        QPainter p(&out);
+        for (int y = 0; y < out.height(); y += tile.height())
+            for (int x = 0; x < out.width(); x += tile.width()) p.drawImage(x, y, tile);
+    }
+    const QImage maskCell =
+        mask.copy(ToQRect(sheets::kMaskCell)).convertToFormat(QImage::Format_RGB32);
+    for (int i = 0; i < n; ++i) {
+        const int ox = 20 + i * 145, oy = 30;
+        const QRect cell = ToQRect(shown[i].back ? sheets::kCardBack : sheets::kBlankFace);
+        // background AND mask, then the card where the mask is black.
+        QImage composed = out.copy(ox, oy, sheets::kCardWidth, sheets::kCardHeight);
+        for (int y = 0; y < sheets::kCardHeight; ++y)
+            for (int x = 0; x < sheets::kCardWidth; ++x)
+                if (qGray(maskCell.pixel(x, y)) < 128)
+                    composed.setPixel(x, y, cards.pixel(cell.left() + x, cell.top() + y));
+        QPainter p(&composed);
+        if (!shown[i].back) {
+            const auto place = [&](const QImage& from, const sheets::CellRect& r,
+                                   sheets::CardPartPlace at) {
+                p.drawImage(at.x, at.y, from, r.left, r.top, r.width(), r.height());
+            };
+            const int s = shown[i].suit;
+            place(cards, sheets::SmallSuit(s), sheets::kSmallSuitPlace);
+            place(cards, sheets::LargeSuit(s), sheets::kLargeSuitPlace);
+            place(ranks, sheets::RankGlyphForSuit(shown[i].rank, s), sheets::kRankGlyphPlace);
+            if (shown[i].wild)
+                place(cards, sheets::WildPicture(sheets::IsRedSuit(s)), sheets::kPicturePlace);
+            else if (auto pic = sheets::CourtPicture(shown[i].rank))
+                place(cards, *pic, sheets::kPicturePlace);
+        }
+        p.end();
+        QPainter o(&out);
+        o.drawImage(ox, oy, composed);
+    }
+    return out;
+}
+
+int Usage() {
+    std::fputs("usage: quintaro-artwork --build DIR | --scheme DIR | --sounds DIR\n"
+               "  --build DIR   the built-in sheets (sheets/NAME.bmp), sounds (sounds/NAME.wav)\n"
+               "                and two contact sheets (PNG) for a person to look at\n"
+               "  --scheme DIR  a complete scheme folder: every picture file and Scheme.ini\n"
+               "  --sounds DIR  the 22 wave files SND4.wav ... BASE18.wav\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+} // namespace quintaro::artwork
+
+int main(int argc, char* argv[]) {
+    using namespace quintaro::artwork;
+    // The tool draws off screen; it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) return Usage();
+    const QString mode = args[1];
+    const QString dir = args[2];
+    if (!quintaro::RegisterEmbeddedFonts()) {
+        std::fputs("quintaro-artwork: the embedded fonts could not be registered\n", stderr);
+        return 1;
+    }
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "quintaro-artwork: cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+    bool ok = false;
+    if (mode == QLatin1String("--build")) {
+        QList<QImage> decoded;
+        ok = WriteSheets(QDir(dir).filePath("sheets"), false, &decoded);
+        ok = WriteSounds(QDir(dir).filePath("sounds")) && ok;
+        ok = ContactSheet(decoded).save(QDir(dir).filePath("contact-sheet.png")) && ok;
+        ok = CardsOnFelt(decoded).save(QDir(dir).filePath("cards-on-felt.png")) && ok;
+    } else if (mode == QLatin1String("--scheme")) {
+        ok = WriteSheets(dir, true, nullptr) && WriteSchemeIni(dir);
+    } else if (mode == QLatin1String("--sounds")) {
+        ok = WriteSounds(dir);
+    } else {
+        return Usage();
+    }
+    if (!ok) {
+        std::fprintf(stderr, "quintaro-artwork: could not write everything to %s\n",
+                     qPrintable(dir));
+        return 1;
+    }
+    return 0;
+}
