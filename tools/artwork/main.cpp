@@ -123,13 +123,14 @@ QImage ContactSheet(const QList<QImage>& images) {
     int x = margin, y = margin, rowHeight = 0;
     QList<QPoint> places;
     for (const QImage& img : images) {
-        if (x + img.width() > width - margin) {
+        const int w = std::max(img.width(), 190); // room for the caption
+        if (x + w > width - margin) {
             x = margin;
             y += rowHeight + 30;
             rowHeight = 0;
         }
         places.append(QPoint(x, y + 16));
-        x += img.width() + margin;
+        x += w + margin;
         rowHeight = std::max(rowHeight, img.height() + 16);
     }
     QImage sheet(width, y + rowHeight + margin + 14, QImage::Format_RGB32);
