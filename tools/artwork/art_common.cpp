@@ -233,7 +233,7 @@ void DrawLedLetter(QPainter& p, const QRectF& box, QChar letter, const LedStyle&
 
 void DrawLedComma(QPainter& p, const QRectF& box, const LedStyle& style) {
     // A point on the baseline with a tail running down to the left, one lit piece.
-    const double b = box.bottom();
+    const double b = box.bottom() + 1.0; // on the digits' baseline
     const double x = box.left() + box.width() / 2;
     const double s = style.thickness;
     auto slant = [&](QPointF q) { return QPointF(q.x() + (b - q.y()) * style.slant, q.y()); };
@@ -241,7 +241,7 @@ void DrawLedComma(QPainter& p, const QRectF& box, const LedStyle& style) {
         QPolygonF poly;
         poly << slant({x - s / 2 - grow, b - s - grow}) << slant({x + s / 2 + grow, b - s - grow})
              << slant({x + s / 2 + grow, b + 0.5})
-             << slant({x - s / 2 - 1.5 - grow, b + 4.0 + grow})
+             << slant({x - s / 2 - 1.5 - grow, b + 2.8 + grow})
              << slant({x - s / 2 - grow, b + 0.2});
         return poly;
     };
