@@ -318,6 +318,12 @@ PaletteOptions PaletteFor(sheets::Sheet sheet) {
     case Sheet::SuiteName:
         o.dither = true;
         break;
+    case Sheet::DigitalNumbers:
+    case Sheet::Win1:
+    case Sheet::Credits1:
+    case Sheet::Picker1:
+        o.snapToBlack = 8;
+        break;
     default:
         break;
     }
