@@ -525,6 +525,13 @@ enum Feature : unsigned {
     kHasFourStraight,
     kHasAce,
     kHasThreeSuited,
+    kHasSuitWithTwoHigh, // a suit holding two high cards or more
+    kHasSuitWithOneHigh, // a suit of two cards or more holding one high card
+    kHasTwoHigh,         // highTotal 2
+    kHasThreeHigh,       // highTotal 3
+    kHasJackTop,         // R4 a Jack
+    kHasQueenTop,        // R4 a Queen
+    kHasKingTop,         // R4 a King
     kFeatureCount,
 };
 
@@ -572,16 +579,46 @@ constexpr unsigned RequiredFeatures(EntryId id) {
     case E::k4STInside1HiCard:
     case E::k4STInside0HiCards:
         return 1u << kHasFourStraight;
-    case E::kAKAQAJ:
     case E::kAce:
         return 1u << kHasAce;
     case E::k3FL2HiCards:
     case E::k3FL1HiCard:
     case E::k3FL0HiCards:
         return 1u << kHasThreeSuited;
+    case E::kQJs:
+    case E::kKQsKJs:
+    case E::kAKsAQsAJs:
+        return 1u << kHasSuitWithTwoHigh;
+    case E::kJTs:
+    case E::kQTs:
+    case E::kKTs:
+        return 1u << kHasSuitWithOneHigh;
+    case E::kKQJ:
+        return 1u << kHasThreeHigh;
+    case E::kQJT:
+        return 1u << kHasTwoHigh | 1u << kHasQueenTop;
+    case E::kAKAQAJ:
+        return 1u << kHasTwoHigh | 1u << kHasAce;
+    case E::kQJ:
+    case E::kQueen:
+        return 1u << kHasQueenTop;
+    case E::kKQKJ:
+    case E::kKing:
+        return 1u << kHasKingTop;
+    case E::kJack:
+        return 1u << kHasJackTop;
     default:
         return 0;
     }
+}
+
+unsigned SuitFeatures(const HandAnalysis& a) {
+    unsigned f = 0;
+    for (const SuitTally& t : a.tallies) {
+        f |= static_cast<unsigned>(t.high >= 2) << kHasSuitWithTwoHigh;
+        f |= static_cast<unsigned>(t.high == 1 && t.count >= 2) << kHasSuitWithOneHigh;
+    }
+    return f;
 }
 
 unsigned FeaturesOf(const HandAnalysis& a) {
@@ -596,18 +633,34 @@ unsigned FeaturesOf(const HandAnalysis& a) {
            static_cast<unsigned>(a.fourFlush) << kHasFourFlush |
            static_cast<unsigned>(a.fourStraight) << kHasFourStraight |
            static_cast<unsigned>(a.hasAce) << kHasAce |
-           static_cast<unsigned>(a.MainTally().count == 3) << kHasThreeSuited;
+           static_cast<unsigned>(a.MainTally().count == 3) << kHasThreeSuited | SuitFeatures(a) |
+           static_cast<unsigned>(a.highTotal == 2) << kHasTwoHigh |
+           static_cast<unsigned>(a.highTotal == 3) << kHasThreeHigh |
+           static_cast<unsigned>(a.R(4) == kJack) << kHasJackTop |
+           static_cast<unsigned>(a.R(4) == kQueen) << kHasQueenTop |
+           static_cast<unsigned>(a.R(4) == kKing) << kHasKingTop;
 }
 
 // Per list and group pattern, the entries worth testing, in list order, as
-// bit k for the k-th of them; and per feature the entries that do not need
-// it. A hand is walked only through the entries that its group pattern and
-// its features allow, which gives the same first match as the whole list.
+// bit k for the k-th of them. For the features a hand lacks, the entries that
+// survive are tabled by chunks of the missing-feature bits. A hand is walked
+// only through the entries that its group pattern and its features allow,
+// which gives the same first match as the whole list.
+constexpr unsigned kChunkBits[3] = {7, 6, 6};
+static_assert(kChunkBits[0] + kChunkBits[1] + kChunkBits[2] == kFeatureCount);
+
 struct Program {
     std::uint64_t all;
-    std::array<std::uint64_t, kFeatureCount> without;
+    std::array<std::uint64_t, 128> chunk0;
+    std::array<std::uint64_t, 64> chunk1;
+    std::array<std::uint64_t, 64> chunk2;
     std::array<std::uint8_t, 64> positions;
     std::array<EntryId, 64> ids;
+
+    std::uint64_t Candidates(unsigned features) const {
+        const unsigned absent = ~features & ((1u << kFeatureCount) - 1);
+        return all & chunk0[absent & 127u] & chunk1[(absent >> 7) & 63u] & chunk2[absent >> 13];
+    }
 };
 using ListPrograms = std::array<Program, 7>;
 
@@ -620,6 +673,8 @@ std::array<ListPrograms, kStrategyListCount> BuildPrograms() {
             for (unsigned pattern = 0; pattern < 7; ++pattern) {
                 Program& prog = programs[pattern];
                 prog = Program{};
+                // Entries that do not need each feature.
+                std::array<std::uint64_t, kFeatureCount> without{};
                 int k = 0;
                 for (int i = 1; i <= list.count; ++i) {
                     const EntryId id = list.slots[i].id;
@@ -627,11 +682,22 @@ std::array<ListPrograms, kStrategyListCount> BuildPrograms() {
                     const std::uint64_t bit = std::uint64_t{1} << k;
                     prog.all |= bit;
                     for (unsigned f = 0; f < kFeatureCount; ++f)
-                        if (!(RequiredFeatures(id) & (1u << f))) prog.without[f] |= bit;
+                        if (!(RequiredFeatures(id) & (1u << f))) without[f] |= bit;
                     prog.positions[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(i);
                     prog.ids[static_cast<std::size_t>(k)] = id;
                     ++k;
                 }
+                auto fill = [&without](auto& table, unsigned firstFeature) {
+                    for (std::size_t missing = 0; missing < table.size(); ++missing) {
+                        std::uint64_t m = ~std::uint64_t{0};
+                        for (unsigned b = 0; (std::size_t{1} << b) < table.size(); ++b)
+                            if (missing & (std::size_t{1} << b)) m &= without[firstFeature + b];
+                        table[missing] = m;
+                    }
+                };
+                fill(prog.chunk0, 0);
+                fill(prog.chunk1, kChunkBits[0]);
+                fill(prog.chunk2, kChunkBits[0] + kChunkBits[1]);
             }
         }
     }
@@ -648,11 +714,8 @@ void ClassifyNatural(const StrategyList& list, const HandAnalysis& a, Recommenda
     Matcher m(a, r);
     const Program& prog = kPrograms[static_cast<std::size_t>(list.game * 2 + list.choice)]
                                    [a.groupPattern < 7 ? a.groupPattern : 0];
-    std::uint64_t candidates = prog.all;
-    for (unsigned absent = ~FeaturesOf(a) & ((1u << kFeatureCount) - 1); absent != 0;
-         absent &= absent - 1)
-        candidates &= prog.without[static_cast<std::size_t>(std::countr_zero(absent))];
-    for (; candidates != 0; candidates &= candidates - 1) {
+    for (std::uint64_t candidates = prog.Candidates(FeaturesOf(a)); candidates != 0;
+         candidates &= candidates - 1) {
         const auto k = static_cast<std::size_t>(std::countr_zero(candidates));
         const EntryId id = prog.ids[k];
         if (m.Match(id, rules)) {
