@@ -11,11 +11,6 @@
 
 namespace quintaro {
 
-const GameEngine*& OpenGameEngine() {
-    static const GameEngine* engine = nullptr;
-    return engine;
-}
-
 BuiltHand::Pick BuiltHand::Add(Card card) {
     if (count_ == 5) return Pick::Full;
     if (!IsValidCard(card) || IsTaken(card)) return Pick::Taken;

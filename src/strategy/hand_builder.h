@@ -15,13 +15,6 @@
 
 namespace quintaro {
 
-class GameEngine;
-
-// The engine of the game screen that is open, or null. The game screen sets it
-// while it exists; the hand builder reads the pay-table choice and the coins
-// from it.
-const GameEngine*& OpenGameEngine();
-
 class BuiltHand {
 public:
     enum class Pick {

@@ -41,7 +41,6 @@ class TestHandBuilderForm : public QObject {
         m_engine->altPayTable = static_cast<std::uint8_t>(choice);
         m_engine->bet = bet;
         m_engine->lastBet = lastBet;
-        OpenGameEngine() = m_engine.get();
         m_session->LastGame = game;
         Form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Form()));
@@ -91,6 +90,7 @@ private slots:
         m_form->SetStrategyTableOpener([this](int game, int choice, int coins, int rank) {
             m_tablesOpened.emplace_back(game, choice, coins, rank);
         });
+        m_form->SetEngineSource([this] { return m_engine.get(); });
         m_effects.clear();
         m_tablesOpened.clear();
         ui::SetEffectSink([this](int e) { m_effects.push_back(e); });
@@ -98,7 +98,6 @@ private slots:
     void cleanup() {
         ui::SetEffectSink({});
         m_form.reset();
-        OpenGameEngine() = nullptr;
         m_engine.reset();
         m_session.reset();
         m_dir.reset();
@@ -305,6 +304,18 @@ private slots:
         QTest::mouseClick(Form().CloseButton(), Qt::LeftButton);
         QCOMPARE(m_effects, std::vector<int>{5});
         QVERIFY(!Form().isVisible());
+    }
+
+    void WithoutAGameScreen() {
+        // Nothing open: the session's last game, its first pay table, one coin.
+        m_session->LastGame = kDeucesWild;
+        Form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+        QCOMPARE(Form().Game(), int(kDeucesWild));
+        QCOMPARE(Form().Coins(), 1);
+        QCOMPARE(Form().Choice(), 0);
+        QVERIFY(Form().TitleLabel()->text().endsWith(") Deuces Wild"));
+        Form().close();
     }
 
     void LeavesTheTableAdviceAlone() {

@@ -267,12 +267,12 @@ void THandBuilderForm::BuildBottomPanel() {
 }
 
 int THandBuilderForm::Choice() const {
-    const GameEngine* engine = OpenGameEngine();
+    const GameEngine* engine = Engine();
     return engine && engine->altPayTable ? 1 : 0;
 }
 
 int THandBuilderForm::Coins() const {
-    const GameEngine* engine = OpenGameEngine();
+    const GameEngine* engine = Engine();
     if (!engine) return 1;
     return engine->bet > 0 ? engine->bet : engine->lastBet;
 }
@@ -282,7 +282,7 @@ bool THandBuilderForm::PlaceShowsBack(int place) const {
 }
 
 void THandBuilderForm::FormShow() {
-    const GameEngine* engine = OpenGameEngine();
+    const GameEngine* engine = Engine();
     m_game = engine ? engine->game : (m_session ? m_session->LastGame : 0);
     if (!IsValidGame(m_game)) m_game = 0;
     const std::string_view name =

@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace quintaro {
 
+class GameEngine;
 class TVantaSession;
 namespace ui {
 class PressButton;
@@ -34,6 +35,9 @@ public:
     // Opens the strategy table for a game, pay-table choice and coins with a
     // 1-based entry selected.
     using StrategyTableOpener = std::function<void(int game, int choice, int coins, int rank)>;
+    // The engine of the open game screen, or null: its pay-table choice and
+    // coins bet are the ones a built hand is judged with.
+    using EngineSource = std::function<const GameEngine*()>;
 
     // Where the parts stand in the form.
     static constexpr int kSmallCardWidth = 35;
@@ -54,6 +58,7 @@ public:
     explicit THandBuilderForm(TVantaSession* session, QWidget* parent = nullptr);
 
     void SetStrategyTableOpener(StrategyTableOpener opener) { m_openTable = std::move(opener); }
+    void SetEngineSource(EngineSource source) { m_engine = std::move(source); }
 
     // FormShow's work: the title, the game remembered, the hand cleared.
     void FormShow();
@@ -99,7 +104,10 @@ private:
     void SetSmallCardTaken(Card card, bool taken);
 
     TVantaSession* m_session;
+    const GameEngine* Engine() const { return m_engine ? m_engine() : nullptr; }
+
     StrategyTableOpener m_openTable;
+    EngineSource m_engine;
     BuiltHand m_hand;
     int m_game = 0;
     BuiltHandResult m_result;
