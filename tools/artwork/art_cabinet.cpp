@@ -102,7 +102,7 @@ QImage DrawPaysPanel() {
     v.setColorAt(0.88, QColor(0, 0, 0, 20));
     v.setColorAt(1, QColor(0, 0, 0, 70));
     p.fillRect(img.rect(), v);
-    p.fillRect(img.rect(), QColor(0, 0, 0, 40));
+    p.fillRect(img.rect(), QColor(0, 0, 0, 75));
     PaintBevel(p, QRectF(img.rect()), 3, 90, 150);
     return img;
 }
