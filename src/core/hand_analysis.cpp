@@ -63,32 +63,32 @@ constexpr std::array<CardKeys, kCardCount> kCardKeys = BuildCardKeys();
 } // namespace
 
 void HandAnalysis::FillViews(const std::array<Card, 5>& cards) {
-    // Rank view: ascending rank, equal ranks in position order. Suit view:
-    // ascending suit, then rank. Both orders are those of a stable sort of the
-    // cards in position order, so they are encoded in the keys.
+    // Rank view: ascending rank, equal ranks in position order, as a stable
+    // sort of the cards in position order (the position is part of the key).
+    // Suit view: the rank view dealt out by suit, which keeps the rank order
+    // within each suit.
     std::uint32_t byRank[5];
-    std::uint32_t bySuit[5];
     for (int p = 0; p < 5; ++p) {
         const CardKeys& k = kCardKeys[static_cast<std::size_t>(cards[p])];
-        const auto pos = static_cast<std::uint32_t>(p);
-        byRank[p] = k.byRank | (pos << 3);
-        bySuit[p] = k.bySuit | pos;
+        byRank[p] = k.byRank | (static_cast<std::uint32_t>(p) << 3);
         SuitTally& t = tallies[k.bySuit >> 7];
         ++t.count;
         t.high += k.high;
         highTotal += k.high;
     }
     SortFive(byRank);
-    SortFive(bySuit);
+    int next[4];
+    next[0] = 0;
+    next[1] = tallies[0].count;
+    next[2] = next[1] + tallies[1].count;
+    next[3] = next[2] + tallies[2].count;
     for (int i = 0; i < 5; ++i) {
         const std::uint32_t r = byRank[i];
-        rankView[i] =
-            SortedCard{static_cast<std::int32_t>(r >> 6), static_cast<std::int32_t>(r & 7),
-                       static_cast<std::int32_t>((r >> 3) & 7)};
-        const std::uint32_t s = bySuit[i];
-        suitView[i] =
-            SortedCard{static_cast<std::int32_t>((s >> 3) & 15), static_cast<std::int32_t>(s >> 7),
-                       static_cast<std::int32_t>(s & 7)};
+        const auto suit = static_cast<std::int32_t>(r & 7);
+        const SortedCard card{static_cast<std::int32_t>(r >> 6), suit,
+                              static_cast<std::int32_t>((r >> 3) & 7)};
+        rankView[i] = card;
+        suitView[next[suit]++] = card;
     }
 }
 

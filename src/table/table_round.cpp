@@ -540,7 +540,11 @@ void TableRound::ContinueClick() {
     if (!panelUp_) return;
     panelUp_ = false;
     view_.HideMistakePanel();
+    // The draw lets input run between cards; keys and bar presses wait as they do
+    // during a draw begun from the keyboard.
+    busy_ = true;
     SetRoundState(3);
+    busy_ = false;
 }
 
 void TableRound::CancelClick() {

@@ -559,7 +559,11 @@ TEST_F(RoundTest, ContinueDrawsWithThePlayersHold) {
     ASSERT_TRUE(view.panelShown);
     const Card kept = E().hand[2].card;
     log.clear();
+    // Keys pressed while the cards are drawn wait like those of any draw.
+    view.onProcess = [&] { round->KeyDown(TableKey::Card0); };
     round->ContinueClick();
+    view.onProcess = nullptr;
+    EXPECT_TRUE(Only(log, "help").empty());
     EXPECT_FALSE(view.panelShown);
     EXPECT_EQ(round->State(), RoundState::GameOver);
     EXPECT_EQ(E().hand[2].card, kept);

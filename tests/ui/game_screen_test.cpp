@@ -162,6 +162,7 @@ private slots:
             QVERIFY(Child<QLabel>(qPrintable(QString("LbP%1").arg(rows))));
             QCOMPARE(Child<QLabel>(qPrintable(QString("LbP%1").arg(rows)))->y(), 9);
             QCOMPARE(Child<QLabel>("LbP1")->y(), 196);
+            if (game == kTripleDoubleBonus) SaveScreenshot(m_screen, "game_screen_triple_double");
         }
         QVERIFY(dynamic_cast<TBonusDeluxePoker*>(Open(kBonusPoker)));
         QVERIFY(dynamic_cast<TBonusPoker*>(Open(kBonusDeluxe)));

@@ -102,7 +102,7 @@ QImage DrawPaysPanel() {
     v.setColorAt(0.88, QColor(0, 0, 0, 20));
     v.setColorAt(1, QColor(0, 0, 0, 70));
     p.fillRect(img.rect(), v);
-    p.fillRect(img.rect(), QColor(0, 0, 0, 40));
+    p.fillRect(img.rect(), QColor(0, 0, 0, 75));
     PaintBevel(p, QRectF(img.rect()), 3, 90, 150);
     return img;
 }
@@ -126,7 +126,7 @@ QImage DrawWinPanel() {
 namespace {
 LedStyle MeterStyle() {
     LedStyle s;
-    s.thickness = 4.2;
+    s.thickness = 4.6;
     s.gap = 0.9;
     s.slant = 0.09;
     return s;
@@ -139,10 +139,10 @@ QImage DrawDigitalNumbers() {
     const LedStyle style = MeterStyle();
     for (int d = 0; d < 10; ++d) {
         const QRect cell = ToQRect(sheets::DigitGlyph(d));
-        DrawLedDigit(p, QRectF(cell.left() + 4.5, 4.5, 14.5, 32), d, style);
+        DrawLedDigit(p, QRectF(cell.left() + 4.0, 4.5, 15.5, 32), d, style);
     }
     const QRect comma = ToQRect(sheets::DigitGlyph(sheets::kCommaGlyph));
-    DrawLedComma(p, QRectF(comma.left() + 2, 4.5, 7, 32), style);
+    DrawLedComma(p, QRectF(comma.left() + 1.5, 4.5, 7, 32), style);
     return img;
 }
 
@@ -325,7 +325,7 @@ QImage DrawGameTypes() {
         {QColor(222, 110, 10), "DOUBLE", "BONUS"},
         {QColor(0, 132, 146), "DOUBLE DOUBLE", "BONUS"},
         {QColor(186, 28, 132), "SUPER DOUBLE", "BONUS"},
-        {QColor(150, 104, 14), "TRIPLE DOUBLE", "BONUS"},
+        {QColor(132, 56, 24), "TRIPLE DOUBLE", "BONUS"},
         {QColor(52, 56, 70), "SUPER ACES", "BONUS"},
     };
     for (int g = 0; g < 9; ++g) {
@@ -448,22 +448,22 @@ QImage DrawValue() {
     struct Coin {
         QString mark;
         QColor light, mid, dark;
+        double radius;
     };
     const Coin coins[3] = {
-        {QStringLiteral("5\u00a2"), QColor(236, 238, 240), QColor(164, 168, 174),
-         QColor(84, 88, 96)},
-        {QStringLiteral("25\u00a2"), QColor(250, 250, 252), QColor(190, 194, 202),
-         QColor(104, 108, 118)},
-        {QStringLiteral("$1"), QColor(255, 236, 150), QColor(218, 166, 40), QColor(118, 76, 8)},
+        {QStringLiteral("5\u00a2"), QColor(226, 226, 222), QColor(150, 150, 146),
+         QColor(76, 76, 74), 23.0},
+        {QStringLiteral("25\u00a2"), QColor(250, 250, 252), QColor(190, 194, 204),
+         QColor(104, 108, 120), 25.5},
+        {QStringLiteral("$1"), QColor(255, 236, 150), QColor(218, 166, 40), QColor(118, 76, 8),
+         26.5},
     };
     for (int v = 0; v < 3; ++v) {
         const QRectF cell = QRectF(ToQRect(sheets::CreditValuePicture(v)));
         const Coin& c = coins[v];
         const QPointF centre = cell.center();
-        const double r = 25.5;
+        const double r = c.radius;
         // Soft shadow, milled edge, rim and face.
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 0));
         QRadialGradient edge(centre - QPointF(6, 8), r * 1.6);
         edge.setColorAt(0, c.light);
         edge.setColorAt(0.55, c.mid);
@@ -490,19 +490,21 @@ QImage DrawValue() {
         p.drawEllipse(centre, r - 6.5, r - 6.5);
         // The value, struck into the face.
         QPainterPath mark = TextPath(SerifFont(26, true), c.mark);
-        mark = FitPath(mark, QRectF(centre.x() - 15, centre.y() - 10, 30, 20));
+        const double mw = r * 1.2, mh = r * 0.8;
+        mark = FitPath(mark, QRectF(centre.x() - mw / 2, centre.y() - mh / 2, mw, mh));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 150));
         p.drawPath(mark.translated(0.8, 0.8));
         p.setBrush(c.dark.darker(150));
         p.drawPath(mark);
         // A glint.
-        QRadialGradient glint(centre + QPointF(-11, -12), 7);
+        const QPointF gc = centre + QPointF(-r * 0.43, -r * 0.47);
+        QRadialGradient glint(gc, 7);
         glint.setColorAt(0, QColor(255, 255, 255, 200));
         glint.setColorAt(1, QColor(255, 255, 255, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glint);
-        p.drawEllipse(centre + QPointF(-11, -12), 7, 7);
+        p.drawEllipse(gc, 7, 7);
     }
     return img;
 }

@@ -167,6 +167,10 @@ QPainterPath Shoulders(const QRectF& c, double top, double spread) {
 void Face(QPainter& p, double cx, double cy, bool beard) {
     Shape(p, Ellipse(cx, cy, 8.2, 10.2), kSkin);
     p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 140, 130, 110));
+    p.drawEllipse(QPointF(cx - 4.6, cy + 2.6), 1.9, 1.4);
+    p.drawEllipse(QPointF(cx + 4.6, cy + 2.6), 1.9, 1.4);
+    p.setPen(Qt::NoPen);
     p.setBrush(kOutline);
     p.drawEllipse(QPointF(cx - 3.3, cy - 1.2), 1.1, 1.1);
     p.drawEllipse(QPointF(cx + 3.3, cy - 1.2), 1.1, 1.1);
@@ -404,14 +408,11 @@ void DrawAce(QPainter& p, const QRectF& c) {
     Shape(p, Star(m, 9.5, 4.0, 5), kCrimson, 0.8);
     Shape(p, Ellipse(m.x(), m.y(), 2.2, 2.2), kGold, 0.6);
     Crown(p, m.x(), c.top() + 24, 20, 10, 3, kCrimson);
-    // A ribbon below.
-    QPainterPath ribbon;
-    ribbon.moveTo(m.x() - 14, c.top() + 61);
-    ribbon.quadTo(m.x(), c.top() + 66, m.x() + 14, c.top() + 61);
-    ribbon.lineTo(m.x() + 12, c.top() + 66);
-    ribbon.quadTo(m.x(), c.top() + 71, m.x() - 12, c.top() + 66);
-    ribbon.closeSubpath();
-    Shape(p, ribbon, kCrimson, 0.8);
+    // A crimson bow where the laurel stems meet.
+    const QPointF k(m.x(), c.top() + 64);
+    Shape(p, Poly({k, {k.x() - 7, k.y() - 3.5}, {k.x() - 7, k.y() + 3.5}}), kCrimson, 0.8);
+    Shape(p, Poly({k, {k.x() + 7, k.y() - 3.5}, {k.x() + 7, k.y() + 3.5}}), kCrimson, 0.8);
+    Shape(p, Ellipse(k.x(), k.y(), 2.0, 2.0), kCrimson, 0.8);
     p.restore();
 }
 

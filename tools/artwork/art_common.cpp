@@ -66,8 +66,8 @@ void PaintWood(QImage& image, const QRect& rect, std::uint64_t seed, double grai
     const int h = rect.height();
     // Long, gently wandering growth rings across the board, fine pores along it.
     const TileNoise warp(w, h, 3, 2, 3, seed);
-    const TileNoise figure(w, h, 2, 6, 3, seed + 1);
-    const TileNoise pores(w, h, 6, std::max(8, int(h / (2.2 * grainScale))), 2, seed + 2);
+    const TileNoise streaks(w, h, 3, std::max(6, int(h / (3.0 * grainScale))), 3, seed + 1);
+    const TileNoise fibre(w, h, std::max(4, w / 14), std::max(8, int(h / 1.3)), 1, seed + 2);
     const TileNoise blotch(w, h, 4, 3, 2, seed + 3);
     const QColor dark(38, 16, 8);
     const QColor mid(92, 42, 20);
@@ -75,13 +75,14 @@ void PaintWood(QImage& image, const QRect& rect, std::uint64_t seed, double grai
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(rect.top() + y)) + rect.left();
         for (int x = 0; x < w; ++x) {
-            const double wv = warp.At(x, y) - 0.5;
-            const double ring = (y + wv * 38.0 + figure.At(x, y) * 10.0) / (7.5 * grainScale);
-            const double band = 0.5 + 0.5 * std::sin(ring * 2 * M_PI);
-            const double sharp = std::pow(band, 3.0);
-            const double pore = pores.At(x, y);
+            // The grain wanders gently; streaks, fibres and broad figure all follow it.
+            const double yy = y + (warp.At(x, y) - 0.5) * 26.0 * grainScale;
+            const double streak = streaks.At(x, yy);
+            const double figure = 0.5 + 0.5 * std::sin(yy / (23.0 * grainScale) * 2 * M_PI);
+            const double fb = fibre.At(x, yy);
             const double b = blotch.At(x, y);
-            double t = 0.34 + 0.34 * sharp + 0.22 * (pore - 0.5) + 0.25 * (b - 0.5);
+            double t = 0.48 + 0.95 * (streak - 0.5) + 0.16 * (figure - 0.5) + 0.22 * (fb - 0.5) +
+                       0.22 * (b - 0.5);
             t = std::clamp(t, 0.0, 1.0);
             QColor c;
             if (t < 0.5) {
@@ -96,8 +97,8 @@ void PaintWood(QImage& image, const QRect& rect, std::uint64_t seed, double grai
                           mid.blueF() + (light.blueF() - mid.blueF()) * u);
             }
             // The lacquer: a soft sheen a third of the way down.
-            const double yy = double(y) / std::max(1, h - 1);
-            const double sheen = 1.0 + 0.16 * std::exp(-std::pow((yy - 0.28) / 0.22, 2));
+            const double v = double(y) / std::max(1, h - 1);
+            const double sheen = 1.0 + 0.16 * std::exp(-std::pow((v - 0.28) / 0.22, 2));
             line[x] =
                 qRgb(std::min(255, int(c.red() * sheen)), std::min(255, int(c.green() * sheen)),
                      std::min(255, int(c.blue() * sheen)));
@@ -231,11 +232,29 @@ void DrawLedLetter(QPainter& p, const QRectF& box, QChar letter, const LedStyle&
 }
 
 void DrawLedComma(QPainter& p, const QRectF& box, const LedStyle& style) {
-    // A square point on the baseline with a short tail, lit like the segments.
-    std::vector<Stroke> s{{1.0, 1.78, 1.0, 2.05}, {1.0, 2.05, 0.35, 2.35}};
-    LedStyle st = style;
-    st.gap = 0.2;
-    DrawStrokes(p, box, s, st);
+    // A point on the baseline with a tail running down to the left, one lit piece.
+    const double b = box.bottom() + 1.0; // on the digits' baseline
+    const double x = box.left() + box.width() / 2;
+    const double s = style.thickness;
+    auto slant = [&](QPointF q) { return QPointF(q.x() + (b - q.y()) * style.slant, q.y()); };
+    auto comma = [&](double grow) {
+        QPolygonF poly;
+        poly << slant({x - s / 2 - grow, b - s - grow}) << slant({x + s / 2 + grow, b - s - grow})
+             << slant({x + s / 2 + grow, b + 0.5})
+             << slant({x - s / 2 - 1.5 - grow, b + 2.8 + grow})
+             << slant({x - s / 2 - grow, b + 0.2});
+        return poly;
+    };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 20, 10, 55));
+    p.drawPolygon(comma(1.3));
+    p.setBrush(QColor(236, 22, 14));
+    p.drawPolygon(comma(0));
+    p.setBrush(QColor(255, 120, 96));
+    p.drawEllipse(slant({x, b - s / 2}), s * 0.2, s * 0.2);
+    p.restore();
 }
 
 // ---- dispatch -------------------------------------------------------------------------------
@@ -291,10 +310,19 @@ PaletteOptions PaletteFor(sheets::Sheet sheet) {
     case Sheet::WinPanelImage:
     case Sheet::InfoArea:
     case Sheet::VantaBtns:
+        o.dither = true;
+        o.ditherStrength = 0.6;
+        break;
     case Sheet::GameTyps:
     case Sheet::Value:
     case Sheet::SuiteName:
         o.dither = true;
+        break;
+    case Sheet::DigitalNumbers:
+    case Sheet::Win1:
+    case Sheet::Credits1:
+    case Sheet::Picker1:
+        o.snapToBlack = 8;
         break;
     default:
         break;

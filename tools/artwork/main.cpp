@@ -123,13 +123,14 @@ QImage ContactSheet(const QList<QImage>& images) {
     int x = margin, y = margin, rowHeight = 0;
     QList<QPoint> places;
     for (const QImage& img : images) {
-        if (x + img.width() > width - margin) {
+        const int w = std::max(img.width(), 190); // room for the caption
+        if (x + w > width - margin) {
             x = margin;
             y += rowHeight + 30;
             rowHeight = 0;
         }
         places.append(QPoint(x, y + 16));
-        x += img.width() + margin;
+        x += w + margin;
         rowHeight = std::max(rowHeight, img.height() + 16);
     }
     QImage sheet(width, y + rowHeight + margin + 14, QImage::Format_RGB32);
@@ -201,6 +202,123 @@ QImage CardsOnFelt(const QList<QImage>& images) {
     return out;
 }
 
+// The game screen put together from the sheets, roughly as the game lays it out, to judge
+// the pictures where they are used.
+QImage TableMockup(const QList<QImage>& images) {
+    auto sheet = [&](sheets::Sheet s) -> const QImage& { return images[int(s)]; };
+    QImage out(800, 600, QImage::Format_RGB32);
+    out.fill(QColor(52, 92, 7));
+    QPainter p(&out);
+    const QImage& tile = sheet(sheets::Sheet::ScreenTiles);
+    p.setClipRect(3, 3, 792, 592);
+    for (int y = 3; y < 595; y += tile.height())
+        for (int x = 3; x < 795; x += tile.width()) p.drawImage(x, y, tile);
+    p.setClipping(false);
+    p.fillRect(40, 5, 712, 233, QColor(128, 0, 0));
+    p.fillRect(47, 11, 239, 220, Qt::black);
+    p.drawImage(48, 11, sheet(sheets::Sheet::PaysPnlImage));
+    const char* rows[9] = {"JACKS OR BETTER", "TWO PAIR",       "THREE OF A KIND",
+                           "STRAIGHT",        "FLUSH",          "FULL HOUSE",
+                           "FOUR OF A KIND",  "STRAIGHT FLUSH", "ROYAL FLUSH"};
+    const int pays[9] = {1, 2, 3, 4, 6, 9, 25, 50, 250};
+    const int tops[9] = {196, 173, 149, 126, 103, 79, 56, 32, 9};
+    const QFont rowFont = SerifFont(16, true);
+    p.setFont(rowFont);
+    const int lefts[5] = {289, 365, 441, 517, 593};
+    for (int k = 0; k < 5; ++k) {
+        const int w = k == 4 ? 152 : 74;
+        p.fillRect(lefts[k], 11, w, 220, k == 4 ? QColor(200, 0, 0) : QColor(0, 0, 0));
+        for (int r = 0; r < 9; ++r) {
+            const int v = (r == 8 && k == 4) ? 4000 : pays[r] * (k + 1);
+            p.setPen(QColor(255, 255, 0));
+            p.drawText(QRect(lefts[k], 11 + tops[r], w - 6, 20), Qt::AlignRight | Qt::AlignVCenter,
+                       QString::number(v));
+        }
+    }
+    for (int r = 0; r < 9; ++r) {
+        p.setPen(r == 1 ? QColor(255, 0, 0) : QColor(255, 255, 0));
+        p.drawText(QRect(53, 11 + tops[r], 230, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromLatin1(rows[r]));
+    }
+    // Cards, HELD captions.
+    const QImage& cards = sheet(sheets::Sheet::PokerGraphics);
+    const QImage& ranks = sheet(sheets::Sheet::CrdValue);
+    const QImage maskCell = sheet(sheets::Sheet::Mask)
+                                .copy(ToQRect(sheets::kMaskCell))
+                                .convertToFormat(QImage::Format_RGB32);
+    const int hand[5][2] = {{9, 2}, {9, 1}, {12, 0}, {4, 3}, {0, 3}};
+    p.setFont(SansFont(16, true));
+    for (int i = 0; i < 5; ++i) {
+        const int ox = 46 + 145 * i, oy = 271;
+        QImage card = out.copy(ox, oy, 120, 180);
+        for (int y = 0; y < 180; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (qGray(maskCell.pixel(x, y)) < 128)
+                    card.setPixel(
+                        x, y, cards.pixel(sheets::kBlankFace.left + x, sheets::kBlankFace.top + y));
+        QPainter c(&card);
+        const int rank = hand[i][0], suit = hand[i][1];
+        auto part = [&](const QImage& from, const sheets::CellRect& r, sheets::CardPartPlace at) {
+            c.drawImage(at.x, at.y, from, r.left, r.top, r.width(), r.height());
+        };
+        part(cards, sheets::SmallSuit(suit), sheets::kSmallSuitPlace);
+        part(cards, sheets::LargeSuit(suit), sheets::kLargeSuitPlace);
+        part(ranks, sheets::RankGlyphForSuit(rank, suit), sheets::kRankGlyphPlace);
+        if (auto pic = sheets::CourtPicture(rank)) part(cards, *pic, sheets::kPicturePlace);
+        c.end();
+        p.drawImage(ox, oy, card);
+        if (i < 2) {
+            p.setPen(Qt::black);
+            p.drawText(81 + 145 * i, 245 + 16, QStringLiteral("HELD"));
+            p.setPen(QColor(192, 192, 192));
+            p.drawText(80 + 145 * i, 243 + 16, QStringLiteral("HELD"));
+        }
+    }
+    // The win caption over the cards.
+    p.drawImage(149, 381, sheet(sheets::Sheet::WinPanelImage));
+    p.setFont(SerifFont(24, true));
+    p.setPen(Qt::black);
+    p.drawText(QRect(151, 385, 493, 32), Qt::AlignCenter, QStringLiteral("TWO PAIR  wins  10"));
+    p.setPen(QColor(255, 255, 0));
+    p.drawText(QRect(149, 383, 493, 32), Qt::AlignCenter, QStringLiteral("TWO PAIR  wins  10"));
+    // Meters.
+    auto meter = [&](int x, int y, const QString& text, bool right) {
+        const int pos[7] = {0, 25, 50, 75, 86, 111, 136};
+        const int n = int(text.size());
+        for (int j = 0; j < n; ++j) {
+            const int slot = 7 - n + j;
+            const int g = text[j] == QLatin1Char(',') ? sheets::kCommaGlyph : text[j].digitValue();
+            const sheets::CellRect r = sheets::DigitGlyph(g);
+            const int dx = right ? pos[slot] : pos[slot] - pos[7 - n];
+            p.drawImage(x + dx, y, sheet(sheets::Sheet::DigitalNumbers), r.left, r.top, r.width(),
+                        r.height());
+        }
+    };
+    p.fillRect(38, 463, 248, 49, Qt::black);
+    p.drawImage(41, 466, sheet(sheets::Sheet::Win1));
+    meter(38 + 91, 463 + 3, QStringLiteral("10"), false);
+    p.fillRect(389, 463, 371, 49, Qt::black);
+    meter(389 + 2, 463 + 3, QStringLiteral("1,250"), true);
+    p.drawImage(389 + 166, 463 + 4, sheet(sheets::Sheet::Credits1));
+    p.setFont(SansFont(16, true));
+    p.setPen(Qt::black);
+    p.drawText(322, 472 + 16, QStringLiteral("BET"));
+    p.setPen(QColor(192, 192, 192));
+    p.drawText(320, 470 + 16, QStringLiteral("BET"));
+    // The button bar in the holding state.
+    const int bar[7] = {1, 0, 6, 0, 0, 0, 14};
+    for (int i = 0; i < 7; ++i) {
+        const sheets::CellRect t = sheets::ButtonTile(bar[i], i == 6);
+        p.drawImage(21 + 108 * i, 526, sheet(sheets::Sheet::VantaBtns), t.left, t.top, t.width(),
+                    t.height());
+    }
+    p.setFont(SansFont(15, true));
+    p.setPen(QColor(192, 192, 192));
+    p.drawText(20, 562 + 15, QStringLiteral("Show Mistakes"));
+    p.drawText(357, 562 + 15, QStringLiteral("Draw Poker"));
+    return out;
+}
+
 int Usage() {
     std::fputs("usage: quintaro-artwork --build DIR | --scheme DIR | --sounds DIR\n"
                "  --build DIR   the built-in sheets (sheets/NAME.bmp), sounds (sounds/NAME.wav)\n"
@@ -238,6 +356,7 @@ int main(int argc, char* argv[]) {
         ok = WriteSounds(QDir(dir).filePath("sounds")) && ok;
         ok = ContactSheet(decoded).save(QDir(dir).filePath("contact-sheet.png")) && ok;
         ok = CardsOnFelt(decoded).save(QDir(dir).filePath("cards-on-felt.png")) && ok;
+        ok = TableMockup(decoded).save(QDir(dir).filePath("table-mockup.png")) && ok;
     } else if (mode == QLatin1String("--scheme")) {
         ok = WriteSheets(dir, true, nullptr) && WriteSchemeIni(dir);
     } else if (mode == QLatin1String("--sounds")) {

@@ -199,9 +199,20 @@ void KMeans(const std::vector<ColourCount>& colours, std::vector<QRgb>& palette,
 } // namespace
 
 QImage ToPalettised(const QImage& source, const PaletteOptions& options) {
-    const QImage img = source.convertToFormat(QImage::Format_RGB32);
+    QImage img = source.convertToFormat(QImage::Format_RGB32);
     const int w = img.width();
     const int h = img.height();
+    if (options.snapToBlack > 0) {
+        // The faint fringe of a glow would otherwise leave almost-black specks that differ
+        // from the pure black around them.
+        for (int y = 0; y < h; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = 0; x < w; ++x)
+                if (qRed(line[x]) < options.snapToBlack && qGreen(line[x]) < options.snapToBlack &&
+                    qBlue(line[x]) < options.snapToBlack)
+                    line[x] = qRgb(0, 0, 0);
+        }
+    }
 
     std::unordered_map<QRgb, std::uint32_t> histogram;
     for (int y = 0; y < h; ++y) {

@@ -63,6 +63,7 @@ struct PaletteOptions {
     bool dither = false; // error diffusion (for gradients and textures)
     double ditherStrength = 0.85;
     std::vector<QRgb> keep; // colours kept exactly, e.g. pure black for the meters
+    int snapToBlack = 0;    // pixels darker than this in every channel become pure black
 };
 
 // Reduces a 32-bit image to an 8-bit palettised image with its own optimised palette

@@ -216,6 +216,15 @@ private:
     std::string buffer_;
 };
 
+// A word of the input as it may be shown in a message: control and other
+// non-printing bytes become '?', and a long word is cut short.
+std::string Printable(std::string_view word) {
+    std::string out;
+    for (char c : word.substr(0, 24)) out += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
+    if (word.size() > 24) out += "...";
+    return out;
+}
+
 // Reads one line "G T c0 c1 c2 c3 c4"; returns an empty text or what was wrong.
 std::string ReadBatchLine(std::string_view line, int& game, int& choice,
                           std::array<Card, 5>& cards) {
@@ -229,7 +238,7 @@ std::string ReadBatchLine(std::string_view line, int& game, int& choice,
         while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
         const std::string_view word = line.substr(i, j - i);
         const auto v = ParseSmallInt(word);
-        if (!v) return "not a whole number: '" + std::string(word) + "'";
+        if (!v) return "not a whole number: '" + Printable(word) + "'";
         if (n == 7) return "more than 7 numbers";
         values[n++] = *v;
         i = j;

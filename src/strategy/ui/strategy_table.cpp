@@ -229,12 +229,14 @@ void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
 }
 
 void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurrent) {
-    const QString name =
-        m_session ? QString::fromUtf8(m_session->GameName(engine.game).data(),
-                                      static_cast<int>(m_session->GameName(engine.game).size()))
-                  : QString::fromUtf8(GameInfoFor(engine.game).name.data());
-    Fill(engine.game, engine.altPayTable, StrategyTableCoins(engine),
-         selectCurrent ? engine.strategyIndex : 0, name);
+    ShowStrategyTable(engine.game, engine.altPayTable, StrategyTableCoins(engine),
+                      selectCurrent ? engine.strategyIndex : 0);
+}
+
+void TStrategyTable::ShowStrategyTable(int game, int choice, int coins, int selectedIndex) {
+    std::string_view name = m_session ? m_session->GameName(game) : GameInfoFor(game).name;
+    Fill(game, choice, coins, selectedIndex,
+         QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     exec();
 }
 

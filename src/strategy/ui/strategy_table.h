@@ -41,6 +41,9 @@ public:
     void Fill(int game, int choice, int coins, int selectedIndex, const QString& gameName);
     // Fills the table for an engine's game and its current hand, and shows it modally.
     void ShowStrategyTable(const GameEngine& engine, bool selectCurrent);
+    // The same for a game, choice and coins with a 1-based entry to select (0: none);
+    // the hand builder's strategy button opens the table this way.
+    void ShowStrategyTable(int game, int choice, int coins, int selectedIndex);
 
     QListWidget* ListBox() const { return m_list; }
     QFrame* Legend() const { return m_legend; }

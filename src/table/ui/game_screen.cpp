@@ -197,7 +197,9 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
 
 TGameScreen::~TGameScreen() {
     m_timer.stop();
-    m_session.AttachDisplays(nullptr, nullptr, nullptr);
+    // A closed screen let go of the displays already, and the menu may have bound its
+    // own since; only a screen destroyed without closing still holds them.
+    if (!m_closing) m_session.AttachDisplays(nullptr, nullptr, nullptr);
 }
 
 QWidget* TGameScreen::ButtonsBox() const {

@@ -1,0 +1,111 @@
+// quintaro-artwork's exports for scheme authors: a complete scheme folder, and the sounds.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "media/sheet_loader.h"
+#include "media/sound_table.h"
+
+using namespace quintaro;
+
+namespace {
+int RunTool(const QStringList& args) {
+    QProcess tool;
+    tool.start(QStringLiteral(QUINTARO_ARTWORK_TOOL), args);
+    if (!tool.waitForFinished(60000)) return -1;
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+QString Q(std::string_view s) {
+    return QString::fromLatin1(s.data(), int(s.size()));
+}
+} // namespace
+
+class ToolExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void schemeFolderIsCompleteAndLoads();
+    void schemeIniCarriesEveryKeyAtItsDefault();
+    void soundsAreTheBuiltInWaves();
+    void badArgumentsAreRefused();
+};
+
+void ToolExportTest::schemeFolderIsCompleteAndLoads() {
+    QTemporaryDir dir;
+    QCOMPARE(RunTool({QStringLiteral("--scheme"), dir.path()}), 0);
+    SheetLoader& loader = SheetLoader::Instance();
+    loader.Clear();
+    int pictures = 0;
+    for (const sheets::SheetInfo& info : sheets::kSheets) {
+        if (info.schemeFile.empty()) continue;
+        ++pictures;
+        QVERIFY2(QFile::exists(dir.filePath(Q(info.schemeFile))), info.schemeFile.data());
+        // Each exported picture is taken by the loader, and is the built-in picture.
+        const QImage& img = loader.Image(info.id, dir.path());
+        QVERIFY2(loader.FromSchemeFile(info.id, dir.path()), info.schemeFile.data());
+        QCOMPARE(img, loader.Image(info.id));
+    }
+    QCOMPARE(pictures, 14);
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Scheme.ini"))));
+}
+
+void ToolExportTest::schemeIniCarriesEveryKeyAtItsDefault() {
+    QTemporaryDir dir;
+    QCOMPARE(RunTool({QStringLiteral("--scheme"), dir.path()}), 0);
+    QSettings ini(dir.filePath(QStringLiteral("Scheme.ini")), QSettings::IniFormat);
+    const QList<QPair<QString, QString>> menu = {
+        {"Name", ""},
+        {"MenuString", ""},
+        {"ExitPnlClr", "128"},
+        {"ExitBtnFntClr", "255"},
+        {"GameTypeNamesVisible", "1"},
+        {"GameTypeNameFontColor", "65535"},
+        {"ShowCreditBorder", "1"},
+        {"URLAreaActive", "0"},
+        {"URLAreaRectangle", ""},
+        {"URLAreaAddress", ""},
+        {"URLAreaHintText", ""},
+    };
+    const QList<QPair<QString, QString>> game = {
+        {"ShpPysPnlClr", "128"},   {"CntrPnlVis", "1"},           {"PysPnlFntClr", "65535"},
+        {"PysPnlFntShdwClr", "0"}, {"HoldFontColor", "12632256"}, {"HoldShadowFontColor", "0"},
+    };
+    for (const auto& [key, value] : menu) {
+        const QString k = QStringLiteral("Menu_Data/") + key;
+        QVERIFY2(ini.contains(k), qPrintable(k));
+        QCOMPARE(ini.value(k).toString(), value);
+    }
+    for (const auto& [key, value] : game) {
+        const QString k = QStringLiteral("Game_Data/") + key;
+        QVERIFY2(ini.contains(k), qPrintable(k));
+        QCOMPARE(ini.value(k).toString(), value);
+    }
+    QFile raw(dir.filePath(QStringLiteral("Scheme.ini")));
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    QVERIFY(raw.readAll().count(";") > 20); // commented for the author
+}
+
+void ToolExportTest::soundsAreTheBuiltInWaves() {
+    QTemporaryDir dir;
+    QCOMPARE(RunTool({QStringLiteral("--sounds"), dir.path()}), 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), sounds::kSoundCount);
+    for (int i = 0; i < sounds::kSoundCount; ++i) {
+        const QString name = Q(sounds::SoundAt(i).resource) + QStringLiteral(".wav");
+        QFile exported(dir.filePath(name));
+        QFile builtIn(QStringLiteral(":/quintaro/sounds/") + name);
+        QVERIFY2(exported.open(QIODevice::ReadOnly), qPrintable(name));
+        QVERIFY(builtIn.open(QIODevice::ReadOnly));
+        QVERIFY2(exported.readAll() == builtIn.readAll(), qPrintable(name));
+    }
+}
+
+void ToolExportTest::badArgumentsAreRefused() {
+    QCOMPARE(RunTool({}), 2);
+    QCOMPARE(RunTool({QStringLiteral("--paint"), QStringLiteral("x")}), 2);
+}
+
+QTEST_MAIN(ToolExportTest)
+#include "tool_export_test.moc"
