@@ -1,7 +1,5 @@
 #include "strategy/hand_builder.h"
 
-#include <cstdio>
-
 #include "core/game_variant.h"
 #include "core/hand_analysis.h"
 #include "core/pay_table.h"
@@ -29,21 +27,6 @@ bool BuiltHand::IsTaken(Card card) const {
     return IsValidCard(card) && taken_[static_cast<std::size_t>(card)];
 }
 
-bool IsFourThousandRow(int game, std::int32_t rank) {
-    return rank == 1 || (game == kSuperAces && rank == 2);
-}
-
-long double StrategyValue(int game, std::int32_t rank, float ev, int coins) {
-    if (coins == 5 && IsFourThousandRow(game, rank)) return 4000.0L;
-    return static_cast<long double>(coins) * static_cast<long double>(ev);
-}
-
-std::string FormatStrategyValue(long double value) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.4Lf", value);
-    return text;
-}
-
 BuiltHandResult JudgeBuiltHand(int game, int choice, int coins, const std::array<Card, 5>& cards) {
     if (!IsValidGame(game)) game = 0;
     choice = choice ? 1 : 0;
@@ -58,8 +41,7 @@ BuiltHandResult JudgeBuiltHand(int game, int choice, int coins, const std::array
     result.rank = advice.strategyIndex;
     result.name = entry.name ? entry.name : "";
     result.rankText = std::to_string(advice.strategyIndex);
-    result.valueText =
-        FormatStrategyValue(StrategyValue(game, advice.strategyIndex, entry.ev, coins));
+    result.valueText = FormatStrategyValue(EntryValue(list, advice.strategyIndex, coins));
     return result;
 }
 

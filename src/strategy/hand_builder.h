@@ -44,19 +44,8 @@ struct BuiltHandResult {
     std::int32_t rank = 0;      // 1-based entry of the strategy list
     std::string name;           // the entry's name
     std::string rankText;       // the rank as a decimal integer
-    std::string valueText;      // "##0.0000"
+    std::string valueText;      // the entry's value, "##0.0000" (FormatStrategyValue)
 };
-
-// Whether a strategy entry shows 4000 at five coins: the first entry, and in
-// Super Aces Bonus also the second ("Four Aces").
-bool IsFourThousandRow(int game, std::int32_t rank);
-
-// The value of an entry for the coins bet: 4000 for the special rows at five
-// coins, else coins x the entry's ev per coin.
-long double StrategyValue(int game, std::int32_t rank, float ev, int coins);
-
-// "##0.0000": four decimals and at least one integer digit.
-std::string FormatStrategyValue(long double value);
 
 // Judges five cards for a game (0..8), pay-table choice (0, 1) and coins (1..5).
 BuiltHandResult JudgeBuiltHand(int game, int choice, int coins, const std::array<Card, 5>& cards);

@@ -42,10 +42,14 @@ extern const std::array<std::int32_t, kStrategyListCount> kStrategyCounts;
 const StrategyList& StrategyListFor(int game, int choice);
 std::int32_t StrategyCount(int game, int choice);
 
-// The value of an entry for the coins bet (1..5), as the strategy table shows
-// it: coins times ev in extended precision, except that the top row (and in
-// Super Aces the second, "Four Aces") shows 4000 at five coins.
+// The value of an entry for the coins bet (1..5), the one rule behind the
+// strategy table, the hand builder and the command-line advisor: coins times
+// ev in extended precision, except that the top row (the royal) shows its
+// five-coin rate, 4000, at five coins.
 long double EntryValue(const StrategyList& list, std::int32_t position, int coins);
+
+// "##0.0000": four decimals and at least one integer digit.
+std::string FormatStrategyValue(long double value);
 
 // One line of the strategy table: rank, name padded to 33 characters, value
 // with four decimals ("   %2d   %-33s %9.4f").

@@ -1246,9 +1246,14 @@ std::int32_t StrategyCount(int game, int choice) {
 }
 
 long double EntryValue(const StrategyList& list, std::int32_t position, int coins) {
-    const bool special = position == 1 || (list.game == kSuperAces && position == 2);
-    if (special && coins == 5) return 4000.0L;
+    if (position == 1 && coins == 5) return 4000.0L;
     return static_cast<long double>(coins) * static_cast<long double>(list.Entry(position).ev);
+}
+
+std::string FormatStrategyValue(long double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.4Lf", value);
+    return text;
 }
 
 std::string StrategyTableLine(const StrategyList& list, std::int32_t position, int coins) {

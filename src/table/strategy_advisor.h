@@ -29,8 +29,7 @@ std::string StrategyTableCaption(int game, int choice, std::string_view gameName
 int StrategyTableCoins(const GameEngine& engine);
 
 // One line per entry, rank 1 first: "   %2d   %-33s %9.4f" of rank, name and
-// coins x ev. The first entry (and "Four Aces" in Super Aces) shows 4000 at
-// five coins.
+// the entry's value for the coins (EntryValue).
 std::vector<std::string> StrategyTableLines(const StrategyList& list, int coins);
 
 // The first visible line that puts the selected line in the middle of a list

@@ -42,26 +42,6 @@ TEST(BuiltHand, PicksInOrderAndRefusesRepeatsAndASixthCard) {
     EXPECT_EQ(hand.Count(), 1);
 }
 
-TEST(StrategyValueText, FourDecimalsAndAtLeastOneIntegerDigit) {
-    EXPECT_EQ(FormatStrategyValue(0.3564L), "0.3564");
-    EXPECT_EQ(FormatStrategyValue(0.0L), "0.0000");
-    EXPECT_EQ(FormatStrategyValue(800.0L), "800.0000");
-    EXPECT_EQ(FormatStrategyValue(4000.0L), "4000.0000");
-    EXPECT_EQ(FormatStrategyValue(1.78126L), "1.7813");
-    EXPECT_EQ(FormatStrategyValue(221.2766L * 3), "663.8298");
-}
-
-TEST(StrategyValue, FourThousandOnlyForTheSpecialRowsAtFiveCoins) {
-    for (int game = 0; game < kGameCount; ++game) {
-        for (int rank = 1; rank <= 3; ++rank) {
-            const bool special = rank == 1 || (game == kSuperAces && rank == 2);
-            EXPECT_EQ(IsFourThousandRow(game, rank), special) << game << " " << rank;
-            EXPECT_EQ(StrategyValue(game, rank, 80.0f, 5), special ? 4000.0L : 400.0L);
-            EXPECT_EQ(StrategyValue(game, rank, 80.0f, 4), 320.0L);
-        }
-    }
-}
-
 TEST(JudgeBuiltHand, RoyalFlushAtOneAndFiveCoins) {
     // A royal built in any order: Pat Royal, rank 1, every card held.
     const Cards royal = Of(
@@ -80,14 +60,14 @@ TEST(JudgeBuiltHand, RoyalFlushAtOneAndFiveCoins) {
     }
 }
 
-TEST(JudgeBuiltHand, FourAcesIsASpecialRowOnlyInSuperAces) {
+TEST(JudgeBuiltHand, FourAcesShowsCoinsTimesItsPayPerCoin) {
     const Cards aces =
         Of({{kAce, kHearts}, {kAce, kDiamonds}, {kSeven, kClubs}, {kAce, kClubs}, {kAce, kSpades}});
     const BuiltHandResult superAces = JudgeBuiltHand(kSuperAces, 0, 5, aces);
     EXPECT_EQ(superAces.name, "Four Aces");
     EXPECT_EQ(superAces.rank, 2);
-    EXPECT_EQ(superAces.valueText, "4000.0000");
-    EXPECT_EQ(superAces.hold, kAll); // a pat four of a kind keeps its kicker
+    EXPECT_EQ(superAces.valueText, "2000.0000"); // 400 per coin, no five-coin bonus
+    EXPECT_EQ(superAces.hold, kAll);             // a pat four of a kind keeps its kicker
     EXPECT_EQ(JudgeBuiltHand(kSuperAces, 0, 1, aces).valueText, "400.0000");
     EXPECT_EQ(JudgeBuiltHand(kSuperAces, 0, 4, aces).valueText, "1600.0000");
     const BuiltHandResult bonus = JudgeBuiltHand(kBonusPoker, 0, 5, aces);

@@ -1,6 +1,6 @@
 // The strategy lists as data: counts, the blank slot 0, "Redraw" last, ev
 // never increasing, every ev the float nearest to its four-place figure, one
-// text per entry id.
+// text per entry id; and an entry's value for the coins bet.
 
 #include <gtest/gtest.h>
 
@@ -93,6 +93,39 @@ TEST(StrategyLists, KnownValues) {
     EXPECT_EQ(std::strlen(StrategyListFor(kDeucesWild, 1).Entry(22).name), 33u);
     EXPECT_EQ(StrategyListFor(kTripleDoubleBonus, 0).Entry(2).ev, 800.0f);
     EXPECT_EQ(StrategyListFor(kTripleDoubleBonus, 0).Entry(4).ev, 323.4043f);
+}
+
+TEST(EntryValue, OnlyTheRoyalRowTakesAFiveCoinRate) {
+    for (int game = 0; game < kGameCount; ++game) {
+        for (int choice = 0; choice < 2; ++choice) {
+            SCOPED_TRACE(::testing::Message() << "game " << game << " choice " << choice);
+            const StrategyList& list = StrategyListFor(game, choice);
+            EXPECT_EQ(FormatStrategyValue(EntryValue(list, 1, 5)), "4000.0000");
+            for (int coins = 1; coins <= 5; ++coins)
+                for (int rank = coins == 5 ? 2 : 1; rank <= list.count; ++rank)
+                    EXPECT_EQ(EntryValue(list, rank, coins),
+                              coins * static_cast<long double>(list.Entry(rank).ev))
+                        << rank << " at " << coins;
+        }
+    }
+    // Four Aces in Super Aces Bonus pays 400 a coin at every bet, five coins included.
+    const PayTables pays;
+    for (int choice = 0; choice < 2; ++choice) {
+        const StrategyList& list = StrategyListFor(kSuperAces, choice);
+        ASSERT_STREQ(list.Entry(2).name, "Four Aces");
+        EXPECT_EQ(FormatStrategyValue(EntryValue(list, 2, 5)), "2000.0000");
+        EXPECT_EQ(FormatStrategyValue(EntryValue(list, 2, 1)), "400.0000");
+        EXPECT_EQ(EntryValue(list, 2, 5), pays.Payout(kSuperAces, 9, 5));
+    }
+}
+
+TEST(FormatStrategyValue, FourDecimalsAndAtLeastOneIntegerDigit) {
+    EXPECT_EQ(FormatStrategyValue(0.3564L), "0.3564");
+    EXPECT_EQ(FormatStrategyValue(0.0L), "0.0000");
+    EXPECT_EQ(FormatStrategyValue(800.0L), "800.0000");
+    EXPECT_EQ(FormatStrategyValue(4000.0L), "4000.0000");
+    EXPECT_EQ(FormatStrategyValue(1.78126L), "1.7813");
+    EXPECT_EQ(FormatStrategyValue(221.2766L * 3), "663.8298");
 }
 
 TEST(StrategyLists, AnyNonzeroChoiceIsTheSecondList) {

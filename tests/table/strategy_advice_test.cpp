@@ -39,10 +39,10 @@ TEST(StrategyTableLines, JacksOrBetterAtOneAndFiveCoins) {
     EXPECT_EQ(five[44], Line(45, "Redraw", "1.7820"));
 }
 
-TEST(StrategyTableLines, SuperAcesShowsFourThousandForItsTwoTopRows) {
+TEST(StrategyTableLines, SuperAcesFourAcesShowsItsOwnPayAtFiveCoins) {
     const auto five = StrategyTableLines(StrategyListFor(kSuperAces, 0), 5);
     EXPECT_EQ(five[0], Line(1, "Pat Royal", "4000.0000"));
-    EXPECT_EQ(five[1], Line(2, "Four Aces", "4000.0000"));
+    EXPECT_EQ(five[1], Line(2, "Four Aces", "2000.0000"));
     const auto two = StrategyTableLines(StrategyListFor(kSuperAces, 0), 2);
     EXPECT_EQ(two[1], Line(2, "Four Aces", "800.0000")); // 400 per coin
 }

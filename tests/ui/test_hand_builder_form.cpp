@@ -270,7 +270,7 @@ private slots:
         Build({0, 13, 26, 39, 6});
         QCOMPARE(Form().StrategyLabel()->text(), QString("Four Aces"));
         QCOMPARE(Form().RankLabel()->text(), QString("2"));
-        QCOMPARE(Form().ValueLabel()->text(), QString("4000.0000"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("2000.0000")); // 400 per coin
         Form().close();
     }
 

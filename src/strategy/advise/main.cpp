@@ -179,9 +179,9 @@ int AdviseOne(const std::vector<std::string_view>& args) {
         std::string(CategoryNamesFor(*game)[static_cast<std::size_t>(category)].statisticsName)
             .c_str());
     std::printf("Strategy:    rank %d of %d, \"%s\"\n", r.strategyIndex, list.count, entry.name);
-    std::printf("Value:       %.4Lf for %d coin%s (%.4f per coin)\n",
-                EntryValue(list, r.strategyIndex, coins), coins, coins == 1 ? "" : "s",
-                static_cast<double>(entry.ev));
+    std::printf("Value:       %s for %d coin%s (%s per coin)\n",
+                FormatStrategyValue(EntryValue(list, r.strategyIndex, coins)).c_str(), coins,
+                coins == 1 ? "" : "s", FormatStrategyValue(entry.ev).c_str());
     std::printf("Hold:        %s  [%s]\n", HeldCards(cards, r.hold).c_str(),
                 HoldText(r.hold).c_str());
     if (r.altValid)
