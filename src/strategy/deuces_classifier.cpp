@@ -5,35 +5,22 @@
 // no position is written here.
 
 #include "strategy/classifier.h"
+#include "strategy/hold_marker.h"
 
 namespace quintaro {
 namespace {
 
 using E = EntryId;
 
-class DeucesMatcher {
+class DeucesMatcher : detail::HoldMarker {
 public:
-    DeucesMatcher(const HandAnalysis& a, Recommendation& r) : a_(a), r_(r), d_(a.deuces) {}
+    DeucesMatcher(const HandAnalysis& a, Recommendation& r) : HoldMarker(a, r), d_(a.deuces) {}
 
     EntryId Decide(bool second);
 
 private:
-    std::int32_t R(int i) const { return a_.R(i); }
-    std::int32_t S(int i) const { return a_.S(i); }
-    void Rank(int i) {
-        r_.hold[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
-    }
-    void Suit(int i) {
-        r_.hold[static_cast<std::size_t>(a_.suitView[static_cast<std::size_t>(i)].position)] = 1;
-    }
-    void RankRun(int from, int n) {
-        for (int i = from; i < from + n; ++i) Rank(i);
-    }
-    void SuitRun(int from, int n) {
-        for (int i = from; i < from + n; ++i) Suit(i);
-    }
     EntryId All(EntryId id) {
-        r_.hold = {1, 1, 1, 1, 1};
+        HoldAll();
         return id;
     }
     // The deuces stand first in the rank view.
@@ -143,8 +130,6 @@ private:
         Suit(j);
     }
 
-    const HandAnalysis& a_;
-    Recommendation& r_;
     const int d_;
 };
 

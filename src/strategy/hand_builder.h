@@ -50,7 +50,8 @@ struct BuiltHandResult {
 // Judges five cards for a game (0..8), pay-table choice (0, 1) and coins (1..5).
 BuiltHandResult JudgeBuiltHand(int game, int choice, int coins, const std::array<Card, 5>& cards);
 
-// The builder's title: "(9/6) Jacks or Better".
+// The builder's title, also the strategy table's after "Strategy Table for ":
+// "(9/6) Jacks or Better".
 std::string HandBuilderTitle(int game, int choice, std::string_view gameName);
 
 // Texts of a card: "A", "2" ... "10", "J", "Q", "K" by rank code; the suit

@@ -10,6 +10,7 @@
 
 #include "core/game_variant.h"
 #include "strategy/classifier.h"
+#include "strategy/hold_marker.h"
 
 namespace quintaro {
 namespace {
@@ -25,30 +26,16 @@ GameRules RulesFor(int game) {
     return GameRules{game == kDoubleDoubleBonus || game == kTripleDoubleBonus};
 }
 
-class Matcher {
+class Matcher : detail::HoldMarker {
 public:
-    Matcher(const HandAnalysis& a, Recommendation& r) : a_(a), r_(r) {}
+    Matcher(const HandAnalysis& a, Recommendation& r) : HoldMarker(a, r) {}
 
     bool Match(EntryId id, const GameRules& rules);
     void SetAlternate(EntryId id);
 
 private:
-    std::int32_t R(int i) const { return a_.R(i); }
-    std::int32_t S(int i) const { return a_.S(i); }
-    void Rank(int i) {
-        r_.hold[static_cast<std::size_t>(a_.rankView[static_cast<std::size_t>(i)].position)] = 1;
-    }
-    void Suit(int i) {
-        r_.hold[static_cast<std::size_t>(a_.suitView[static_cast<std::size_t>(i)].position)] = 1;
-    }
-    void RankRun(int from, int n) {
-        for (int i = from; i < from + n; ++i) Rank(i);
-    }
-    void SuitRun(int from, int n) {
-        for (int i = from; i < from + n; ++i) Suit(i);
-    }
     bool All() {
-        r_.hold = {1, 1, 1, 1, 1};
+        HoldAll();
         return true;
     }
 
@@ -127,9 +114,6 @@ private:
     bool SuitedAceHigh();
     bool SuitedTenBelow(std::int32_t top);
     bool SuitedConnectors();
-
-    const HandAnalysis& a_;
-    Recommendation& r_;
 };
 
 bool Matcher::SuitedJackQueen() {

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/game_engine.h"
-#include "core/pay_table.h"
 #include "strategy/classifier.h"
 #include "strategy/engine_advice.h"
+#include "strategy/hand_builder.h"
 #include "strategy/strategy_list.h"
 
 namespace quintaro {
@@ -29,11 +29,7 @@ HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
 }
 
 std::string StrategyTableCaption(int game, int choice, std::string_view gameName) {
-    std::string caption = "Strategy Table for (";
-    caption += PayTableShortName(game, choice ? 1 : 0);
-    caption += ") ";
-    caption += gameName;
-    return caption;
+    return "Strategy Table for " + HandBuilderTitle(game, choice, gameName);
 }
 
 int StrategyTableCoins(const GameEngine& engine) {
