@@ -1,12 +1,14 @@
-#include <QApplication>
-#include <QWidget>
+// Quintaro: video poker and strategy trainer.
+
+#include "shell/ui/startup.h"
+#include "strategy/ui/analysis_windows.h"
+#include "table/ui/game_screen.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Quintaro");
-    QWidget window;
-    window.setWindowTitle("Quintaro");
-    window.setFixedSize(800, 600);
-    window.show();
-    return app.exec();
+    // The game screens, the strategy table, the statistics window and the hand
+    // builder make themselves known to the start-up before it creates them.
+    quintaro::RegisterTableWindows();
+    quintaro::RegisterAnalysisWindows();
+    quintaro::RunQuintaro(argc, argv);
+    return 0;
 }

@@ -1,0 +1,43 @@
+#pragma once
+// The program's window registry. The menu opens game screens and the session
+// opens the shared windows without knowing their classes: the libraries that
+// define those windows fill the registry at start-up (RegisterTableWindows,
+// RegisterAnalysisWindows), and a test may fill it with small windows of its
+// own.
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace quintaro {
+
+class TVantaSession;
+class SessionView;
+
+// What a game screen is made from: the game index and the session with its
+// Qt side (sheets, sounds, shared dialogs).
+struct GameScreenContext {
+    int game;
+    TVantaSession& session;
+    SessionView& view;
+};
+
+struct WindowRegistry {
+    // A new game screen of context.game; it frees itself when closed (the
+    // launcher also deletes it when the event loop has not). Null for an
+    // invalid game.
+    std::function<QDialog*(const GameScreenContext& context, QWidget* parent)> gameScreens;
+
+    // The windows created once at start-up and shown modally as often as needed.
+    using SharedWindowFactory =
+        std::function<QDialog*(TVantaSession& session, SessionView& view, QWidget* parent)>;
+    SharedWindowFactory strategyTable;
+    SharedWindowFactory statistics;
+    SharedWindowFactory handBuilder;
+};
+
+// The program-wide registry (GUI thread only).
+WindowRegistry& Windows();
+
+} // namespace quintaro

@@ -1,0 +1,130 @@
+#include "shell/ui/startup.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cstdio>
+
+#include "media/embedded_fonts.h"
+#include "media/sheet_loader.h"
+#include "shell/ui/about_box.h"
+#include "shell/ui/bills_in_form.h"
+#include "shell/ui/game_launch.h"
+#include "shell/ui/session_view.h"
+#include "shell/ui/vanta_menu.h"
+
+namespace quintaro {
+
+namespace {
+
+// The class name of a window without its namespace ("TAboutBox").
+QString ClassName(const QObject* window) {
+    const QString name = QString::fromLatin1(window->metaObject()->className());
+    return name.section("::", -1);
+}
+
+} // namespace
+
+AutoWindows::AutoWindows() = default;
+AutoWindows::AutoWindows(AutoWindows&&) noexcept = default;
+AutoWindows& AutoWindows::operator=(AutoWindows&&) noexcept = default;
+AutoWindows::~AutoWindows() {
+    // The shared windows go before the menu and its session.
+    strategyCredit.reset();
+    handBuilder.reset();
+    statistics.reset();
+    strategyTable.reset();
+    bills.reset();
+    about.reset();
+    menu.reset();
+}
+
+std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPerPixel) {
+    std::vector<std::string> messages;
+    char text[256];
+    if (width < 800 || height < 600) {
+        std::snprintf(text, sizeof text,
+                      "Your screen resolution is %dx%d. This program\nrequires a minimum screen "
+                      "resolution of 800x600.\nThe program will now terminate.",
+                      width, height);
+        messages.emplace_back(text);
+    }
+    if (bitsPerPixel < 16) {
+        std::snprintf(text, sizeof text,
+                      "Your color depth is %d bits per pixel. This\nprogram requires High Color "
+                      "(16 bits) or\ngreater. The program will now terminate.",
+                      bitsPerPixel);
+        messages.emplace_back(text);
+    }
+    return messages;
+}
+
+AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent) {
+    AutoWindows windows;
+    windows.menu = std::make_unique<TVantaTBMenu>(config, parent);
+    windows.creationOrder << ClassName(windows.menu.get());
+    TVantaSession& session = windows.menu->Session();
+    SessionView& view = windows.menu->View();
+    SharedDialogs& dialogs = view.Dialogs();
+
+    windows.about = std::make_unique<TAboutBox>(
+        SheetLoader::Instance().Image(sheets::Sheet::SuiteName), windows.menu.get());
+    windows.creationOrder << ClassName(windows.about.get());
+    dialogs.about = windows.about.get();
+
+    windows.bills = std::make_unique<TBillsInForm>(windows.menu.get());
+    windows.creationOrder << ClassName(windows.bills.get());
+    dialogs.bills = windows.bills.get();
+
+    const WindowRegistry& registry = Windows();
+    auto make = [&](const WindowRegistry::SharedWindowFactory& factory,
+                    std::unique_ptr<QDialog>& slot, QPointer<QDialog>& shared) {
+        if (!factory) return;
+        slot.reset(factory(session, view, windows.menu.get()));
+        if (!slot) return;
+        windows.creationOrder << ClassName(slot.get());
+        shared = slot.get();
+    };
+    make(registry.strategyTable, windows.strategyTable, dialogs.strategyTable);
+    make(registry.statistics, windows.statistics, dialogs.statistics);
+    make(registry.handBuilder, windows.handBuilder, dialogs.handBuilder);
+
+    windows.strategyCredit = std::make_unique<TStrategyCreditBox>(windows.menu.get());
+    windows.creationOrder << ClassName(windows.strategyCredit.get());
+    dialogs.strategyCredit = windows.strategyCredit.get();
+    return windows;
+}
+
+int RunQuintaro(int argc, char* argv[]) {
+    // On a high-density screen the window grows by a whole factor with sharp pixels.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quintaro");
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize(0, 0);
+    const int depth = screen ? screen->depth() : 0;
+    const std::vector<std::string> problems =
+        DisplayCheckMessages(size.width(), size.height(), depth);
+    if (!problems.empty()) {
+        // Both checks report before the program ends; no settings are touched.
+        if (size.width() < 800 || size.height() < 600)
+            QMessageBox::critical(nullptr, kResolutionErrorCaption,
+                                  QString::fromStdString(problems.front()));
+        if (depth < 16)
+            QMessageBox::critical(nullptr, kColorDepthErrorCaption,
+                                  QString::fromStdString(problems.back()));
+        return 0;
+    }
+
+    RegisterEmbeddedFonts();
+    AutoWindows windows = CreateAutoWindows(SessionConfig::Default());
+    windows.menu->show();
+    const int code = app.exec();
+    return code;
+}
+
+} // namespace quintaro

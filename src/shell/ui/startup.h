@@ -1,0 +1,58 @@
+#pragma once
+// The program's start: the display checks, the long-lived windows in their
+// fixed order (the menu first), and the event loop.
+
+#include <QStringList>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/session.h"
+
+class QDialog;
+class QWidget;
+
+namespace quintaro {
+
+class TVantaTBMenu;
+class TAboutBox;
+class TBillsInForm;
+class TStrategyCreditBox;
+
+// The messages of the display checks, in order: the screen must be at least
+// 800 by 600 pixels and show at least 16 bits per pixel. Both are given when
+// both fail; none when the display will do.
+std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPerPixel);
+inline constexpr const char* kResolutionErrorCaption = "Screen Resolution Error";
+inline constexpr const char* kColorDepthErrorCaption = "Screen Color Depth Error";
+
+// The windows created once at start-up. The menu is declared first so that
+// it goes last: the other windows read the session it owns.
+struct AutoWindows {
+    std::unique_ptr<TVantaTBMenu> menu;
+    std::unique_ptr<TAboutBox> about;
+    std::unique_ptr<TBillsInForm> bills;
+    std::unique_ptr<QDialog> strategyTable;
+    std::unique_ptr<QDialog> statistics;
+    std::unique_ptr<QDialog> handBuilder;
+    std::unique_ptr<TStrategyCreditBox> strategyCredit;
+    // Class names of the windows in the order they were made.
+    QStringList creationOrder;
+
+    AutoWindows();
+    AutoWindows(AutoWindows&&) noexcept;
+    AutoWindows& operator=(AutoWindows&&) noexcept;
+    ~AutoWindows();
+};
+
+// Creates the menu (which creates the session over `config`), the about box,
+// the bills window, the strategy table, the statistics window, the hand
+// builder and the strategy acknowledgement, and hands them to the session's
+// Qt side. Windows of the registry that nobody registered are left out.
+AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent = nullptr);
+
+// The whole program: checks, windows, menu, event loop. Returns the exit code.
+int RunQuintaro(int argc, char* argv[]);
+
+} // namespace quintaro
