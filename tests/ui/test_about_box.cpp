@@ -51,6 +51,18 @@ private slots:
         QVERIFY(hasPicture);
     }
 
+    // Centred to the pixel: an even screen less an even window leaves equal margins.
+    void CentredOnScreen() {
+        TAboutBox box(ProductName());
+        const QRect area = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(box.pos(),
+                 QPoint(area.x() + (area.width() - 298) / 2, area.y() + (area.height() - 310) / 2));
+        QWidget wide;
+        wide.setFixedSize(area.width() - 100, 100);
+        ui::CentreOnScreen(&wide);
+        QCOMPARE(wide.pos(), QPoint(area.x() + 50, area.y() + (area.height() - 100) / 2));
+    }
+
     void ClosingKeys() {
         TAboutBox box(ProductName());
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})

@@ -103,7 +103,10 @@ void CentreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->geometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    // From the sizes: QRect::center() rounds down, one pixel short of the middle on an
+    // even screen.
+    window->move(area.x() + (area.width() - window->width()) / 2,
+                 area.y() + (area.height() - window->height()) / 2);
 }
 
 } // namespace quintaro::ui
