@@ -366,12 +366,12 @@ sed 's/^/  /' "$INI"
 echo
 
 if [ "$UPDATE_DOCS" = 1 ]; then
-    # The README's pictures: the window alone, palettised to keep the files small.
-    for pair in "01-menu-window:screenshot-menu" "10-jacks-win-window:screenshot-jacks-win" \
+    # The README's pictures: the window alone, without the capture's metadata.
+    for pair in "17-menu-after-play-window:screenshot-menu" "10-jacks-win-window:screenshot-jacks-win" \
         "12-hand-builder-window:screenshot-hand-builder" "16-deuces-win-window:screenshot-deuces"; do
         from=${pair%%:*}
         to=${pair##*:}
-        "$CONVERT" "$OUT/$from.png" -strip -colors 256 "PNG8:$ROOT/docs/$to.png"
+        "$CONVERT" "$OUT/$from.png" -strip -define png:compression-level=9 "$ROOT/docs/$to.png"
         echo "  docs/$to.png ($(stat -c %s "$ROOT/docs/$to.png") bytes)"
     done
 fi
