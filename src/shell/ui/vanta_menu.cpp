@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include <algorithm>
+
 #include "components/banner.h"
 #include "components/url_label.h"
 #include "media/sheet_geometry.h"
@@ -90,7 +92,8 @@ protected:
         p.fillRect(rect(), Qt::black);
         if (!border) return;
         const QColor light(255, 255, 255), dark(128, 128, 128);
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        // The corners of a QRect are its outermost pixels, right and bottom included.
+        const QRect r = rect();
         auto edge = [&p](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
             p.setPen(topLeft);
             p.drawLine(box.topLeft(), box.topRight());
@@ -101,6 +104,27 @@ protected:
         };
         edge(r, light, dark);
         edge(r.adjusted(1, 1, -1, -1), dark, light);
+    }
+};
+
+// The panel around Help and Exit: its colour with a one-pixel raised edge in
+// a lighter and a darker shade of it, so the edge suits any scheme's colour.
+class ExitPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+    QColor colour{128, 0, 0};
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        p.fillRect(r, colour);
+        p.setPen(colour.lighter(175));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(colour.darker(250));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
     }
 };
 
@@ -286,7 +310,7 @@ void TVantaTBMenu::BuildComponents() {
     m_creditsPicture->setCursor(Qt::PointingHandCursor);
     m_creditsPicture->installEventFilter(this);
 
-    m_panelExit = new QFrame(m_menuPanel);
+    m_panelExit = new ExitPanel(m_menuPanel);
     m_panelExit->setObjectName("PanelExit");
     m_panelExit->setGeometry(10, 95, 45, 44);
     auto speedButton = [this](const char* name, const QString& caption, int top) {
@@ -491,6 +515,8 @@ void TVantaTBMenu::ApplyMenuScheme(int position) {
     LoadMenuPictures(position);
 
     SetFill(m_panelExit, ui::FromColorRef(m_scheme.exitPanelColour));
+    static_cast<ExitPanel*>(m_panelExit)->colour = ui::FromColorRef(m_scheme.exitPanelColour);
+    m_panelExit->update();
     SetTextColour(m_helpButton, kYellow);
     SetTextColour(m_exitButton, ui::FromColorRef(m_scheme.exitButtonFontColour));
     static_cast<CreditFrame*>(m_panel27)->border = m_scheme.showCreditBorder;
@@ -501,10 +527,13 @@ void TVantaTBMenu::ApplyMenuScheme(int position) {
         m_webLink->SetURL(Q(link.address));
         m_webLink->setGeometry(link.left, link.top, link.width, link.height);
         m_webLink->setToolTip(link.hintOn ? Q(link.hint) : QString());
+        m_webLink->setEnabled(true);
         m_webLink->show();
         m_webLink->raise();
     } else {
+        // An inactive area takes no clicks and shows no hint.
         m_webLink->setToolTip(QString());
+        m_webLink->setEnabled(false);
         m_webLink->hide();
     }
 
@@ -512,6 +541,10 @@ void TVantaTBMenu::ApplyMenuScheme(int position) {
     m_banner->SetScrollText(m_scheme.menuString.empty() ? kBuiltInBannerText
                                                         : Q(m_scheme.menuString));
     m_scrollEnd = m_banner->Bitmap().width() + m_banner->width() - m_banner->ScrollPixels();
+    // The banner's position is 16 bits wide and starts again at 0 after its
+    // largest value: a text too long for it hands back at the last position
+    // the banner reaches instead of never.
+    m_scrollEnd = std::min(m_scrollEnd, 65536 - std::max(1, m_banner->ScrollPixels()));
     if (wasOn) {
         m_banner->SetPosition(0);
         m_banner->SetEnabled(true);
@@ -530,6 +563,10 @@ void TVantaTBMenu::DrawLabels(QPainter& painter) {
     if (!m_scheme.gameTypeNamesVisible) return;
     painter.setFont(ui::SansFont(11));
     painter.setPen(ui::FromColorRef(m_scheme.gameTypeNameFontColour));
+    // On a black box of their own: the labels are written again after every
+    // move of the frame, and smoothed edges drawn over themselves would thicken.
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::black);
     const QFontMetrics metrics(painter.font());
     for (int g = 0; g < kGameCount; ++g) {
         const QPoint at = LabelPosition(g);
@@ -719,7 +756,7 @@ void TVantaTBMenu::UpdateInfoLine() {
         SetTextColour(m_infoPlain, kRed);
     }
     m_ticks = 0;
-    if (m_banner->isVisible()) {
+    if (BannerShown()) {
         m_banner->hide();
         m_banner->SetEnabled(false);
         m_infoPlain->show();
@@ -770,24 +807,36 @@ void TVantaTBMenu::PopupMenu1Popup() {
         if (a->data().toInt() == scheme) a->setChecked(true);
 }
 
+bool TVantaTBMenu::BannerShown() const {
+    return !m_banner->isHidden();
+}
+
+void TVantaTBMenu::SuspendBanner() {
+    if (m_banner->Enabled()) m_banner->SetEnabled(false);
+}
+
+void TVantaTBMenu::ResumeBanner() {
+    if (!BannerShown() || m_banner->Enabled()) return;
+    try {
+        m_banner->SetEnabled(true);
+    } catch (const BannerError&) {
+        UpdateInfoLine(); // nothing to scroll: back to the plain line
+    }
+}
+
 void TVantaTBMenu::RunModal(const std::function<void()>& show) {
     RemoveHooks();
     m_pageTimer.stop();
-    if (m_banner->Enabled()) m_banner->SetEnabled(false);
+    SuspendBanner();
     show();
-    if (m_banner->isVisible() && !m_banner->Enabled()) {
-        try {
-            m_banner->SetEnabled(true);
-        } catch (const BannerError&) {
-        }
-    }
+    ResumeBanner();
     m_pageTimer.start();
     InstallHooks();
 }
 
 void TVantaTBMenu::InsertBills1Click() {
     RunModal([this] {
-        if (m_session->InsertBills() && !m_banner->isVisible()) UpdateInfoLine();
+        if (m_session->InsertBills() && !BannerShown()) UpdateInfoLine();
     });
 }
 
@@ -850,6 +899,8 @@ void TVantaTBMenu::LaunchGame(int game) {
     m_session->LastGame = game;
     RemoveHooks();
     m_pageTimer.stop();
+    // The banner waits behind the game like the information line.
+    SuspendBanner();
 
     const WindowRegistry& registry = Windows();
     QPointer<QDialog> screen;
@@ -867,7 +918,13 @@ void TVantaTBMenu::LaunchGame(int game) {
     m_session->DrawCreditMeter();
     show();
     activateWindow();
-    if (!m_banner->isVisible()) UpdateInfoLine();
+    if (BannerShown())
+        ResumeBanner();
+    else
+        UpdateInfoLine();
+    // The game may have played the run's first hand: the F10 shortcut of the
+    // statistics works from now on, not only after the command menu opened.
+    PopupMenu1Popup();
     m_pageTimer.start();
     m_launching = false;
 }

@@ -127,6 +127,13 @@ private:
     void RunModal(const std::function<void()>& show);
     void InstallHooks();
     void RemoveHooks();
+    // Whether the banner is the one shown of the two lines (whatever the
+    // window's own visibility, which is off while a game runs).
+    bool BannerShown() const;
+    // The banner stops scrolling while another window has the player, and
+    // goes on where it was when the menu is back.
+    void SuspendBanner();
+    void ResumeBanner();
 
     std::unique_ptr<SessionView> m_view;
     std::unique_ptr<TVantaSession> m_session;
