@@ -616,6 +616,7 @@ private slots:
         QCOMPARE(frame.pixelColor(370, 47), QColor(128, 128, 128));
         QCOMPARE(frame.pixelColor(1, 1), QColor(128, 128, 128));
         QCOMPARE(frame.pixelColor(369, 46), QColor(Qt::white));
+        QCOMPARE(frame.pixelColor(1, 24), QColor(128, 128, 128)); // beside the meter too
         m.MenuPageTimerTimer();
         m.UpdateInfoLine();
         SaveScreenshot(&m, "menu_builtin_look");

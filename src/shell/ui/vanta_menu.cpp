@@ -80,31 +80,52 @@ protected:
 };
 
 // The black frame of the credit display: an outer raised and an inner
-// lowered bevel, one pixel each, when the scheme wants a border.
+// lowered bevel, one pixel each, when the scheme wants a border. The meter
+// box reaches into the inner bevel's column, so the bevels are drawn by a
+// layer above the frame's children that lets the mouse through.
 class CreditFrame : public QFrame {
 public:
-    using QFrame::QFrame;
-    bool border = true;
+    explicit CreditFrame(QWidget* parent) : QFrame(parent), m_bevels(new Bevels(this)) {}
+    void SetBorder(bool on) {
+        m_bevels->setVisible(on);
+        update();
+    }
+    // Puts the bevels above the children made after them.
+    void RaiseBevels() { m_bevels->raise(); }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), Qt::black);
-        if (!border) return;
-        const QColor light(255, 255, 255), dark(128, 128, 128);
-        // The corners of a QRect are its outermost pixels, right and bottom included.
-        const QRect r = rect();
-        auto edge = [&p](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-            p.setPen(topLeft);
-            p.drawLine(box.topLeft(), box.topRight());
-            p.drawLine(box.topLeft(), box.bottomLeft());
-            p.setPen(bottomRight);
-            p.drawLine(box.bottomLeft(), box.bottomRight());
-            p.drawLine(box.topRight(), box.bottomRight());
-        };
-        edge(r, light, dark);
-        edge(r.adjusted(1, 1, -1, -1), dark, light);
     }
+    void resizeEvent(QResizeEvent*) override { m_bevels->setGeometry(rect()); }
+
+private:
+    class Bevels : public QWidget {
+    public:
+        explicit Bevels(QWidget* parent) : QWidget(parent) {
+            setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+
+    protected:
+        void paintEvent(QPaintEvent*) override {
+            QPainter p(this);
+            const QColor light(255, 255, 255), dark(128, 128, 128);
+            // The corners of a QRect are its outermost pixels, right and bottom included.
+            const QRect r = rect();
+            auto edge = [&p](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+                p.setPen(topLeft);
+                p.drawLine(box.topLeft(), box.topRight());
+                p.drawLine(box.topLeft(), box.bottomLeft());
+                p.setPen(bottomRight);
+                p.drawLine(box.bottomLeft(), box.bottomRight());
+                p.drawLine(box.topRight(), box.bottomRight());
+            };
+            edge(r, light, dark);
+            edge(r.adjusted(1, 1, -1, -1), dark, light);
+        }
+    };
+    Bevels* m_bevels;
 };
 
 // The panel around Help and Exit: its colour with a one-pixel raised edge in
@@ -309,6 +330,7 @@ void TVantaTBMenu::BuildComponents() {
     m_creditsPicture->setToolTip("Click to insert money");
     m_creditsPicture->setCursor(Qt::PointingHandCursor);
     m_creditsPicture->installEventFilter(this);
+    panel27->RaiseBevels();
 
     m_panelExit = new ExitPanel(m_menuPanel);
     m_panelExit->setObjectName("PanelExit");
@@ -519,8 +541,7 @@ void TVantaTBMenu::ApplyMenuScheme(int position) {
     m_panelExit->update();
     SetTextColour(m_helpButton, kYellow);
     SetTextColour(m_exitButton, ui::FromColorRef(m_scheme.exitButtonFontColour));
-    static_cast<CreditFrame*>(m_panel27)->border = m_scheme.showCreditBorder;
-    m_panel27->update();
+    static_cast<CreditFrame*>(m_panel27)->SetBorder(m_scheme.showCreditBorder);
 
     const WebLinkArea& link = m_scheme.link;
     if (link.enabled) {
