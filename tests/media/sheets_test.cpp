@@ -237,6 +237,11 @@ void SheetsTest::digitsAreRedOnPureBlackAndDistinct() {
                                        int(cell.sizeInBytes())))
                     .second);
     }
+    // No glow reaches into a neighbour's cell, where it would stand beside that glyph: the
+    // "1" is lit on its right only, so its left columns show any glow of the "0" before it.
+    const QImage one = Cut(digits, sheets::DigitGlyph(1));
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < 4; ++x) QCOMPARE(one.pixel(x, y), qRgb(0, 0, 0));
     QCOMPARE(sheets::DigitGlyph(7), (CellRect{175, 0, 200, 41}));
     QCOMPARE(sheets::DigitGlyph(10), (CellRect{250, 0, 261, 41}));
 }

@@ -139,10 +139,15 @@ QImage DrawDigitalNumbers() {
     const LedStyle style = MeterStyle();
     for (int d = 0; d < 10; ++d) {
         const QRect cell = ToQRect(sheets::DigitGlyph(d));
+        // Each glow stays in its own cell: a fringe in the neighbour's first
+        // column would show beside that digit wherever it stands.
+        p.setClipRect(cell);
         DrawLedDigit(p, QRectF(cell.left() + 4.0, 4.5, 15.5, 32), d, style);
     }
     const QRect comma = ToQRect(sheets::DigitGlyph(sheets::kCommaGlyph));
+    p.setClipRect(comma);
     DrawLedComma(p, QRectF(comma.left() + 1.5, 4.5, 7, 32), style);
+    p.setClipping(false);
     return img;
 }
 
