@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
@@ -103,6 +105,8 @@ int RunQuintaro(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quintaro");
+    // Title bars and task bars show the program's own card icon.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIcon())));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->size() : QSize(0, 0);
