@@ -34,23 +34,7 @@ for arg in "$@"; do
 done
 
 # ---------------------------------------------------------------- tools of this script only
-SCRIPT_PACKAGES=(xvfb xauth xdotool imagemagick openbox)
-missing=()
-for p in "${SCRIPT_PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing missing packages: ${missing[*]}"
-    SUDO=()
-    if [ "$(id -u)" -ne 0 ]; then SUDO=(sudo); fi
-    export DEBIAN_FRONTEND=noninteractive
-    if ! "${SUDO[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
-        "${SUDO[@]}" apt-get update
-        "${SUDO[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-    fi
-fi
+tools/deps.sh xvfb xauth xdotool imagemagick openbox
 # ImageMagick's own binaries, not whatever else is called convert on the PATH.
 CONVERT=/usr/bin/convert
 IMPORT=/usr/bin/import

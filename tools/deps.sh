@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quintaro needs to build, run and test, when any is missing.
+# Given package names, installs those instead (for scripts with needs of their own).
 set -euo pipefail
 
 PACKAGES=(
@@ -11,6 +12,8 @@ PACKAGES=(
     fonts-liberation2 fonts-texgyre fonts-dejavu-core
     xvfb xauth
 )
+
+if (($#)); then PACKAGES=("$@"); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

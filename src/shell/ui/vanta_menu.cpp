@@ -368,17 +368,10 @@ void TVantaTBMenu::BuildMenus() {
     m_menu1->setObjectName("PopupMenu1");
     auto add = [this](QMenu* menu, const char* name, const QString& caption,
                       const QKeySequence& key, std::function<void()> action) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(name);
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
+        QAction* a = ui::AddCommand(this, menu, name, caption, key);
         connect(a, &QAction::triggered, this, [this, action] {
             if (!m_launching) action();
         });
-        menu->addAction(a);
-        addAction(a); // the shortcuts work while the command menu is closed
         return a;
     };
     add(m_menu1, "InsertBills1", "&Insert Bills...", Qt::Key_F2, [this] { InsertBills1Click(); });

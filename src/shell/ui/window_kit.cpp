@@ -1,9 +1,11 @@
 #include "shell/ui/window_kit.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
@@ -107,6 +109,19 @@ void CentreOnScreen(QWidget* window) {
     // even screen.
     window->move(area.x() + (area.width() - window->width()) / 2,
                  area.y() + (area.height() - window->height()) / 2);
+}
+
+QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& shortcut) {
+    auto* action = new QAction(caption, window);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    menu->addAction(action);
+    window->addAction(action);
+    return action;
 }
 
 } // namespace quintaro::ui

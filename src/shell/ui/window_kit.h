@@ -9,7 +9,11 @@
 
 #include <functional>
 
+class QAction;
+class QKeySequence;
+class QMenu;
 class QPainter;
+class QString;
 class QWidget;
 
 namespace quintaro::ui {
@@ -39,6 +43,12 @@ QColor FromColorRef(int bgr);
 void DrawWindowFrame(QPainter& painter, const QRect& rect);
 // Draws a 2-pixel raised or sunken bevel just inside rect.
 void DrawBevel(QPainter& painter, const QRect& rect, bool raised);
+
+// A named command of a window's pop-up menu. The action belongs to the window
+// and is added to it as well, so its shortcut works while the window is active
+// and the menu is closed.
+QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& shortcut);
 
 // Moves a top-level window to the middle of its screen.
 void CentreOnScreen(QWidget* window);

@@ -460,15 +460,8 @@ void TGameScreen::BuildMenu() {
     m_menu->setObjectName("PopupMenu1");
     auto add = [this](QMenu* menu, const char* name, const QString& caption,
                       const QKeySequence& key, std::function<void()> action) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(name);
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
+        QAction* a = ui::AddCommand(this, menu, name, caption, key);
         connect(a, &QAction::triggered, this, [this, action] { RunCommand(action); });
-        menu->addAction(a);
-        addAction(a); // shortcuts work while the menu is closed
         return a;
     };
     add(m_menu, "InsertBills1", "&Insert Bills...", Qt::Key_F2,
