@@ -104,7 +104,9 @@ void FourNaturalDraws(HandAnalysis& a) {
 
 // One deuce and two naturals in the main suit: the suits holding exactly two
 // naturals, from the main suit up, each a three-card royal or straight-flush
-// draw with the deuce. The best straight-flush draw becomes the main suit.
+// draw with the deuce. The best straight-flush draw becomes the main suit. A
+// royal pair does not end the scan: the straight-flush draw of another suit is
+// found whichever suit comes first, and the list order decides between them.
 void TwoNaturalDraws(HandAnalysis& a) {
     std::int32_t bestLow = -1;
     for (int s = a.mainSuit; s < 4; ++s) {
@@ -115,7 +117,7 @@ void TwoNaturalDraws(HandAnalysis& a) {
         if ((low == kAce && RoyalRank(high)) || low >= kTen) {
             a.threeRoyal = 1;
             t.drawStart = t.first;
-            break;
+            continue;
         }
         const std::uint8_t c = TwoNaturalClass(low, high);
         if (c == 0) continue;

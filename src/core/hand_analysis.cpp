@@ -397,8 +397,21 @@ void AnalyseDeuces(const std::array<Card, 5>& cards, HandAnalysis& a) {
     if (d == 0) {
         a.hasAce = a.R(0) == kAce;
         a.FindGroups();
-        if (a.groupPattern >= kTwoPair) return;
+        if (a.groupPattern == kTwoPair) {
+            // The Deuces Wild lists rank three to a royal above the pairs, so
+            // two pair still looks for the three-card draws of a suit holding
+            // three cards (a straight-flush draw found there ranks below them).
+            if (a.MainTally().count == 3) a.FindThreeCardDraws(3);
+            return;
+        }
+        if (a.groupPattern > kTwoPair) return;
         a.FindFlushDraws();
+        if (a.straightFlush && a.S(1) == kTen) {
+            // Nine to King of one suit also holds four to a royal, which the
+            // Deuces Wild lists rank above the straight flush.
+            a.fourRoyal = 1;
+            a.tallies[static_cast<std::size_t>(a.mainSuit)].drawStart = 1;
+        }
         if (!a.flush) a.FindStraights();
         return;
     }

@@ -169,12 +169,16 @@ bool Matcher::SuitedTenBelow(std::int32_t top) {
     return false;
 }
 
+// Like the other two-card tests it scans every suit, so the advice does not
+// depend on which suit is called what.
 bool Matcher::SuitedConnectors() {
-    const SuitTally& t = Main();
-    if (t.count < 2) return false;
-    if (S(t.first + 1) - S(t.first) != 1 || S(t.first) < kFour) return false;
-    SuitRun(t.first, 2);
-    return true;
+    for (const SuitTally& t : a_.tallies) {
+        if (t.count < 2) continue;
+        if (S(t.first + 1) - S(t.first) != 1 || S(t.first) < kFour) continue;
+        SuitRun(t.first, 2);
+        return true;
+    }
+    return false;
 }
 
 bool Matcher::Match(EntryId id, const GameRules& rules) {

@@ -95,6 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "3 STFL, Open, 2-67s to 2-9Ts", 32, "11100"},
         DeucesCase{"2c Ah Th 4d 8s", "2-AKs,2-AQs,2-AJs,2-ATs", 31, "2-AKs,2-AQs,2-AJs,2-ATs", 33,
                    "11100"},
+        // A suited Ace and King beside suited Six and Seven: the straight-flush
+        // draw ranks higher whichever suit comes first.
+        DeucesCase{"2d Ah Kh 6d 7d", "3 STFL, Open, 2-67s to 2-9Ts", 30,
+                   "3 STFL, Open, 2-67s to 2-9Ts", 32, "10011"},
+        DeucesCase{"2d Ad Kd 6h 7h", "3 STFL, Open, 2-67s to 2-9Ts", 30,
+                   "3 STFL, Open, 2-67s to 2-9Ts", 32, "10011"},
         // An open straight draw with one deuce has no entry on "4/3".
         DeucesCase{"2c 5d 6h 7s Kc", "4 ST, Open (1 Deuce)", 32, "Deuce Only", 37, "11110", "-",
                    "10000"},
@@ -112,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
         DeucesCase{"Th Jh Qh Kh Ah", "Pat Royal (no Deuces)", 1, "Pat Royal (no Deuces)", 1,
                    "11111"},
         DeucesCase{"Th Jh Qh Kh 5c", "4 Royal", 4, "4 Royal (no Deuces)", 4, "11110"},
+        // Four to a royal ranks above the straight flush: Nine to King keeps Ten to King.
+        DeucesCase{"9h Th Jh Qh Kh", "4 Royal", 4, "4 Royal (no Deuces)", 4, "01111"},
         DeucesCase{"3h 4h 5h 6h 7h", "Pat Straight Flush", 7, "Pat Straight Flush", 7, "11111"},
         DeucesCase{"7c 7d 7h 7s 9c", "Four of a Kind", 8, "Four of a Kind", 8, "11110"},
         DeucesCase{"7c 7d 7h 9s 9c", "Pat Full House", 14, "Pat Full House", 11, "11111"},
@@ -123,6 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
         DeucesCase{"5h 6h 8h 9h Kc", "4 STFL, Inside", 25, "4 STFL, Inside (no Deuces)", 27,
                    "11110"},
         DeucesCase{"Th Jh Kh 4c 8d", "3 Royal (no Deuces)", 26, "3 Royal (no Deuces)", 28, "11100"},
+        // Three to a royal ranks above the pairs, two pair too.
+        DeucesCase{"Qs Js Ts Qh Jd", "3 Royal (no Deuces)", 26, "3 Royal (no Deuces)", 28, "11100"},
+        DeucesCase{"As Ks Ah Kd Ts", "3 Royal (no Deuces)", 26, "3 Royal (no Deuces)", 28, "11001"},
         // Two pairs: the higher pair (Aces highest) with the other as alternative
         // on "3/2", both pairs on "4/3".
         DeucesCase{"Ac Ad 5c 5h 9d", "One Pair", 36, "Two Pair", 39, "11000", "00110", "11110",

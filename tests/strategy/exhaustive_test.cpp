@@ -1,8 +1,9 @@
 // Every one of the 2,598,960 hands against both lists of every game: a rank in
 // 1..N, a hold whose size fits the entry's text, alternatives only where an
-// entry allows one, and the same entry and the same held cards whatever the
-// order of the five cards. Entries named after ranks hold those ranks, and
-// every entry of every list is reached by some hand.
+// entry allows one, the same entry and the same held cards whatever the order
+// of the five cards, and the same entry whatever the suits are called. Entries
+// named after ranks hold those ranks, and every entry of every list is reached
+// by some hand.
 
 #include <gtest/gtest.h>
 
@@ -187,6 +188,20 @@ int Count(const Flags& f) {
     return f[0] + f[1] + f[2] + f[3] + f[4];
 }
 
+// Suit relabellings as card maps: a cycle of the four suits and a swap of two.
+// Together they generate all 24 relabellings, so an entry that every hand
+// keeps under both is kept under any of them.
+using CardMap = std::array<Card, kCardCount>;
+std::array<CardMap, 2> SuitRelabellings() {
+    constexpr std::array<std::array<std::int32_t, 4>, 2> kSuitTo = {{{1, 2, 3, 0}, {1, 0, 2, 3}}};
+    std::array<CardMap, 2> maps{};
+    for (std::size_t g = 0; g < maps.size(); ++g)
+        for (Card n = 0; n < kCardCount; ++n)
+            maps[g][static_cast<std::size_t>(n)] =
+                CardOf(RankOf(n), kSuitTo[g][static_cast<std::size_t>(SuitOf(n))]);
+    return maps;
+}
+
 class Exhaustive : public ::testing::TestWithParam<int> {};
 
 TEST_P(Exhaustive, EveryHandBothLists) {
@@ -206,8 +221,10 @@ TEST_P(Exhaustive, EveryHandBothLists) {
         ADD_FAILURE() << what << ": choice " << choice << " hand " << hand;
     };
 
+    const std::array<CardMap, 2> relabellings = SuitRelabellings();
     HandAnalysis a;
     HandAnalysis b;
+    std::array<HandAnalysis, 2> relabelled;
     Recommendation r;
     Recommendation s;
     long handIndex = 0;
@@ -223,6 +240,16 @@ TEST_P(Exhaustive, EveryHandBothLists) {
                                                            c[q[4]]};
                         AnalyseForGame(game, c, a);
                         AnalyseForGame(game, shuffled, b);
+                        for (std::size_t g = 0; g < relabellings.size(); ++g) {
+                            const CardMap& to = relabellings[g];
+                            AnalyseForGame(game,
+                                           {to[static_cast<std::size_t>(c[0])],
+                                            to[static_cast<std::size_t>(c[1])],
+                                            to[static_cast<std::size_t>(c[2])],
+                                            to[static_cast<std::size_t>(c[3])],
+                                            to[static_cast<std::size_t>(c[4])]},
+                                           relabelled[g]);
+                        }
                         for (int choice = 0; choice < 2; ++choice) {
                             const StrategyList& list = *lists[choice];
                             ClassifierFor(game)(a, choice, r);
@@ -255,6 +282,12 @@ TEST_P(Exhaustive, EveryHandBothLists) {
                                 for (int i = 0; i < 5; ++i)
                                     if (r.hold[i] && !ranks->second.count(RankOf(c[i])))
                                         fail("held rank outside " + name, c, choice);
+                            }
+                            // The same hand with its suits renamed.
+                            for (const HandAnalysis& other : relabelled) {
+                                ClassifierFor(game)(other, choice, s);
+                                if (s.strategyIndex != r.strategyIndex)
+                                    fail("entry depends on suit names", c, choice);
                             }
                             // The same hand in another order.
                             ClassifierFor(game)(b, choice, s);

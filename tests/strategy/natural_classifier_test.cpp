@@ -142,7 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{4, 0, "Ac 5d 9h Ts Jd", "Ace", 46, "10000"},
                       Case{1, 1, "Ac Kc 7c 9d 3h", "3 FL, 2 Hi Cards", 34, "11100"},
                       Case{1, 1, "4c 5c 9c 8d 2h", "3 FL, 0 Hi Cards", 56, "11100"},
-                      Case{1, 1, "5c 6c 9d Th 2s", "2 STFL, Open, 45s-9Ts", 57, "11000"}));
+                      Case{1, 1, "5c 6c 9d Th 2s", "2 STFL, Open, 45s-9Ts", 57, "11000"},
+                      // The suited connectors are found in any suit, not only the first
+                      // of the two-card suits: the same hand with its suits renamed.
+                      Case{1, 1, "2d 3c 6d 8s 7s", "2 STFL, Open, 45s-9Ts", 57, "00011"},
+                      Case{1, 1, "2s 3c 6s 8d 7d", "2 STFL, Open, 45s-9Ts", 57, "00011"}));
 
 TEST(NaturalClassifier, NothingLeftIsRedrawAtTheLastPosition) {
     for (int game = 0; game < kGameCount; ++game) {
