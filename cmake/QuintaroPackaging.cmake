@@ -16,8 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window system plug-in is loaded at run time, so dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The summary above is the first line of the description; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Video poker game and strategy trainer\n"
     "Quintaro is a video poker game for play money with nine single-deck draw-poker\n"
     "games (Jacks or Better, Bonus Poker, Bonus Deluxe, Deuces Wild, Double Bonus,\n"
     "Double Double Bonus, Super Double Bonus, Triple Double Bonus and Super Aces\n"
