@@ -1,14 +1,19 @@
-// quintaro-artwork's exports for scheme authors: a complete scheme folder, and the sounds.
+// quintaro-artwork's exports for scheme authors (a complete scheme folder, and the sounds)
+// and for the desktop (the program's icons).
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "media/program_icon.h"
 #include "media/sheet_loader.h"
 #include "media/sound_table.h"
+#include "quintaro_version.h"
 
 using namespace quintaro;
 
@@ -30,6 +35,7 @@ private slots:
     void schemeFolderIsCompleteAndLoads();
     void schemeIniCarriesEveryKeyAtItsDefault();
     void soundsAreTheBuiltInWaves();
+    void iconsAreTheWindowsIcon();
     void badArgumentsAreRefused();
 };
 
@@ -100,6 +106,49 @@ void ToolExportTest::soundsAreTheBuiltInWaves() {
         QVERIFY(builtIn.open(QIODevice::ReadOnly));
         QVERIFY2(exported.readAll() == builtIn.readAll(), qPrintable(name));
     }
+}
+
+void ToolExportTest::iconsAreTheWindowsIcon() {
+    QTemporaryDir dir;
+    QCOMPARE(RunTool({QStringLiteral("--icons"), dir.path()}), 0);
+    const QString name = QStringLiteral(QUINTARO_APP_ID);
+    const QDir hicolor(dir.filePath(QStringLiteral("hicolor")));
+    QStringList folders = hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    folders.sort();
+    QCOMPARE(folders, QStringList({"128x128", "16x16", "22x22", "24x24", "256x256", "32x32",
+                                   "48x48", "64x64", "scalable"}));
+    // Every size is exactly the picture the windows show at that size.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString file = hicolor.filePath(QStringLiteral("%1x%1/apps/").arg(size) + name +
+                                              QStringLiteral(".png"));
+        const QImage png(file);
+        QVERIFY2(!png.isNull(), qPrintable(file));
+        QCOMPARE(png.size(), QSize(size, size));
+        QCOMPARE(png.convertToFormat(QImage::Format_ARGB32),
+                 ProgramIconImage(size).convertToFormat(QImage::Format_ARGB32));
+    }
+    // The scalable icon, rendered, looks like the drawn one: every pixel within a small
+    // margin (anti-aliasing differs a little between the two painters).
+    QSvgRenderer svg(hicolor.filePath(QStringLiteral("scalable/apps/") + name + ".svg"));
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.viewBox(), QRect(0, 0, 32, 32));
+    QImage rendered(128, 128, QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    {
+        QPainter p(&rendered);
+        svg.render(&p);
+    }
+    const QImage drawn = ProgramIconImage(128);
+    long far = 0;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) {
+            const QRgb a = rendered.pixel(x, y), b = drawn.pixel(x, y);
+            const int d =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            if (d > 48) ++far;
+        }
+    QVERIFY2(far < 128 * 128 / 100, qPrintable(QString::number(far)));
 }
 
 void ToolExportTest::badArgumentsAreRefused() {

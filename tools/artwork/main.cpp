@@ -5,18 +5,24 @@
 //   quintaro-artwork --scheme DIR   a complete scheme folder: every picture file and a
 //                                   commented Scheme.ini with every key at its default
 //   quintaro-artwork --sounds DIR   the 22 wave files SND4.wav ... BASE18.wav
+//   quintaro-artwork --icons DIR    the program's icon as an icon theme: DIR/hicolor/NxN/apps/
+//                                   ID.png at the usual sizes and DIR/hicolor/scalable/apps/ID.svg
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "art.h"
 #include "media/embedded_fonts.h"
+#include "media/program_icon.h"
 #include "media/sound_table.h"
+#include "quintaro_version.h"
 #include "sounds.h"
 
 namespace quintaro::artwork {
@@ -319,13 +325,47 @@ QImage TableMockup(const QList<QImage>& images) {
     return out;
 }
 
+// The sizes of the installed icons, in pixels.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// The program's icon in the layout of an icon theme under dir: hicolor/NxN/apps/ID.png and
+// hicolor/scalable/apps/ID.svg.
+bool WriteIcons(const QString& dir) {
+    const QString name = QStringLiteral(QUINTARO_APP_ID);
+    const QDir hicolor(QDir(dir).filePath(QStringLiteral("hicolor")));
+    bool ok = true;
+    for (int size : kIconSizes) {
+        const QString apps = QStringLiteral("%1x%1/apps").arg(size);
+        ok = hicolor.mkpath(apps) && ok;
+        ok = ProgramIconImage(size).save(hicolor.filePath(apps + "/" + name + ".png")) && ok;
+    }
+    ok = hicolor.mkpath(QStringLiteral("scalable/apps")) && ok;
+    QSvgGenerator svg;
+    svg.setFileName(hicolor.filePath("scalable/apps/" + name + ".svg"));
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRect(0, 0, 32, 32));
+    svg.setTitle(QStringLiteral("Quintaro"));
+    svg.setDescription(QStringLiteral("A card with a heart and a Q leaning on a second card"));
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    PaintProgramIcon(p, 32);
+    return p.end() && ok;
+}
+
+constexpr const char* kUsage =
+    "usage: quintaro-artwork --build DIR | --scheme DIR | --sounds DIR | --icons DIR\n"
+    "       quintaro-artwork --help | --version\n"
+    "  --build DIR   the built-in sheets (sheets/NAME.bmp), sounds (sounds/NAME.wav)\n"
+    "                and contact sheets (PNG) for a person to look at\n"
+    "  --scheme DIR  a complete scheme folder: every picture file and Scheme.ini\n"
+    "  --sounds DIR  the 22 wave files SND4.wav ... BASE18.wav\n"
+    "  --icons DIR   the program's icon: DIR/hicolor/NxN/apps/" QUINTARO_APP_ID ".png\n"
+    "                (16 to 256 pixels) and DIR/hicolor/scalable/apps/" QUINTARO_APP_ID ".svg\n"
+    "  --help        this text\n"
+    "  --version     the program's version\n";
+
 int Usage() {
-    std::fputs("usage: quintaro-artwork --build DIR | --scheme DIR | --sounds DIR\n"
-               "  --build DIR   the built-in sheets (sheets/NAME.bmp), sounds (sounds/NAME.wav)\n"
-               "                and two contact sheets (PNG) for a person to look at\n"
-               "  --scheme DIR  a complete scheme folder: every picture file and Scheme.ini\n"
-               "  --sounds DIR  the 22 wave files SND4.wav ... BASE18.wav\n",
-               stderr);
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
@@ -334,6 +374,14 @@ int Usage() {
 
 int main(int argc, char* argv[]) {
     using namespace quintaro::artwork;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("quintaro-artwork " QUINTARO_VERSION);
+        return 0;
+    }
     // The tool draws off screen; it needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -361,6 +409,8 @@ int main(int argc, char* argv[]) {
         ok = WriteSheets(dir, true, nullptr) && WriteSchemeIni(dir);
     } else if (mode == QLatin1String("--sounds")) {
         ok = WriteSounds(dir);
+    } else if (mode == QLatin1String("--icons")) {
+        ok = WriteIcons(dir);
     } else {
         return Usage();
     }

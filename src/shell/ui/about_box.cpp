@@ -3,16 +3,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "components/url_label.h"
+#include "media/program_icon.h"
+#include "quintaro_version.h"
 #include "shell/ui/maker_info.h"
 #include "shell/ui/press_button.h"
 #include "shell/ui/window_kit.h"
-
-#ifndef QUINTARO_VERSION
-#define QUINTARO_VERSION "0.1"
-#endif
 
 namespace quintaro {
 
@@ -32,28 +29,7 @@ QLabel* AddLine(QWidget* parent, const QString& text, int y, int pixelSize, cons
 } // namespace
 
 QImage ProgramIcon() {
-    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A card with a red heart and a gold Q, leaning on a second card.
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    p.setBrush(QColor(20, 70, 140));
-    p.drawRoundedRect(QRectF(2.5, 4.5, 18, 25), 3, 3);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(11.5, 2.5, 18, 26), 3, 3);
-    QPainterPath heart;
-    heart.moveTo(20.5, 24);
-    heart.cubicTo(13, 18, 15, 12, 20.5, 15.5);
-    heart.cubicTo(26, 12, 28, 18, 20.5, 24);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 20, 30));
-    p.drawPath(heart);
-    p.setPen(QColor(150, 110, 0));
-    QFont f = ui::SansFont(11, true);
-    p.setFont(f);
-    p.drawText(QRectF(12, 2, 10, 12), Qt::AlignCenter, "Q");
-    return icon;
+    return ProgramIconImage(32);
 }
 
 QString TAboutBox::VersionLine() {

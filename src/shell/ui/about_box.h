@@ -56,7 +56,7 @@ private:
     TURLLabel* m_link = nullptr;
 };
 
-// The program's icon, drawn at 32 x 32.
+// The program's icon at 32 x 32 (media/program_icon.h draws it at any size).
 QImage ProgramIcon();
 
 } // namespace quintaro

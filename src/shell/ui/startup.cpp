@@ -10,7 +10,9 @@
 #include <cstdio>
 
 #include "media/embedded_fonts.h"
+#include "media/program_icon.h"
 #include "media/sheet_loader.h"
+#include "quintaro_version.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/bills_in_form.h"
 #include "shell/ui/game_launch.h"
@@ -105,8 +107,13 @@ int RunQuintaro(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quintaro");
-    // Title bars and task bars show the program's own card icon.
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIcon())));
+    // The desktop matches the windows to the launcher (the desktop entry of this id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUINTARO_APP_ID));
+    // Title bars and task bars show the program's own card icon, sharp at every size.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
+    QApplication::setWindowIcon(icon);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->size() : QSize(0, 0);

@@ -20,6 +20,7 @@
 #include "core/game_variant.h"
 #include "core/hand_names.h"
 #include "core/pay_table.h"
+#include "quintaro_version.h"
 #include "strategy/classifier.h"
 
 namespace quintaro {
@@ -28,6 +29,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
     "       quintaro-advise --batch\n"
+    "       quintaro-advise --help | --version\n"
     "\n"
     "G: game 0..8 or jacks, bonus, deluxe, deuces, double, ddb, sdb, tdb, aces\n"
     "T: pay table 0 or 1, or its name (8/5, 9/6, ...)\n"
@@ -329,6 +331,10 @@ int main(int argc, char** argv) {
     for (std::string_view a : args) {
         if (a == "--help" || a == "-h") {
             std::fputs(quintaro::kUsage, stdout);
+            return 0;
+        }
+        if (a == "--version") {
+            std::puts("quintaro-advise " QUINTARO_VERSION);
             return 0;
         }
     }
