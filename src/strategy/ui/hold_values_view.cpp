@@ -244,6 +244,7 @@ THoldValuesView::THoldValuesView(const HoldValuesRequest& request, QWidget* pare
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         if (m_rows[i].player) first = static_cast<int>(i);
     m_list->setCurrentRow(first);
+    m_list->scrollToItem(m_list->item(first), QAbstractItemView::PositionAtCenter);
     ShowRow(first);
     ui::CentreOnScreen(this);
 }

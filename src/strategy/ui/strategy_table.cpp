@@ -3,6 +3,7 @@
 
 #include "strategy/ui/strategy_table.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
