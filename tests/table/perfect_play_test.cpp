@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "round_fakes.h"
+#include "table/exact_figures.h"
 #include "table/strategy_advisor.h"
 #include "table/table_round.h"
 
@@ -181,6 +182,42 @@ TEST_F(PerfectPlayTest, HoldValuesOpenOnTheDealtHandAndAfterTheDrawWithTheHoldDr
     EXPECT_EQ(round->LastDraw()->held, kPoorHold);
     EXPECT_EQ(round->LastDraw()->mode, PlayMode::Normal);
     EXPECT_FALSE(round->LastDraw()->perfectPlay);
+}
+
+TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
+    struct Case {
+        double player, list, best;
+        const char* verdict; // a word the verdict holds, or "" for none
+    };
+    const Case cases[] = {{1.0, 2.0, 2.5, ""},
+                          {2.0, 2.0, 2.5, "as much"},
+                          {2.0 - 1e-10, 2.0, 2.0, "as much"}, // within the tolerance
+                          {2.5, 2.0, 2.5, "more"}};
+    for (const Case& c : cases) {
+        MistakeFigures f{5, c.player, c.list, c.best, false};
+        const MistakeFigureText text = MistakeText(f);
+        EXPECT_NE(text.figures.find("Credits for 5 coins"), std::string::npos);
+        EXPECT_NE(text.figures.find("cost " + CreditsText(c.best - c.player)), std::string::npos);
+        if (*c.verdict) {
+            EXPECT_NE(text.verdict.find("imperfect"), std::string::npos) << c.player;
+            EXPECT_NE(text.verdict.find(c.verdict), std::string::npos) << c.player;
+        } else {
+            EXPECT_TRUE(text.verdict.empty());
+        }
+    }
+    EXPECT_EQ(CreditsText(4.004999), "4.00");
+    EXPECT_EQ(ReturnCaption({0.995439, 0.995429}),
+              "This list returns 99.5429 %, perfect play 99.5439 %");
+
+    ReturnStore store;
+    EXPECT_FALSE(store.Find(0, 1, 5));
+    EXPECT_TRUE(store.Claim(0, 1, 5));
+    EXPECT_FALSE(store.Claim(0, 1, 5)); // one computation per key
+    EXPECT_FALSE(store.Find(0, 1, 5));
+    store.Store(0, 1, 5, {0.99, 0.98});
+    ASSERT_TRUE(store.Find(0, 1, 5));
+    EXPECT_EQ(store.Find(0, 1, 5)->strategy, 0.98);
+    EXPECT_FALSE(store.Find(0, 1, 4));
 }
 
 // ---- against the exact engine ----------------------------------------------------------------

@@ -352,8 +352,10 @@ void THoldValuesView::BuildBottomPanel() {
     logo->setGeometry(24, 4, 32, 32);
     MakeLabel(panel, "Quintaro", QRect(4, 36, 72, 16), ui::SansFont(12, true), kYellow,
               Qt::AlignCenter);
-    auto* legend = MakeLabel(panel, "List: the strategy list's hold\nYours: the hold you drew with",
-                             QRect(96, 8, 290, 40), ui::SansFont(12, true), kYellow);
+    QString legendText = "List: the strategy list's hold";
+    if (m_request.playerHold >= 0) legendText += "\nYours: the hold you drew with";
+    auto* legend =
+        MakeLabel(panel, legendText, QRect(96, 8, 290, 40), ui::SansFont(12, true), kYellow);
     legend->setObjectName("LbLegend");
 
     m_close = new ui::PressButton("Close", panel);
