@@ -104,7 +104,10 @@ private slots:
                     QCOMPARE(view->HoldLabel(p)->isVisible(), bool((m >> p) & 1));
                 QVERIFY(view->SelectionLine()->text().startsWith(QString("Rank %1:").arg(row + 1)));
             }
-            view->CloseButton()->click();
+            if (c.coins == 1)
+                view->CloseButton()->click();
+            else
+                QTest::keyClick(view->List(), Qt::Key_Escape);
             QTRY_VERIFY(!view); // closing frees the window
         }
         // At five coins the royal pays 800 a coin instead of 250: the draw to it gains.

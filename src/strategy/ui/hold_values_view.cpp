@@ -1,6 +1,7 @@
 #include "strategy/ui/hold_values_view.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -385,6 +386,14 @@ void THoldValuesView::ShowRow(int row) {
     line += r.best ? QString(", a best hold")
                    : QString(", %1 per coin short of the best").arg(Fixed4(r.shortfall));
     m_selection->setText(line);
+}
+
+void THoldValuesView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QWidget* OpenHoldValues(QWidget* parent, const HoldValuesRequest& request) {

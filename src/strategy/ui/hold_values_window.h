@@ -56,6 +56,10 @@ public:
         return m_corners[static_cast<std::size_t>(position)];
     }
 
+protected:
+    // Escape closes (and so frees) the window, like its Close button.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BuildCards();
     void BuildList();
