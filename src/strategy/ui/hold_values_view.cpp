@@ -40,7 +40,9 @@ constexpr int kSelectionTop = kHoldTop + 24;
 constexpr int kHeadTop = kSelectionTop + 22;
 constexpr int kListTop = kHeadTop + 19;
 constexpr int kBottomHeight = 57;
-constexpr int kListHeight = THoldValuesView::kHeight - kBottomHeight - 6 - kListTop;
+// Eight whole rows inside the list's two-pixel frame.
+constexpr int kListHeight = 8 * THoldValuesView::kRowHeight + 4;
+static_assert(kListTop + kListHeight <= THoldValuesView::kHeight - kBottomHeight);
 // The small cards of a row: the corner of a card (rank and small suit).
 constexpr int kCornerWidth = 52;
 constexpr int kCornerHeight = 82;
@@ -153,7 +155,7 @@ public:
                 p->setPen(QPen(QColor(96, 96, 96), 1));
                 p->setBrush(Qt::NoBrush);
                 p->drawPath(outline);
-            } else {
+            } else if (row.hold != 0) {
                 p->setPen(
                     QPen(selected ? QColor(96, 96, 192) : QColor(200, 200, 200), 1, Qt::DotLine));
                 p->setBrush(Qt::NoBrush);
@@ -316,12 +318,13 @@ void THoldValuesView::BuildList() {
 
     m_list = new QListWidget(this);
     m_list->setObjectName("ListHolds");
-    m_list->setGeometry(8, kListTop, kWidth - 16, kListHeight);
+    // Whole rows only, whatever the style's frame.
+    m_list->setGeometry(8, kListTop, kWidth - 16, kListHeight - 4 + 2 * m_list->frameWidth());
     m_list->setItemDelegate(new RowDelegate(this, m_list));
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_list->setFocusPolicy(Qt::StrongFocus);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const HoldValueRow& row = m_rows[i];
