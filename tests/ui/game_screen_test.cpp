@@ -512,10 +512,12 @@ private slots:
         table.findChild<QPushButton*>("Button2")->click(); // Legend
         QVERIFY(table.Legend()->isVisible());
         QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeightWithLegend);
+        QVERIFY(!table.ReturnsLabel()->isVisible());
         SaveScreenshot(&table, "strategy_table_jacks_legend");
         QTest::mouseClick(table.Legend(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!table.Legend()->isVisible());
         QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeight);
+        QVERIFY(table.ReturnsLabel()->isVisible());
         table.hide();
         // A middle entry stands 17 lines below the top line.
         table.Fill(kSuperAces, 0, 5, 30, "Super Aces Bonus");

@@ -202,6 +202,7 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     m_legendButton->setAutoDefault(false);
     connect(m_legendButton, &QPushButton::clicked, this, [this] {
         m_legend->show();
+        m_returns->hide(); // the legend takes the strip of the returns while it is up
         SetListHeight(kListHeightWithLegend);
         Recentre();
     });
@@ -297,6 +298,7 @@ void TStrategyTable::Recentre() {
 
 void TStrategyTable::HideLegend() {
     m_legend->hide();
+    m_returns->show();
     SetListHeight(kListHeight);
     Recentre();
 }
