@@ -8,7 +8,9 @@
 # hand at game over, the statistics page, the hand builder, the credit meter's hint, the
 # game's command menu and help, and Deuces Wild at game over. Each shot is kept twice:
 # NAME.png is the whole screen (to see where a window stands), NAME-window.png the active
-# window with its frame.
+# window with its frame. The exact engine's windows are photographed too: the strategy
+# table with the pay table's returns, the mistake panel with its figures, and the hold
+# values of a hand from the table (at game over, with the hold drawn) and from the builder.
 # At the end it leaves with Ctrl+X from the menu and checks that the program exited with
 # status 0 and wrote its settings file (copied to build/screenshots-x11/Quintaro.ini).
 #
@@ -267,6 +269,12 @@ for i in $(seq 6); do
 done
 [ "$found_mistake" = 1 ] || fail "the Show Mistakes panel never came up"
 
+# Hold Values (F11) at game over: the hand as dealt, with the hold drawn marked.
+key_and_wait "$JACKS" "the hold values (F11)" F11 >/dev/null
+shot 09b-hold-values-table
+xdotool key Escape
+wait_active_is "$JACKS" "the hold values"
+
 # Auto Hold from here on (F5 works at game over), until a hand wins.
 xdotool key F5
 sleep 0.3
@@ -289,6 +297,12 @@ done
 xdotool mousemove --window "$BUILDER" 540 20
 sleep 0.6
 shot 12-hand-builder
+# The builder's "Hold Values..." button, right of the result.
+xdotool mousemove --window "$BUILDER" $((424 + 63)) $((401 + 15)) click 1
+wait_new_active "$BUILDER" "the hold values of the built hand" >/dev/null
+shot 12b-hold-values-builder
+xdotool key Escape
+wait_active_is "$BUILDER" "the hold values of the built hand"
 xdotool key Escape
 wait_active_is "$JACKS" "the hand builder"
 

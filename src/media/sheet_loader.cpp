@@ -145,4 +145,19 @@ QImage ComposeThroughMask(const QImage& background, const QImage& cardSheet,
     return out;
 }
 
+void DrawCardParts(QImage& face, int rank, int suit, bool wildDeuce, const QImage& cardSheet,
+                   const QImage& rankSheet) {
+    QPainter p(&face);
+    auto part = [&](const sheets::CellRect& src, sheets::CardPartPlace at, const QImage& sheet) {
+        p.drawImage(QPoint(at.x, at.y), sheet, QRect(src.left, src.top, src.width(), src.height()));
+    };
+    part(sheets::SmallSuit(suit), sheets::kSmallSuitPlace, cardSheet);
+    part(sheets::LargeSuit(suit), sheets::kLargeSuitPlace, cardSheet);
+    part(sheets::RankGlyphForSuit(rank, suit), sheets::kRankGlyphPlace, rankSheet);
+    if (auto picture = sheets::CourtPicture(rank))
+        part(*picture, sheets::kPicturePlace, cardSheet);
+    else if (wildDeuce && rank == 1)
+        part(sheets::WildPicture(sheets::IsRedSuit(suit)), sheets::kPicturePlace, cardSheet);
+}
+
 } // namespace quintaro

@@ -70,4 +70,10 @@ private:
 QImage ComposeThroughMask(const QImage& background, const QImage& cardSheet,
                           const sheets::CellRect& cell, const QImage& mask);
 
+// Draws the parts of a card onto a composed blank face, as the table shows it: the rank
+// glyph and small suit in the corner, the large suit, and the picture of a court card or
+// Ace, or the WILD picture of a deuce when deuces are wild. rank 0..12, suit 0..3.
+void DrawCardParts(QImage& face, int rank, int suit, bool wildDeuce, const QImage& cardSheet,
+                   const QImage& rankSheet);
+
 } // namespace quintaro

@@ -87,6 +87,7 @@ void TVantaSession::LoadSettings() {
     FastCredits = m.FastCredits;
     AutoHold = m.AutoHold;
     ShowMistakes = m.ShowMistakes;
+    PerfectPlay = m.PerfectPlay;
     SchemeName = m.SchemeName;
 }
 
@@ -110,6 +111,7 @@ FileResult TVantaSession::SaveSettings() {
     m.FastCredits = FastCredits;
     m.AutoHold = AutoHold;
     m.ShowMistakes = ShowMistakes;
+    m.PerfectPlay = PerfectPlay;
     m.SchemeName = SchemeName;
     return settings_.SaveMenu(m);
 }

@@ -234,6 +234,7 @@ public:
     StatisticsRecord Statistics;
     bool AutoHold = false;
     bool ShowMistakes = true;
+    bool PerfectPlay = false;
     bool FastCredits = false;
     bool DealSlotEnabled = false;
     bool Sound = true;

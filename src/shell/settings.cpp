@@ -117,6 +117,7 @@ MenuSettings ReadMenuSettings(const IniDocument& ini) {
     m.FastCredits = ini.ReadBool(kMenuSection, "FastCredits", d.FastCredits);
     m.AutoHold = ini.ReadBool(kMenuSection, "AutoHold", d.AutoHold);
     m.ShowMistakes = ini.ReadBool(kMenuSection, "ShowMistakes", d.ShowMistakes);
+    m.PerfectPlay = ini.ReadBool(kMenuSection, "PerfectPlay", d.PerfectPlay);
     m.SchemeName = ini.ReadString(kMenuSection, "SchemeName", d.SchemeName);
     return m;
 }
@@ -130,6 +131,7 @@ void WriteMenuSettings(IniDocument& ini, const MenuSettings& m) {
     ini.WriteBool(kMenuSection, "FastCredits", m.FastCredits);
     ini.WriteBool(kMenuSection, "AutoHold", m.AutoHold);
     ini.WriteBool(kMenuSection, "ShowMistakes", m.ShowMistakes);
+    ini.WriteBool(kMenuSection, "PerfectPlay", m.PerfectPlay);
     ini.WriteString(kMenuSection, "SchemeName", m.SchemeName);
 }
 

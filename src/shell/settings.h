@@ -41,6 +41,8 @@ struct MenuSettings {
     bool FastCredits = false;
     bool AutoHold = false;
     bool ShowMistakes = true;
+    // Auto Hold and Show Mistakes judge by the exact values instead of the list.
+    bool PerfectPlay = false;
     std::string SchemeName = std::string(kDefaultSchemeName);
 };
 

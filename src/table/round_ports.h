@@ -7,10 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/card.h"
 #include "core/evaluation.h"
+#include "exact/exact_analysis.h"
 
 namespace quintaro {
 
@@ -27,6 +29,9 @@ public:
     virtual std::int32_t WhichSpeed() const = 0;
     virtual bool& AutoHold() = 0;
     virtual bool& ShowMistakes() = 0;
+    // Perfect Play: Auto Hold and Show Mistakes judge holds by their exact
+    // values instead of the list. A seam without the option keeps it off here.
+    virtual bool& PerfectPlay() { return perfectPlay_; }
     virtual bool& FastCredits() = 0;
     virtual bool& Sound() = 0;
     virtual bool& DealSlotEnabled() = 0;
@@ -51,9 +56,36 @@ public:
     virtual void CountFinishedHand(int game, int coins, HandCategory category,
                                    std::int32_t paid) = 0;
     virtual std::int32_t CreditsBet(int game) const = 0;
+
+private:
+    bool perfectPlay_ = false;
 };
 
 enum class RowColour { Yellow, Red, White };
+
+// The exact figures of a stopped draw, in credits for the coins bet.
+struct MistakeFigures {
+    int coins = 1;
+    double player = 0; // the player's hold
+    double list = 0;   // the strategy list's hold
+    double best = 0;   // a best hold
+    bool perfectPlay = false;
+    // What the player's choice costs against the best hold.
+    double Cost() const { return best - player; }
+    // Whether the player's hold is worth at least as much as the list's, so
+    // the list is not right for this hand.
+    bool PlayerMatchesList() const { return player >= list - exact::kTieTolerance * coins; }
+};
+
+// A hand whose 32 holds are to be valued; playerHold is the player's own hold
+// as a position mask, or -1 for none.
+struct HoldValuesQuery {
+    int game = 0;
+    int choice = 0;
+    int coins = 1;
+    std::array<Card, 5> cards{};
+    int playerHold = -1;
+};
 
 // What a game screen shows, named after what the player sees.
 class TableView {
@@ -79,6 +111,11 @@ public:
     virtual void ShowMistakePanel(const std::array<bool, 5>& holdLabels, const std::string& name,
                                   const std::string& rank, const std::string& value) = 0;
     virtual void HideMistakePanel() = 0;
+    // The exact figures of the stop, shown on the mistake panel with it (called
+    // just before ShowMistakePanel when the advice has exact values).
+    virtual void ShowMistakeFigures(const MistakeFigures& figures) { (void)figures; }
+    // Opens the values of every hold of a hand beside the table.
+    virtual void OpenHoldValues(const HoldValuesQuery& query) { (void)query; }
     virtual void OpenStrategyTable(bool selectCurrent) = 0;
     virtual void AllowPopupMenu(bool allowed) = 0;
     virtual void SetBlinkTimer(bool running) = 0;
@@ -104,6 +141,16 @@ public:
     // Analyses the engine's hand afresh, classifies it against the active list
     // and records the strategy index in the engine.
     virtual HoldAdvice Advise(GameEngine& engine) = 0;
+    // The exact values of the 32 holds of a hand for a game, pay-table choice
+    // and coins, or nothing when this advisor has none.
+    virtual std::optional<exact::HoldValues> Values(int game, int choice, int coins,
+                                                    const std::array<Card, 5>& cards) {
+        (void)game;
+        (void)choice;
+        (void)coins;
+        (void)cards;
+        return std::nullopt;
+    }
 };
 
 } // namespace quintaro

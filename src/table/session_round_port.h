@@ -17,6 +17,7 @@ public:
     std::int32_t WhichSpeed() const override { return session_.WhichSpeed; }
     bool& AutoHold() override { return session_.AutoHold; }
     bool& ShowMistakes() override { return session_.ShowMistakes; }
+    bool& PerfectPlay() override { return session_.PerfectPlay; }
     bool& FastCredits() override { return session_.FastCredits; }
     bool& Sound() override { return session_.Sound; }
     bool& DealSlotEnabled() override { return session_.DealSlotEnabled; }

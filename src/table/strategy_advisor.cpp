@@ -28,6 +28,16 @@ HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
     return advice;
 }
 
+std::optional<exact::HoldValues> StrategyHoldAdvisor::Values(int game, int choice, int coins,
+                                                             const std::array<Card, 5>& cards) {
+    const Key key{game, choice ? 1 : 0, std::clamp(coins, 1, 5), cards};
+    if (!(key == lastKey_)) {
+        lastValues_ = exact::AnalyseHolds(key.game, key.choice, key.coins, cards);
+        lastKey_ = key;
+    }
+    return lastValues_;
+}
+
 std::string StrategyTableCaption(int game, int choice, std::string_view gameName) {
     return "Strategy Table for " + HandBuilderTitle(game, choice, gameName);
 }

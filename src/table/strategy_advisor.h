@@ -19,6 +19,21 @@ struct StrategyList;
 class StrategyHoldAdvisor : public HoldAdvisor {
 public:
     HoldAdvice Advise(GameEngine& engine) override;
+    // The exact engine's values; the last hand's are kept, since one hand is
+    // asked about several times (the deal, the draw, the panel, the view).
+    std::optional<exact::HoldValues> Values(int game, int choice, int coins,
+                                            const std::array<Card, 5>& cards) override;
+
+private:
+    struct Key {
+        int game = -1;
+        int choice = 0;
+        int coins = 0;
+        std::array<Card, 5> cards{};
+        bool operator==(const Key&) const = default;
+    };
+    Key lastKey_;
+    exact::HoldValues lastValues_;
 };
 
 // "Strategy Table for (9/6) Jacks or Better".

@@ -77,6 +77,12 @@ std::string PlayModeCaption(bool autoHold, bool showMistakes) {
     return "Normal";
 }
 
+std::string PlayModeCaption(bool autoHold, bool showMistakes, bool perfectPlay) {
+    std::string caption = PlayModeCaption(autoHold, showMistakes);
+    if (perfectPlay) caption += " \u00b7 Perfect";
+    return caption;
+}
+
 TableRound::TableRound(std::unique_ptr<GameEngine> engine, RoundSession& session, TableView& view,
                        HoldAdvisor* advisor, SettingsFile* settings, bool winPanelEnabled)
     : engine_(std::move(engine)), session_(session), view_(view), advisor_(advisor),
@@ -102,7 +108,8 @@ void TableRound::Open() {
         e.hand[static_cast<std::size_t>(p)].card = stored.LastDrawn[static_cast<std::size_t>(p)];
         e.hand[static_cast<std::size_t>(p)].held = stored.LastHeld[static_cast<std::size_t>(p)];
     }
-    view_.ShowPlayMode(PlayModeCaption(session_.AutoHold(), session_.ShowMistakes()));
+    view_.ShowPlayMode(
+        PlayModeCaption(session_.AutoHold(), session_.ShowMistakes(), session_.PerfectPlay()));
     e.ApplyPayTable(e.altPayTable);
     view_.ShowPayCells();
     ShowLastHand();
@@ -360,6 +367,7 @@ void TableRound::SetRoundState(int s) {
         dealShown_ = true;
         view_.AllowPopupMenu(true);
     } else if (s == 3) {
+        RecordDraw();
         TheRoundState() = RoundState::Drawing;
         session_.DrawButtonBar(kBarBlank);
         if (dealtCategory_ > 0) SetRow(dealtCategory_, RowColour::Yellow);
@@ -489,7 +497,80 @@ void TableRound::ChoosePlayMode(PlayMode mode) {
         showMistakes = false;
         break;
     }
-    view_.ShowPlayMode(PlayModeCaption(autoHold, showMistakes));
+    view_.ShowPlayMode(PlayModeCaption(autoHold, showMistakes, session_.PerfectPlay()));
+}
+
+void TableRound::TogglePerfectPlay() {
+    if (TheRoundState() != RoundState::GameOver) return;
+    bool& perfect = session_.PerfectPlay();
+    perfect = !perfect;
+    session_.PlayEffect(kEffectClick);
+    view_.ShowPlayMode(PlayModeCaption(session_.AutoHold(), session_.ShowMistakes(), perfect));
+}
+
+std::optional<exact::HoldValues> TableRound::TableHandValues() const {
+    if (!advisor_) return std::nullopt;
+    const GameEngine& e = *engine_;
+    std::array<Card, 5> cards{};
+    for (std::size_t p = 0; p < 5; ++p) cards[p] = e.hand[p].card;
+    return advisor_->Values(e.game, e.altPayTable, e.bet > 0 ? e.bet : e.lastBet, cards);
+}
+
+std::optional<HoldValuesQuery> TableRound::HoldValuesHand() const {
+    const GameEngine& e = *engine_;
+    HoldValuesQuery query;
+    query.game = e.game;
+    if (TheRoundState() == RoundState::Holding && holding_) {
+        query.choice = e.altPayTable;
+        query.coins = e.bet;
+        for (std::size_t p = 0; p < 5; ++p) query.cards[p] = e.hand[p].card;
+        return query;
+    }
+    if (TheRoundState() == RoundState::GameOver && lastDraw_) {
+        query.choice = lastDraw_->choice;
+        query.coins = lastDraw_->coins;
+        query.cards = lastDraw_->dealt;
+        query.playerHold = lastDraw_->held;
+        return query;
+    }
+    return std::nullopt;
+}
+
+void TableRound::HoldValuesCommand() {
+    if (auto query = HoldValuesHand()) view_.OpenHoldValues(*query);
+}
+
+void TableRound::RecordDraw() {
+    const GameEngine& e = *engine_;
+    DrawDecision d;
+    d.game = e.game;
+    d.choice = e.altPayTable;
+    d.coins = e.bet;
+    std::array<bool, 5> held{};
+    for (std::size_t p = 0; p < 5; ++p) {
+        d.dealt[p] = e.hand[p].card;
+        held[p] = e.hand[p].held;
+    }
+    d.held = exact::MaskOf(held);
+    d.mode = session_.AutoHold()       ? PlayMode::AutoHold
+             : session_.ShowMistakes() ? PlayMode::ShowMistakes
+                                       : PlayMode::Normal;
+    d.perfectPlay = session_.PerfectPlay();
+    lastDraw_ = d;
+}
+
+std::optional<DecisionValues> TableRound::Judge(const DrawDecision& d) const {
+    if (!advisor_) return std::nullopt;
+    auto values = advisor_->Values(d.game, d.choice, d.coins, d.dealt);
+    if (!values) return std::nullopt;
+    DecisionValues out;
+    out.list = exact::ListHold(d.game, d.choice, d.dealt);
+    out.best = exact::PerfectHold(*values, out.list);
+    out.heldPerCoin = values->PerCoin(d.held);
+    out.listPerCoin = values->PerCoin(out.list);
+    out.bestPerCoin = values->PerCoin(out.best);
+    out.values = *values;
+    return out;
 }
 
 void TableRound::ChoosePayTable(int choice) {
@@ -505,8 +586,12 @@ void TableRound::ChoosePayTable(int choice) {
 void TableRound::AutoHoldAfterDeal() {
     if (!advisor_) return;
     const HoldAdvice advice = advisor_->Advise(*engine_);
+    std::array<bool, 5> hold = advice.hold;
+    if (session_.PerfectPlay())
+        if (const auto values = TableHandValues())
+            hold = exact::HeldOf(exact::PerfectHold(*values, exact::MaskOf(advice.hold)));
     for (int p = 0; p < 5; ++p) {
-        if (!advice.hold[static_cast<std::size_t>(p)]) continue;
+        if (!hold[static_cast<std::size_t>(p)]) continue;
         engine_->hand[static_cast<std::size_t>(p)].held = true;
         view_.ShowHeld(p, true);
     }
@@ -520,15 +605,41 @@ void TableRound::CheckHoldOnDraw() {
             if (e.hand[p].held != want[p]) return false;
         return true;
     };
-    if (same(advice.hold) || (advice.altValid && same(advice.altHold))) {
+    std::array<bool, 5> held{};
+    for (std::size_t p = 0; p < 5; ++p) held[p] = e.hand[p].held;
+    const exact::HoldMask playerHold = exact::MaskOf(held);
+    const exact::HoldMask listHold = exact::MaskOf(advice.hold);
+
+    // With Perfect Play every hold as good as the best passes, and the panel
+    // shows a best hold; otherwise the list decides and shows its own hold.
+    std::optional<exact::HoldValues> values;
+    std::array<bool, 5> shown = advice.hold;
+    bool mistake = false;
+    if (session_.PerfectPlay() && (values = TableHandValues())) {
+        mistake = values->IsMistake(playerHold);
+        shown = exact::HeldOf(exact::PerfectHold(*values, listHold));
+    } else {
+        mistake = !same(advice.hold) && !(advice.altValid && same(advice.altHold));
+    }
+    if (!mistake) {
         DrawNow();
         return;
     }
     session_.PlayEffect(kEffectMistake);
     panelUp_ = true;
+    if (!values) values = TableHandValues();
+    if (values) {
+        MistakeFigures figures;
+        figures.coins = values->coins;
+        figures.player = values->Credits(playerHold);
+        figures.list = values->Credits(listHold);
+        figures.best = values->Credits(values->best);
+        figures.perfectPlay = session_.PerfectPlay();
+        view_.ShowMistakeFigures(figures);
+    }
     char value[32];
     std::snprintf(value, sizeof value, "%.4f", advice.ev);
-    view_.ShowMistakePanel(advice.hold, advice.name, std::to_string(advice.strategyIndex), value);
+    view_.ShowMistakePanel(shown, advice.name, std::to_string(advice.strategyIndex), value);
 }
 
 void TableRound::DrawNow() {

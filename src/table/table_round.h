@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/game_engine.h"
@@ -55,6 +56,30 @@ std::string MoneyHint(std::int32_t credits, int creditValue);
 
 // Play-mode caption from the session flags.
 std::string PlayModeCaption(bool autoHold, bool showMistakes);
+// The same, marked when Perfect Play is on: "Auto Hold · Perfect".
+std::string PlayModeCaption(bool autoHold, bool showMistakes, bool perfectPlay);
+
+// What the player decided at a draw: the hand as dealt and the hold drawn with.
+struct DrawDecision {
+    int game = 0;
+    int choice = 0; // pay table 0/1
+    int coins = 1;
+    std::array<Card, 5> dealt{};
+    exact::HoldMask held = 0;
+    PlayMode mode = PlayMode::Normal;
+    bool perfectPlay = false;
+};
+
+// The exact judgement of a decision: the list's hold, a best hold and the
+// values per coin of those and of the hold drawn.
+struct DecisionValues {
+    exact::HoldMask list = 0;
+    exact::HoldMask best = 0;
+    double heldPerCoin = 0;
+    double listPerCoin = 0;
+    double bestPerCoin = 0;
+    exact::HoldValues values;
+};
 
 class TableRound {
 public:
@@ -80,6 +105,14 @@ public:
     void ChoosePlayMode(PlayMode mode);
     void ChoosePayTable(int choice);
     void StrategyTableCommand();
+    // Turns Perfect Play on or off (between hands, like the play modes).
+    void TogglePerfectPlay();
+    // "Hold Values...": the values of every hold of the hand on the table.
+    void HoldValuesCommand();
+    // The hand "Hold Values..." shows: while holding, the dealt hand; at game
+    // over after a draw, the hand as dealt with the hold drawn; else none.
+    std::optional<HoldValuesQuery> HoldValuesHand() const;
+    bool HoldValuesEnabled() const { return HoldValuesHand().has_value(); }
 
     // Show Mistakes panel buttons.
     void ContinueClick();      // "Continue"
@@ -121,6 +154,10 @@ public:
     // Menu enablement of the game commands.
     bool StatisticsEnabled() const;
     bool GameOverOnly() const { return TheRoundState() == RoundState::GameOver; }
+    // The last draw of this visit, or none before the first.
+    const std::optional<DrawDecision>& LastDraw() const { return lastDraw_; }
+    // The exact judgement of a decision, when the advice has exact values.
+    std::optional<DecisionValues> Judge(const DrawDecision& decision) const;
 
 private:
     void PaceCard();
@@ -135,6 +172,8 @@ private:
     void CheckHoldOnDraw();
     void DrawNow();
     void RunGuarded(void (TableRound::*command)());
+    std::optional<exact::HoldValues> TableHandValues() const;
+    void RecordDraw();
 
     std::unique_ptr<GameEngine> engine_;
     RoundSession& session_;
@@ -154,6 +193,7 @@ private:
     bool roundBegun_ = false; // a round was begun during this visit
     int rowCount_ = 0;
     std::array<RowColour, 14> rowColour_{};
+    std::optional<DrawDecision> lastDraw_;
 };
 
 } // namespace quintaro

@@ -87,6 +87,35 @@ TEST_F(SessionTest, RepairsValuesOutOfRange) {
     }
 }
 
+TEST_F(SessionTest, PerfectPlayIsOffByDefaultAnyNonZeroIsOnAndItSurvivesARun) {
+    struct Case {
+        const char* settings;
+        bool perfect;
+    };
+    const Case cases[] = {{"", false},
+                          {"PerfectPlay=0", false},
+                          {"PerfectPlay=1", true},
+                          {"PerfectPlay=7", true},
+                          {"PerfectPlay=-1", true},
+                          {"PerfectPlay=yes", false},
+                          {"PerfectPlay=", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settings);
+        WriteSettings(std::string("[Menu]\n") + c.settings + "\n");
+        auto s = Make();
+        EXPECT_EQ(s->PerfectPlay, c.perfect);
+        s->Close();
+        // Written back as 0 or 1 at exit, whatever the file held.
+        const std::string text = ReadFile(Config().settingsFile);
+        EXPECT_NE(text.find(c.perfect ? "PerfectPlay=1\n" : "PerfectPlay=0\n"), std::string::npos);
+    }
+    {
+        auto s = Make();
+        s->PerfectPlay = !s->PerfectPlay;
+    } // the destructor saves
+    EXPECT_TRUE(Make()->PerfectPlay);
+}
+
 TEST_F(SessionTest, UnknownSchemeNameBecomesDefault) {
     WriteFile(dir / "Schemes" / "Blue" / "Scheme.ini", "");
     WriteFile(dir / "Schemes" / "Blue" / "DIGITALS.BMP", "");
@@ -119,7 +148,7 @@ TEST_F(SessionTest, CloseWritesTheMenuSectionOnce) {
     ASSERT_TRUE(s->Close());
     const std::string expected = "; mine\n[Menu]\nCredits=400\nAutoHold=1\nWhichSpeed=2\n"
                                  "CreditValue=1\nLastGame=5\nSound=1\nFastCredits=1\n"
-                                 "ShowMistakes=0\nSchemeName=default\n[DrawPoker]\n"
+                                 "ShowMistakes=0\nPerfectPlay=0\nSchemeName=default\n[DrawPoker]\n"
                                  "AltPayTable=1\n";
     EXPECT_EQ(ReadFile(Config().settingsFile), expected);
     s->Credits = 1;

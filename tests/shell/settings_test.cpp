@@ -81,7 +81,7 @@ TEST(MenuSettings, IsWrittenInItsKeyOrder) {
     ASSERT_TRUE(file.SaveMenu(m));
     EXPECT_EQ(ReadFile(file.Path()), "[Menu]\nCredits=321\nWhichSpeed=2\nCreditValue=1\n"
                                      "LastGame=0\nSound=1\nFastCredits=0\nAutoHold=1\n"
-                                     "ShowMistakes=0\nSchemeName=Blue\n");
+                                     "ShowMistakes=0\nPerfectPlay=0\nSchemeName=Blue\n");
     const MenuSettings back = file.LoadMenu();
     EXPECT_EQ(back.Credits, 321);
     EXPECT_TRUE(back.AutoHold);
@@ -102,7 +102,7 @@ TEST(MenuSettings, SaveKeepsOtherSectionsUnknownKeysAndComments) {
     EXPECT_EQ(ReadFile(path), "; hand-written\r\n[menu]\r\ncredits=6\r\nColour=$FF\r\n"
                               "WhichSpeed=2\r\nCreditValue=1\r\nLastGame=0\r\nSound=1\r\n"
                               "FastCredits=0\r\nAutoHold=0\r\nShowMistakes=1\r\n"
-                              "SchemeName=default\r\n\r\n"
+                              "PerfectPlay=0\r\nSchemeName=default\r\n\r\n"
                               "[DrawPoker]\r\nAltPayTable=1\r\nLastBet=3\r\n");
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,8 @@ public:
     std::array<bool, 5> panelLabels{};
     std::string panelName, panelRank, panelValue, playMode, winCaption;
     bool panelShown = false;
+    std::optional<MistakeFigures> figures;     // the last figures shown
+    std::optional<HoldValuesQuery> holdValues; // the last hand opened
     bool popupAllowed = true;
     int closeRequests = 0;
     int tablesOpened = 0;
@@ -177,6 +180,14 @@ public:
         panelShown = false;
         log_.push_back("panel off");
     }
+    void ShowMistakeFigures(const MistakeFigures& f) override {
+        figures = f;
+        log_.push_back("figures");
+    }
+    void OpenHoldValues(const HoldValuesQuery& q) override {
+        holdValues = q;
+        log_.push_back("hold values");
+    }
     void OpenStrategyTable(bool select) override {
         ++tablesOpened;
         lastTableSelected = select;
@@ -214,6 +225,29 @@ public:
         ++calls;
         engine.strategyIndex = advice.strategyIndex;
         return advice;
+    }
+};
+
+// Fixed advice with exact values made up by the test.
+class ValuedAdvisor : public FixedAdvisor {
+public:
+    exact::HoldValues values;
+    int valueCalls = 0;
+    std::optional<exact::HoldValues> Values(int, int, int, const std::array<Card, 5>&) override {
+        ++valueCalls;
+        return values;
+    }
+    // Values per coin by mask; ties within the tolerance count as best.
+    void SetValues(const std::array<double, exact::kHoldCount>& perCoin, int coins = 1) {
+        values = {};
+        values.coins = coins;
+        values.perCoin = perCoin;
+        for (int m = 0; m < exact::kHoldCount; ++m)
+            if (perCoin[static_cast<std::size_t>(m)] > perCoin[values.best])
+                values.best = static_cast<exact::HoldMask>(m);
+        for (int m = 0; m < exact::kHoldCount; ++m)
+            if (perCoin[values.best] - perCoin[static_cast<std::size_t>(m)] <= exact::kTieTolerance)
+                values.bestSet |= 1u << m;
     }
 };
 

@@ -73,6 +73,16 @@ protected:
     }
 };
 
+TEST_F(SessionRoundTest, PerfectPlayIsTheSessionsFlag) {
+    OpenGame(kJacksOrBetter, 100);
+    round->TogglePerfectPlay();
+    EXPECT_TRUE(session->PerfectPlay);
+    EXPECT_TRUE(port->PerfectPlay());
+    EXPECT_EQ(view.playMode, "Normal \u00b7 Perfect");
+    round->TogglePerfectPlay();
+    EXPECT_FALSE(session->PerfectPlay);
+}
+
 TEST_F(SessionRoundTest, MaxBetRoundWithAWinCountedUp) {
     OpenGame(kJacksOrBetter, 100);
     NextPatDeal(2); // two pair, kept: pays 2 per coin

@@ -23,7 +23,9 @@
 #include "shell/ui/game_launch.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
+#include "strategy/ui/hold_values_window.h"
 #include "strategy/ui/strategy_table.h"
+#include "table/exact_figures.h"
 #include "table/ui/game_screen.h"
 
 using namespace quintaro;
@@ -86,6 +88,26 @@ private:
         return m_screen->findChild<T*>(QString::fromLatin1(name));
     }
     bool Held(int i) { return Child<QLabel>(qPrintable(QString("LbHeld%1").arg(i)))->isVisible(); }
+    std::array<Card, 5> Cards() {
+        std::array<Card, 5> cards{};
+        for (std::size_t p = 0; p < 5; ++p) cards[p] = E().hand[p].card;
+        return cards;
+    }
+    void HoldMask(exact::HoldMask mask) {
+        for (int p = 0; p < 5; ++p)
+            if (E().hand[static_cast<std::size_t>(p)].held != bool((mask >> p) & 1))
+                m_screen->Round().ToggleHold(p);
+    }
+    // Three Twos with an Ace and a card that is no kicker.
+    static bool TwosWithAnAce(GameEngine& g) {
+        int twos = 0, aces = 0, kickers = 0;
+        for (const auto& s : g.hand) {
+            twos += RankOf(s.card) == kTwo;
+            aces += RankOf(s.card) == kAce;
+            kickers += RankOf(s.card) == kThree || RankOf(s.card) == kFour;
+        }
+        return twos == 3 && aces == 1 && kickers == 0;
+    }
 
 private slots:
     void initTestCase() {
@@ -111,6 +133,7 @@ private slots:
         m_session->AutoHold = false;
         m_session->ShowMistakes = false;
         m_session->FastCredits = true;
+        m_session->PerfectPlay = false;
     }
 
     void layoutAtThePixelRectangles() {
@@ -244,9 +267,9 @@ private slots:
         for (QAction* a : m_screen->PopupMenu1()->actions())
             captions << (a->isSeparator() ? QString("-") : a->text());
         QCOMPARE(captions, (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
-                                        "Statistics Page...", "-", "Fast Credits", "&Sound",
-                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
-                                        "&Minimize", "&Return to Menu"}));
+                                        "Hold Values...", "Statistics Page...", "-", "Fast Credits",
+                                        "&Sound", "Playing Modes", "Pay Tables", "-", "&Help",
+                                        "&About", "-", "&Minimize", "&Return to Menu"}));
         // The pay-table switch rewrites the changed cells.
         QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
         m_screen->Action("N961")->trigger();
@@ -337,6 +360,117 @@ private slots:
         m_session->ShowMistakes = false;
     }
 
+    void perfectPlayAndHoldValuesCommands() {
+        m_session->ShowMistakes = true;
+        QVERIFY(Open(kJacksOrBetter));
+        m_screen->PopupMenu1Popup();
+        QAction* perfect = m_screen->Action("PerfectPlay1");
+        QVERIFY(m_screen->Action("PlayingModes1")->menu()->actions().contains(perfect));
+        QVERIFY(perfect->isCheckable() && perfect->isEnabled() && !perfect->isChecked());
+        QVERIFY(
+            !m_screen->Action("HoldValues1")->isEnabled()); // the opening hand's deal is unknown
+        // "Hold Values..." has a key of its own.
+        QCOMPARE(m_screen->Action("HoldValues1")->shortcut(), QKeySequence(Qt::Key_F11));
+        int f11 = 0;
+        for (QAction* a : m_screen->findChildren<QAction*>())
+            f11 += a->shortcut() == QKeySequence(Qt::Key_F11);
+        QCOMPARE(f11, 1);
+        perfect->trigger();
+        QVERIFY(m_session->PerfectPlay);
+        m_screen->PopupMenu1Popup();
+        QVERIFY(perfect->isChecked());
+        const QString caption = QString::fromUtf8("Show Mistakes \u00b7 Perfect");
+        QCOMPARE(Child<QLabel>("PlayMode")->text(), caption);
+        QCOMPARE(Child<QLabel>("PlayModeS")->text(), caption);
+        QVERIFY(Child<QLabel>("PlayModeS")->geometry().right() < Child<QLabel>("GameName")->x());
+
+        // While holding: the dealt hand, nothing marked as the player's; the table keeps its holds.
+        QTest::keyClick(m_screen, Qt::Key_B);
+        QCOMPARE(m_screen->Round().State(), RoundState::Holding);
+        m_screen->PopupMenu1Popup();
+        QVERIFY(!perfect->isEnabled());
+        QVERIFY(m_screen->Action("HoldValues1")->isEnabled());
+        const std::array<Card, 5> dealt = Cards();
+        m_screen->Round().ToggleHold(0);
+        QTest::keyClick(m_screen, Qt::Key_F11);
+        QPointer<THoldValuesView> view = m_screen->findChild<THoldValuesView*>();
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QCOMPARE(view->Request().cards, dealt);
+        QCOMPARE(view->Request().coins, 5);
+        QCOMPARE(view->Request().playerHold, -1);
+        view->List()->setCurrentRow(31);
+        QVERIFY(E().hand[0].held && Held(0));
+        for (int p = 1; p < 5; ++p) QVERIFY(!E().hand[static_cast<std::size_t>(p)].held);
+        SaveScreenshot(view, "hold_values_from_table_holding");
+        const exact::HoldMask best = view->Values().best;
+        view->close();
+        QTRY_VERIFY(!view);
+
+        // A best hold passes Show Mistakes with Perfect Play; after the draw the
+        // values open on the hand as dealt with that hold marked.
+        HoldMask(best);
+        QTest::keyClick(m_screen, Qt::Key_Return);
+        QVERIFY(!m_screen->MistakePanel()->isVisible());
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        m_screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_screen));
+        QTest::keyClick(m_screen, Qt::Key_F11);
+        view = m_screen->findChild<THoldValuesView*>();
+        QVERIFY(view);
+        QCOMPARE(view->Request().cards, dealt);
+        QCOMPARE(view->Request().playerHold, int(best));
+        QCOMPARE(view->ShownHold(), best);
+        delete view;
+        m_session->ShowMistakes = false;
+    }
+
+    void mistakePanelShowsTheExactFigures() {
+        m_session->ShowMistakes = true;
+        QVERIFY(Open(kTripleDoubleBonus));
+        NextDeal(TwosWithAnAce);
+        QTest::keyClick(m_screen, Qt::Key_B);
+        const auto cards = Cards();
+        const exact::HoldValues values =
+            exact::AnalyseHolds(kTripleDoubleBonus, E().altPayTable, 5, cards);
+        const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, E().altPayTable, cards);
+        struct Case {
+            exact::HoldMask hold;
+            bool imperfect;
+        };
+        // The best hold keeps the Ace the list drops; holding nothing is plainly worse.
+        for (const Case c : {Case{values.best, true}, Case{0, false}}) {
+            HoldMask(c.hold);
+            QTest::keyClick(m_screen, Qt::Key_Return);
+            QVERIFY(m_screen->MistakePanel()->isVisible());
+            MistakeFigures f;
+            f.coins = 5;
+            f.player = values.Credits(c.hold);
+            f.list = values.Credits(list);
+            f.best = values.Credits(values.best);
+            const MistakeFigureText text = MistakeText(f);
+            QCOMPARE(m_screen->MistakeFiguresLabel()->text(), QString::fromStdString(text.figures));
+            QCOMPARE(m_screen->MistakeVerdictLabel()->text(), QString::fromStdString(text.verdict));
+            QCOMPARE(text.verdict.find("imperfect") != std::string::npos, c.imperfect);
+            QVERIFY(text.figures.find("cost " + CreditsText(values.ShortfallPerCoin(c.hold) * 5)) !=
+                    std::string::npos);
+            // The HOLD labels still show the list's hold.
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(Child<QLabel>(qPrintable(QString("LbWarn%1").arg(i)))->isVisible(),
+                         bool((list >> i) & 1));
+            for (QLabel* l : {m_screen->MistakeFiguresLabel(), m_screen->MistakeVerdictLabel()})
+                QVERIFY(m_screen->MistakePanel()->rect().contains(l->geometry()));
+            SaveScreenshot(m_screen, c.imperfect ? "game_screen_mistake_panel_imperfect_list"
+                                                 : "game_screen_mistake_panel_figures");
+            Child<QPushButton>("BitBtn2")->click(); // Cancel
+            QVERIFY(m_screen->MistakeFiguresLabel()->text().isEmpty());
+        }
+        HoldMask(list);
+        QTest::keyClick(m_screen, Qt::Key_Return);
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        m_session->ShowMistakes = false;
+    }
+
     void deucesScreenshots() {
         QVERIFY(Open(kDeucesWild));
         NextDeal([](GameEngine& g) {
@@ -378,10 +512,12 @@ private slots:
         table.findChild<QPushButton*>("Button2")->click(); // Legend
         QVERIFY(table.Legend()->isVisible());
         QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeightWithLegend);
+        QVERIFY(!table.ReturnsLabel()->isVisible());
         SaveScreenshot(&table, "strategy_table_jacks_legend");
         QTest::mouseClick(table.Legend(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!table.Legend()->isVisible());
         QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeight);
+        QVERIFY(table.ReturnsLabel()->isVisible());
         table.hide();
         // A middle entry stands 17 lines below the top line.
         table.Fill(kSuperAces, 0, 5, 30, "Super Aces Bonus");
@@ -399,6 +535,21 @@ private slots:
         QCOMPARE(table.TopLine(), 0);
         QCOMPARE(table.ListBox()->selectedItems().size(), 0);
         SaveScreenshot(&table, "strategy_table_deuces_no_selection");
+        table.hide();
+        // The returns of the pay table arrive from a worker, and are kept.
+        table.Fill(kJacksOrBetter, 1, 5, 0, "Jacks or Better");
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QTRY_VERIFY_WITH_TIMEOUT(TheReturnStore().Find(kJacksOrBetter, 1, 5).has_value(), 120000);
+        const QString returns =
+            QString::fromStdString(ReturnCaption(*TheReturnStore().Find(kJacksOrBetter, 1, 5)));
+        QVERIFY(returns.startsWith("This list returns ") && returns.endsWith(" %"));
+        QTRY_COMPARE(table.ReturnsLabel()->text(), returns);
+        SaveScreenshot(&table, "strategy_table_returns");
+        table.Fill(kJacksOrBetter, 1, 5, 0, "Jacks or Better");
+        QCOMPARE(table.ReturnsLabel()->text(), returns);
+        table.Fill(kJacksOrBetter, 0, 5, 0, "Jacks or Better");
+        QVERIFY(table.ReturnsLabel()->text() != returns || TheReturnStore().Find(0, 0, 5));
     }
 };
 

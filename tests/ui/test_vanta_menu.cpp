@@ -330,6 +330,18 @@ private slots:
         m.PopupMenu1Popup();
         QVERIFY(item("AutoHold1")->isChecked() && !item("Normal1")->isChecked());
         sounds.log.clear();
+        // Perfect Play: a check item of the same submenu, beside any mode.
+        QVERIFY(m.Action("PlayingModes1")->menu()->actions().contains(item("PerfectPlay1")));
+        QVERIFY(!item("PerfectPlay1")->isChecked() && !s.PerfectPlay);
+        item("PerfectPlay1")->trigger();
+        m.PopupMenu1Popup();
+        QVERIFY(s.PerfectPlay && s.AutoHold);
+        QVERIFY(item("PerfectPlay1")->isChecked() && item("AutoHold1")->isChecked());
+        item("PerfectPlay1")->trigger();
+        m.PopupMenu1Popup();
+        QVERIFY(!s.PerfectPlay && !item("PerfectPlay1")->isChecked());
+        QCOMPARE(sounds.log, QStringList({"e3", "e3"}));
+        sounds.log.clear();
 
         // Sound off is silent, sound on clicks; Fast Credits clicks and toggles.
         item("Sound_On_Off")->trigger();

@@ -414,6 +414,11 @@ void TVantaTBMenu::BuildMenus() {
         m_session->AutoHold = false;
         m_session->ShowMistakes = false;
     });
+    modes->addSeparator();
+    add(modes, "PerfectPlay1", "Perfect Play", QKeySequence(), [this] {
+        m_session->PlayEffect(kEffectClick);
+        m_session->PerfectPlay = !m_session->PerfectPlay;
+    })->setCheckable(true);
     m_menu1->addSeparator()->setObjectName("N4");
 
     QMenu* values = m_menu1->addMenu("&Credit Value");
@@ -814,6 +819,7 @@ void TVantaTBMenu::PopupMenu1Popup() {
            : m_session->ShowMistakes ? "ShowMistakes1"
                                      : "Normal1")
         ->setChecked(true);
+    Action("PerfectPlay1")->setChecked(m_session->PerfectPlay);
     const int v = std::clamp(m_session->CreditValue, 0, 2);
     m_valueItems1[static_cast<std::size_t>(v)]->setChecked(true);
     const int scheme = m_session->SchemePosition();

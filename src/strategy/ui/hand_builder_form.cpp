@@ -11,6 +11,7 @@
 #include "shell/ui/about_box.h"
 #include "shell/ui/press_button.h"
 #include "shell/ui/window_kit.h"
+#include "strategy/ui/hold_values_view.h"
 
 namespace quintaro {
 
@@ -211,7 +212,7 @@ void THandBuilderForm::BuildHandArea() {
     }
 
     const QFont resultFont = ui::SansFont(12, true);
-    m_lbStrategy = MakeLabel(this, QString(), QRect(25, 400, 512, 17), resultFont, kAqua);
+    m_lbStrategy = MakeLabel(this, QString(), QRect(25, 400, 390, 17), resultFont, kAqua);
     m_lbStrategy->setObjectName("LbStrategy");
     m_lbRank = MakeLabel(this, "Rank:", QRect(25, 420, 40, 17), resultFont, kAqua);
     m_lbRankVal = MakeLabel(this, QString(), QRect(66, 420, 120, 17), resultFont, kAqua);
@@ -262,6 +263,17 @@ void THandBuilderForm::BuildBottomPanel() {
         b->setFocusPolicy(Qt::NoFocus);
     }
     connect(m_strategyBtn, &QPushButton::clicked, this, &THandBuilderForm::StrategyBtnClick);
+
+    // Beside the result: the exact values of every hold of the built hand.
+    m_valuesBtn = new QPushButton("Hold Values...", this);
+    m_valuesBtn->setObjectName("HoldValuesBtn");
+    m_valuesBtn->setGeometry(424, 401, 126, 31);
+    m_valuesBtn->setCursor(Qt::PointingHandCursor);
+    m_valuesBtn->setStyleSheet(style.arg("black"));
+    m_valuesBtn->setFont(buttonFont);
+    m_valuesBtn->setAutoDefault(false);
+    m_valuesBtn->setFocusPolicy(Qt::NoFocus);
+    connect(m_valuesBtn, &QPushButton::clicked, this, [this] { HoldValuesBtnClick(); });
     connect(m_clearBtn, &QPushButton::clicked, this, &THandBuilderForm::BtnClearHandClick);
     connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -290,6 +302,9 @@ void THandBuilderForm::FormShow() {
     const QString title = Text(HandBuilderTitle(m_game, Choice(), name));
     m_title->setText(title);
     m_titleShadow->setText(title);
+    // Values opened for the hands of an earlier visit go with it.
+    for (QWidget* view : findChildren<QWidget*>("HoldValuesView", Qt::FindDirectChildrenOnly))
+        view->close();
     BtnClearHandClick();
 }
 
@@ -341,6 +356,7 @@ void THandBuilderForm::ShowResultLines(bool shown) {
                        static_cast<QWidget*>(m_lbRankVal), static_cast<QWidget*>(m_lbEV),
                        static_cast<QWidget*>(m_lbRankEV), static_cast<QWidget*>(m_strategyBtn)})
         w->setVisible(shown);
+    if (m_valuesBtn) m_valuesBtn->setVisible(shown);
 }
 
 void THandBuilderForm::BtnClearHandClick() {
@@ -361,6 +377,16 @@ void THandBuilderForm::BtnClearHandClick() {
 void THandBuilderForm::StrategyBtnClick() {
     if (!m_hand.Complete() || m_result.rank < 1) return;
     if (m_openTable) m_openTable(m_game, Choice(), Coins(), m_result.rank);
+}
+
+QWidget* THandBuilderForm::HoldValuesBtnClick() {
+    if (!m_hand.Complete()) return nullptr;
+    HoldValuesRequest request;
+    request.game = m_game;
+    request.choice = Choice();
+    request.coins = Coins();
+    request.cards = m_hand.Cards();
+    return OpenHoldValues(this, request);
 }
 
 void THandBuilderForm::showEvent(QShowEvent* event) {

@@ -66,6 +66,8 @@ public:
     void ClickOnSmallCards(Card card, Qt::MouseButton button);
     void BtnClearHandClick();
     void StrategyBtnClick();
+    // "Hold Values...": the values of every hold of the built hand.
+    QWidget* HoldValuesBtnClick();
 
     const BuiltHand& Hand() const { return m_hand; }
     int Game() const { return m_game; }
@@ -88,6 +90,7 @@ public:
     QLabel* TitleLabel() const { return m_title; }
     QLabel* TitleShadow() const { return m_titleShadow; }
     QPushButton* StrategyButton() const { return m_strategyBtn; }
+    QPushButton* HoldValuesButton() const { return m_valuesBtn; }
     ui::PressButton* ClearButton() const { return m_clearBtn; }
     ui::PressButton* CloseButton() const { return m_cancelBtn; }
 
@@ -126,6 +129,7 @@ private:
     QLabel* m_lbEV = nullptr;
     QLabel* m_lbRankEV = nullptr;
     QPushButton* m_strategyBtn = nullptr;
+    QPushButton* m_valuesBtn = nullptr;
     ui::PressButton* m_clearBtn = nullptr;
     ui::PressButton* m_cancelBtn = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "strategy/ui/strategy_table.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
@@ -10,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QThreadPool>
+
+#include <thread>
 
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
@@ -18,6 +22,7 @@
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
 #include "strategy/strategy_list.h"
+#include "table/exact_figures.h"
 #include "table/strategy_advisor.h"
 
 namespace quintaro {
@@ -153,6 +158,13 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     m_list->setStyleSheet("QListWidget::item { padding: 0px; margin: 0px; }");
     m_list->setGeometry(8, 77, 451, kListHeight);
 
+    // The returns of the pay table, in the strip between the list and the buttons.
+    m_returns = new QLabel(this);
+    m_returns->setObjectName("LbReturns");
+    m_returns->setFont(ui::SansFont(11, true));
+    m_returns->setAlignment(Qt::AlignCenter);
+    m_returns->setGeometry(8, 489, 451, 13);
+
     m_legend = new LegendPanel(this, [this] { LegendClick(); });
     m_legend->setObjectName("Panel1");
     m_legend->setGeometry(8, 423, 451, 70);
@@ -190,6 +202,7 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     m_legendButton->setAutoDefault(false);
     connect(m_legendButton, &QPushButton::clicked, this, [this] {
         m_legend->show();
+        m_returns->hide(); // the legend takes the strip of the returns while it is up
         SetListHeight(kListHeightWithLegend);
         Recentre();
     });
@@ -219,6 +232,10 @@ void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
         auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
         item->setSizeHint(QSize(0, kItemHeight));
     }
+    m_returnGame = game;
+    m_returnChoice = choice ? 1 : 0;
+    m_returnCoins = std::clamp(coins, 1, 5);
+    ShowReturns();
     m_selected = (selectedIndex >= 1 && selectedIndex <= list.count) ? selectedIndex - 1 : -1;
     if (m_selected >= 0) {
         m_list->setCurrentRow(m_selected);
@@ -240,6 +257,31 @@ void TStrategyTable::ShowStrategyTable(int game, int choice, int coins, int sele
     exec();
 }
 
+void TStrategyTable::ShowReturns() {
+    const int game = m_returnGame, choice = m_returnChoice, coins = m_returnCoins;
+    if (const auto r = TheReturnStore().Find(game, choice, coins)) {
+        m_returns->setText(QString::fromStdString(ReturnCaption(*r)));
+        return;
+    }
+    m_returns->setText("Working out the returns of this pay table...");
+    if (!TheReturnStore().Claim(game, choice, coins)) return;
+    // Every deal of the pay table is valued on a worker, leaving a core for the
+    // window; the table that is open when the figures arrive shows them.
+    QThreadPool::globalInstance()->start([game, choice, coins] {
+        const unsigned cores = std::thread::hardware_concurrency();
+        const exact::PayTableReturn r =
+            exact::ComputeReturn(game, choice, coins, cores > 1 ? static_cast<int>(cores) - 1 : 1);
+        TheReturnStore().Store(game, choice, coins, r);
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app,
+                [] {
+                    if (TStrategyTable* table = TStrategyTable::Instance()) table->ShowReturns();
+                },
+                Qt::QueuedConnection);
+    });
+}
+
 int TStrategyTable::TopLine() const {
     return m_list->verticalScrollBar()->value();
 }
@@ -256,6 +298,7 @@ void TStrategyTable::Recentre() {
 
 void TStrategyTable::HideLegend() {
     m_legend->hide();
+    m_returns->show();
     SetListHeight(kListHeight);
     Recentre();
 }

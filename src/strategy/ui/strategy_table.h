@@ -47,6 +47,10 @@ public:
 
     QListWidget* ListBox() const { return m_list; }
     QFrame* Legend() const { return m_legend; }
+    // The returns of the list and of perfect play for the pay table and coins
+    // shown; a placeholder until a worker has computed them.
+    QLabel* ReturnsLabel() const { return m_returns; }
+    void ShowReturns();
     int TopLine() const;
 
 protected:
@@ -66,6 +70,10 @@ private:
     ui::PressButton* m_legendButton = nullptr;
     ui::PressButton* m_close = nullptr;
     int m_selected = -1;
+    QLabel* m_returns = nullptr;
+    int m_returnGame = 0;
+    int m_returnChoice = 0;
+    int m_returnCoins = 1;
 };
 
 } // namespace quintaro

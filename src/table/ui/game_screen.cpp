@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QThreadPool>
 #include <QToolTip>
 
 #include <cmath>
@@ -24,7 +25,9 @@
 #include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
+#include "strategy/ui/hold_values_view.h"
 #include "strategy/ui/strategy_table.h"
+#include "table/exact_figures.h"
 
 namespace quintaro {
 
@@ -183,6 +186,11 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     LoadArt();
     BuildLayout();
     BuildMenu();
+
+    // The exact engine's tables for this game are built on a worker now, so the
+    // first hand is analysed at once; a hand that comes first builds what it needs.
+    if (!exact::IsPrepared(game))
+        QThreadPool::globalInstance()->start([game] { exact::Prepare(game); });
 
     m_session.AttachDisplays(m_creditBox, m_winBox, m_barBox);
     m_session.DrawCreditMeter();
@@ -428,6 +436,11 @@ void TGameScreen::BuildMistakePanel() {
     Label(m_panel5, "Expected Value:", 29, 68, infoFont, kYellow);
     m_strategyEV = Label(m_panel5, "", 129, 68, infoFont, kYellow);
     m_strategyEV->setObjectName("StrategyEV");
+    // The exact figures: two short lines right of the entry name, above the buttons.
+    m_figures = Label(m_panel5, "", 280, 24, ui::SansFont(11, true), kYellow);
+    m_figures->setObjectName("MistakeFigures");
+    m_verdict = Label(m_panel5, "", 280, 36, ui::SansFont(11, true), Qt::white);
+    m_verdict->setObjectName("MistakeVerdict");
 
     auto button = [this](const char* name, const QString& text, int x) {
         auto* b = new ui::PressButton(text, m_panel5);
@@ -470,6 +483,8 @@ void TGameScreen::BuildMenu() {
         [this] { WithTimerOff([this] { m_session.ShowHandBuilder(); }); });
     add(m_menu, "StrategyTable1", "Strategy Table...", Qt::Key_F9,
         [this] { m_round->StrategyTableCommand(); });
+    add(m_menu, "HoldValues1", "Hold Values...", Qt::Key_F11,
+        [this] { m_round->HoldValuesCommand(); });
     add(m_menu, "StatisticsPage1", "Statistics Page...", Qt::Key_F10, [this] {
         if (m_round->StatisticsEnabled()) m_session.ShowStatistics();
     });
@@ -496,6 +511,10 @@ void TGameScreen::BuildMenu() {
     mode("AutoHold1", "Auto Hold", Qt::Key_F5, PlayMode::AutoHold);
     mode("ShowMistakes1", "Show Mistakes", Qt::Key_F6, PlayMode::ShowMistakes);
     mode("Normal1", "Normal", Qt::Key_F7, PlayMode::Normal);
+    modes->addSeparator();
+    add(modes, "PerfectPlay1", "Perfect Play", QKeySequence(), [this] {
+        if (m_round->GameOverOnly()) m_round->TogglePerfectPlay();
+    })->setCheckable(true);
 
     QMenu* pays = m_menu->addMenu("Pay Tables");
     pays->menuAction()->setObjectName("PayTables1");
@@ -534,6 +553,9 @@ void TGameScreen::PopupMenu1Popup() {
     for (const char* name :
          {"PlayingModes1", "PayTables1", "Close1", "AutoHold1", "ShowMistakes1", "Normal1"})
         Action(name)->setEnabled(gameOver);
+    Action("PerfectPlay1")->setEnabled(gameOver);
+    Action("PerfectPlay1")->setChecked(m_session.PerfectPlay);
+    Action("HoldValues1")->setEnabled(m_round->HoldValuesEnabled());
     for (QAction* a : findChildren<QAction*>())
         if (a->parent() == this && a->actionGroup() && a->actionGroup()->actions().size() == 2)
             a->setEnabled(gameOver);
@@ -578,19 +600,8 @@ void TGameScreen::BuildCardImages() {
 QImage TGameScreen::CardFace(int position, Card card) {
     if (m_firstPaint) BuildCardImages();
     QImage face = m_blanks[static_cast<std::size_t>(position)].copy();
-    QPainter p(&face);
-    const int rank = RankOf(card);
-    const int suit = SuitOf(card);
-    auto part = [&](const sheets::CellRect& src, sheets::CardPartPlace at, const QImage& sheet) {
-        p.drawImage(QPoint(at.x, at.y), sheet, QRect(src.left, src.top, src.width(), src.height()));
-    };
-    part(sheets::SmallSuit(suit), sheets::kSmallSuitPlace, m_cardSheet);
-    part(sheets::LargeSuit(suit), sheets::kLargeSuitPlace, m_cardSheet);
-    part(sheets::RankGlyphForSuit(rank, suit), sheets::kRankGlyphPlace, m_rankSheet);
-    if (auto picture = sheets::CourtPicture(rank))
-        part(*picture, sheets::kPicturePlace, m_cardSheet);
-    else if (m_game == kDeucesWild && rank == kTwo)
-        part(sheets::WildPicture(IsRedSuit(suit)), sheets::kPicturePlace, m_cardSheet);
+    DrawCardParts(face, RankOf(card), SuitOf(card), m_game == kDeucesWild, m_cardSheet,
+                  m_rankSheet);
     return face;
 }
 
@@ -718,7 +729,27 @@ void TGameScreen::ShowMistakePanel(const std::array<bool, 5>& holdLabels, const 
 
 void TGameScreen::HideMistakePanel() {
     m_panel5->hide();
+    m_figures->clear();
+    m_verdict->clear();
     setFocus();
+}
+
+void TGameScreen::ShowMistakeFigures(const MistakeFigures& figures) {
+    const MistakeFigureText text = MistakeText(figures);
+    m_figures->setText(QString::fromStdString(text.figures));
+    m_figures->adjustSize();
+    m_verdict->setText(QString::fromStdString(text.verdict));
+    m_verdict->adjustSize();
+}
+
+void TGameScreen::OpenHoldValues(const HoldValuesQuery& query) {
+    HoldValuesRequest request;
+    request.game = query.game;
+    request.choice = query.choice;
+    request.coins = query.coins;
+    request.cards = query.cards;
+    request.playerHold = query.playerHold;
+    quintaro::OpenHoldValues(this, request);
 }
 
 void TGameScreen::OpenStrategyTable(bool selectCurrent) {

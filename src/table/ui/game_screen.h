@@ -58,6 +58,8 @@ public:
     TableRound& Round() { return *m_round; }
     QMenu* PopupMenu1() const { return m_menu; }
     QFrame* MistakePanel() const { return m_panel5; }
+    QLabel* MistakeFiguresLabel() const { return m_figures; }
+    QLabel* MistakeVerdictLabel() const { return m_verdict; }
     QWidget* CardsBox() const { return m_cards; }
     QWidget* ButtonsBox() const;
     QTimer& Timer1() { return m_timer; }
@@ -89,6 +91,8 @@ public:
     void ShowMistakePanel(const std::array<bool, 5>& holdLabels, const std::string& name,
                           const std::string& rank, const std::string& value) override;
     void HideMistakePanel() override;
+    void ShowMistakeFigures(const MistakeFigures& figures) override;
+    void OpenHoldValues(const HoldValuesQuery& query) override;
     void OpenStrategyTable(bool selectCurrent) override;
     void AllowPopupMenu(bool allowed) override;
     void SetBlinkTimer(bool running) override;
@@ -158,6 +162,8 @@ private:
     QLabel* m_strategyName = nullptr;
     QLabel* m_strategyRank = nullptr;
     QLabel* m_strategyEV = nullptr;
+    QLabel* m_figures = nullptr; // the exact figures of the stop
+    QLabel* m_verdict = nullptr; // when the player's hold is as good as the list's
     ui::PressButton* m_continue = nullptr;
     ui::PressButton* m_cancel = nullptr;
     ui::PressButton* m_tableButton = nullptr;

@@ -1,0 +1,337 @@
+// Perfect Play, the exact figures of a stopped draw and the hand the hold
+// values open on: first with values made up by the test, then against the
+// exact engine on a few real hands.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "round_fakes.h"
+#include "table/exact_figures.h"
+#include "table/strategy_advisor.h"
+#include "table/table_round.h"
+
+namespace quintaro {
+namespace {
+
+using testing::FakeSession;
+using testing::FakeView;
+using testing::FindSeed;
+using testing::Log;
+using testing::Only;
+using testing::ValuedAdvisor;
+
+constexpr exact::HoldMask kListHold = 0b00101; // positions 0 and 2
+constexpr exact::HoldMask kTwinHold = 0b00011; // as good as the list's
+constexpr exact::HoldMask kNearHold = 0b10000; // short of the best by less than the tolerance
+constexpr exact::HoldMask kPoorHold = 0b01000; // clearly worse
+
+std::array<bool, 5> Held(const GameEngine& e) {
+    std::array<bool, 5> held{};
+    for (std::size_t p = 0; p < 5; ++p) held[p] = e.hand[p].held;
+    return held;
+}
+
+class PerfectPlayTest : public ::testing::Test {
+protected:
+    Log log;
+    FakeSession session{log};
+    FakeView view{log};
+    PayTables tables;
+    ValuedAdvisor advisor;
+    std::unique_ptr<TableRound> round;
+
+    void SetUp() override {
+        std::array<double, exact::kHoldCount> perCoin{};
+        perCoin.fill(0.25);
+        perCoin[kListHold] = 0.75;
+        perCoin[kTwinHold] = 0.75;
+        perCoin[kNearHold] = 0.75 - 5e-10;
+        perCoin[kPoorHold] = 0.5;
+        advisor.SetValues(perCoin, 5);
+        advisor.advice.strategyIndex = 9;
+        advisor.advice.hold = exact::HeldOf(kListHold);
+        advisor.advice.name = "Listed";
+        advisor.advice.ev = 0.7;
+        round = std::make_unique<TableRound>(MakeGameEngine(kJacksOrBetter, tables), session, view,
+                                             &advisor, nullptr);
+        round->Engine().clock = [] { return std::int64_t{1}; };
+        round->Open();
+        log.clear();
+    }
+    void DealAndHold(exact::HoldMask mask) {
+        round->BetMax();
+        const auto want = exact::HeldOf(mask);
+        for (int p = 0; p < 5; ++p)
+            if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
+                want[static_cast<std::size_t>(p)])
+                round->ToggleHold(p);
+    }
+};
+
+TEST_F(PerfectPlayTest, ShowMistakesPassesEveryBestHoldAndStopsTheOthers) {
+    session.showMistakes = true;
+    session.PerfectPlay() = true;
+    struct Case {
+        exact::HoldMask hold;
+        bool stops;
+    };
+    for (const Case c : {Case{kListHold, false}, Case{kTwinHold, false}, Case{kNearHold, false},
+                         Case{kPoorHold, true}, Case{0, true}}) {
+        SCOPED_TRACE(int(c.hold));
+        view.figures.reset();
+        DealAndHold(c.hold);
+        round->DealOrDraw();
+        EXPECT_EQ(view.panelShown, c.stops);
+        if (!c.stops) {
+            EXPECT_EQ(round->State(), RoundState::GameOver);
+            continue;
+        }
+        // The panel shows a best hold (the list's, being among them) and the figures.
+        EXPECT_EQ(view.panelLabels, exact::HeldOf(kListHold));
+        EXPECT_EQ(view.panelName, "Listed");
+        ASSERT_TRUE(view.figures);
+        EXPECT_TRUE(view.figures->perfectPlay);
+        EXPECT_EQ(view.figures->coins, 5);
+        EXPECT_DOUBLE_EQ(view.figures->player, advisor.values.perCoin[c.hold] * 5);
+        EXPECT_DOUBLE_EQ(view.figures->list, 3.75);
+        EXPECT_DOUBLE_EQ(view.figures->best, 3.75);
+        EXPECT_DOUBLE_EQ(view.figures->Cost(), 3.75 - advisor.values.perCoin[c.hold] * 5);
+        EXPECT_FALSE(view.figures->PlayerMatchesList());
+        round->ContinueClick();
+    }
+}
+
+TEST_F(PerfectPlayTest, OffTheListDecidesAndTheFiguresStillShow) {
+    session.showMistakes = true;
+    DealAndHold(kTwinHold); // as good as the list's hold, but not the list's
+    round->DealOrDraw();
+    ASSERT_TRUE(view.panelShown);
+    EXPECT_EQ(view.panelLabels, exact::HeldOf(kListHold));
+    ASSERT_TRUE(view.figures);
+    EXPECT_FALSE(view.figures->perfectPlay);
+    EXPECT_DOUBLE_EQ(view.figures->Cost(), 0.0);
+    EXPECT_TRUE(view.figures->PlayerMatchesList());
+    // The figures come just before the panel.
+    const auto at = std::find(log.begin(), log.end(), "figures");
+    ASSERT_NE(at, log.end());
+    EXPECT_EQ(*(at + 1), "panel on");
+}
+
+TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest) {
+    session.autoHold = true;
+    session.PerfectPlay() = true;
+    round->BetMax();
+    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kListHold));
+    round->DealOrDraw();
+
+    // A list hold that is not among the best gives way to the first best by mask.
+    advisor.advice.hold = exact::HeldOf(kPoorHold);
+    round->BetMax();
+    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kTwinHold));
+    for (int p = 0; p < 5; ++p)
+        EXPECT_EQ(view.shownHeld[static_cast<std::size_t>(p)],
+                  exact::HeldOf(kTwinHold)[static_cast<std::size_t>(p)]);
+    round->DealOrDraw();
+
+    // Off: the list's hold, and no values are asked for.
+    session.PerfectPlay() = false;
+    const int calls = advisor.valueCalls;
+    round->BetMax();
+    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kPoorHold));
+    EXPECT_EQ(advisor.valueCalls, calls);
+}
+
+TEST_F(PerfectPlayTest, ToggleBetweenHandsMarksTheCaption) {
+    session.autoHold = true;
+    round->TogglePerfectPlay();
+    EXPECT_TRUE(session.PerfectPlay());
+    EXPECT_EQ(view.playMode, "Auto Hold \u00b7 Perfect");
+    EXPECT_EQ(Only(log, "effect"), (std::vector<std::string>{"effect 3"}));
+    round->ChoosePlayMode(PlayMode::ShowMistakes);
+    EXPECT_EQ(view.playMode, "Show Mistakes \u00b7 Perfect");
+    round->BetMax();
+    round->TogglePerfectPlay(); // not in the middle of a hand
+    EXPECT_TRUE(session.PerfectPlay());
+    EXPECT_EQ(PlayModeCaption(false, false, false), "Normal");
+    EXPECT_EQ(PlayModeCaption(false, false, true), "Normal \u00b7 Perfect");
+}
+
+TEST_F(PerfectPlayTest, HoldValuesOpenOnTheDealtHandAndAfterTheDrawWithTheHoldDrawn) {
+    EXPECT_FALSE(round->HoldValuesEnabled()); // the opening hand's deal is unknown
+    round->HoldValuesCommand();
+    EXPECT_FALSE(view.holdValues);
+
+    DealAndHold(kPoorHold);
+    std::array<Card, 5> dealt{};
+    for (std::size_t p = 0; p < 5; ++p) dealt[p] = round->Engine().hand[p].card;
+    round->HoldValuesCommand();
+    ASSERT_TRUE(view.holdValues);
+    EXPECT_EQ(view.holdValues->cards, dealt);
+    EXPECT_EQ(view.holdValues->coins, 5);
+    EXPECT_EQ(view.holdValues->playerHold, -1);
+    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kPoorHold)); // the holds stay
+
+    round->DealOrDraw();
+    view.holdValues.reset();
+    round->HoldValuesCommand();
+    ASSERT_TRUE(view.holdValues);
+    EXPECT_EQ(view.holdValues->cards, dealt);
+    EXPECT_EQ(view.holdValues->playerHold, kPoorHold);
+    ASSERT_TRUE(round->LastDraw());
+    EXPECT_EQ(round->LastDraw()->held, kPoorHold);
+    EXPECT_EQ(round->LastDraw()->mode, PlayMode::Normal);
+    EXPECT_FALSE(round->LastDraw()->perfectPlay);
+}
+
+TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
+    struct Case {
+        double player, list, best;
+        const char* verdict; // a word the verdict holds, or "" for none
+    };
+    const Case cases[] = {{1.0, 2.0, 2.5, ""},
+                          {2.0, 2.0, 2.5, "as much"},
+                          {2.0 - 1e-10, 2.0, 2.0, "as much"}, // within the tolerance
+                          {2.5, 2.0, 2.5, "more"}};
+    for (const Case& c : cases) {
+        MistakeFigures f{5, c.player, c.list, c.best, false};
+        const MistakeFigureText text = MistakeText(f);
+        EXPECT_NE(text.figures.find("Credits for 5 coins"), std::string::npos);
+        EXPECT_NE(text.figures.find("cost " + CreditsText(c.best - c.player)), std::string::npos);
+        if (*c.verdict) {
+            EXPECT_NE(text.verdict.find("imperfect"), std::string::npos) << c.player;
+            EXPECT_NE(text.verdict.find(c.verdict), std::string::npos) << c.player;
+        } else {
+            EXPECT_TRUE(text.verdict.empty());
+        }
+    }
+    EXPECT_EQ(CreditsText(4.004999), "4.00");
+    EXPECT_EQ(ReturnCaption({0.995439, 0.995429}),
+              "This list returns 99.5429 %, perfect play 99.5439 %");
+
+    ReturnStore store;
+    EXPECT_FALSE(store.Find(0, 1, 5));
+    EXPECT_TRUE(store.Claim(0, 1, 5));
+    EXPECT_FALSE(store.Claim(0, 1, 5)); // one computation per key
+    EXPECT_FALSE(store.Find(0, 1, 5));
+    store.Store(0, 1, 5, {0.99, 0.98});
+    ASSERT_TRUE(store.Find(0, 1, 5));
+    EXPECT_EQ(store.Find(0, 1, 5)->strategy, 0.98);
+    EXPECT_FALSE(store.Find(0, 1, 4));
+}
+
+// ---- against the exact engine ----------------------------------------------------------------
+
+class ExactRoundTest : public ::testing::Test {
+protected:
+    Log log;
+    FakeSession session{log};
+    FakeView view{log};
+    PayTables tables;
+    StrategyHoldAdvisor advisor;
+    std::unique_ptr<TableRound> round;
+
+    void Open(int game) {
+        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view, &advisor,
+                                             nullptr);
+        round->Open();
+    }
+    void Deal(const std::function<bool(GameEngine&)>& wanted) {
+        const std::int64_t seed = FindSeed(round->Engine(), wanted);
+        ASSERT_GE(seed, 0);
+        round->Engine().clock = [seed] { return seed; };
+        round->BetMax();
+    }
+    std::array<Card, 5> Cards() {
+        std::array<Card, 5> cards{};
+        for (std::size_t p = 0; p < 5; ++p) cards[p] = round->Engine().hand[p].card;
+        return cards;
+    }
+};
+
+// Three Twos with an Ace and a card that is no kicker.
+bool TwosWithAnAce(GameEngine& g) {
+    int twos = 0, aces = 0, kickers = 0;
+    for (const auto& s : g.hand) {
+        const int r = RankOf(s.card);
+        twos += r == kTwo;
+        aces += r == kAce;
+        kickers += r == kThree || r == kFour;
+    }
+    return twos == 3 && aces == 1 && kickers == 0;
+}
+
+TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
+    session.autoHold = true;
+    session.PerfectPlay() = true;
+    Open(kTripleDoubleBonus);
+    Deal(TwosWithAnAce);
+    const auto cards = Cards();
+    const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
+    const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
+    const exact::HoldMask held = exact::MaskOf(Held(round->Engine()));
+    EXPECT_EQ(held, exact::PerfectHold(values, list));
+    EXPECT_TRUE(values.IsBest(held));
+    for (std::size_t p = 0; p < 5; ++p) {
+        if (RankOf(cards[p]) == kAce) {
+            EXPECT_TRUE(round->Engine().hand[p].held) << "the Ace";
+        }
+    }
+}
+
+TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
+    session.showMistakes = true;
+    Open(kTripleDoubleBonus);
+    Deal(TwosWithAnAce);
+    const auto cards = Cards();
+    const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
+    const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
+    const exact::HoldMask best = values.best;
+    ASSERT_NE(list, best) << "the list is expected to drop the Ace here";
+
+    struct Case {
+        exact::HoldMask hold;
+        bool beatsList;
+    };
+    // The best hold (which beats the list's) and holding nothing.
+    for (const Case c : {Case{best, true}, Case{0, false}}) {
+        SCOPED_TRACE(int(c.hold));
+        const auto want = exact::HeldOf(c.hold);
+        for (int p = 0; p < 5; ++p)
+            if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
+                want[static_cast<std::size_t>(p)])
+                round->ToggleHold(p);
+        view.figures.reset();
+        round->DealOrDraw();
+        ASSERT_TRUE(view.panelShown);
+        ASSERT_TRUE(view.figures);
+        EXPECT_EQ(view.figures->coins, 5);
+        EXPECT_NEAR(view.figures->player, values.Credits(c.hold), 1e-9);
+        EXPECT_NEAR(view.figures->list, values.Credits(list), 1e-9);
+        EXPECT_NEAR(view.figures->best, values.Credits(best), 1e-9);
+        EXPECT_NEAR(view.figures->Cost(), values.ShortfallPerCoin(c.hold) * 5, 1e-9);
+        EXPECT_EQ(view.figures->PlayerMatchesList(), c.beatsList);
+        EXPECT_EQ(view.panelLabels, exact::HeldOf(list)); // the stop follows the list
+        round->CancelClick();
+    }
+    // Drawn with the best hold, the decision is judged as such.
+    const auto want = exact::HeldOf(best);
+    for (int p = 0; p < 5; ++p)
+        if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
+            want[static_cast<std::size_t>(p)])
+            round->ToggleHold(p);
+    round->DealOrDraw();
+    round->ContinueClick();
+    ASSERT_TRUE(round->LastDraw());
+    EXPECT_EQ(round->LastDraw()->dealt, cards);
+    EXPECT_EQ(round->LastDraw()->mode, PlayMode::ShowMistakes);
+    const auto judged = round->Judge(*round->LastDraw());
+    ASSERT_TRUE(judged);
+    EXPECT_EQ(judged->list, list);
+    EXPECT_EQ(round->LastDraw()->held, best);
+    EXPECT_NEAR(judged->heldPerCoin, judged->bestPerCoin, 1e-12);
+    EXPECT_GT(judged->heldPerCoin, judged->listPerCoin);
+}
+
+} // namespace
+} // namespace quintaro

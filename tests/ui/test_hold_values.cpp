@@ -1,0 +1,180 @@
+// The hold values view: every hold of a hand against the exact engine, in
+// both pay tables at one and five coins, opened on its own and from the hand
+// builder, with screenshots.
+
+#include "strategy/ui/hold_values_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "core/game_engine.h"
+#include "media/embedded_fonts.h"
+#include "screenshot.h"
+#include "shell/session.h"
+#include "shell/ui/press_button.h"
+#include "shell/ui/window_kit.h"
+#include "strategy/ui/hand_builder_form.h"
+
+using namespace quintaro;
+
+namespace {
+
+// Ace, King, Queen and Jack of spades with the Nine of hearts.
+constexpr std::array<Card, 5> kFourToARoyal{CardOf(kAce, kSpades), CardOf(kKing, kSpades),
+                                            CardOf(kQueen, kSpades), CardOf(kJack, kSpades),
+                                            CardOf(kNine, kHearts)};
+constexpr exact::HoldMask kRoyalDraw = 0b01111;
+
+THoldValuesView* Open(const HoldValuesRequest& request) {
+    return qobject_cast<THoldValuesView*>(OpenHoldValues(nullptr, request));
+}
+
+} // namespace
+
+class TestHoldValues : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        RegisterEmbeddedFonts();
+        ui::SetPauseScale(0);
+    }
+
+    void everyHoldBestFirstAgainstTheEngine() {
+        struct Case {
+            int choice;
+            int coins;
+            int playerHold;
+            const char* shot;
+        };
+        const Case cases[] = {{0, 1, -1, "hold_values_8_5_one_coin"},
+                              {1, 5, 0b10000, "hold_values_9_6_five_coins_player_hold"}};
+        double royalDrawPerCoin[2] = {};
+        for (const Case& c : cases) {
+            HoldValuesRequest request{kJacksOrBetter, c.choice, c.coins, kFourToARoyal,
+                                      c.playerHold};
+            QPointer<THoldValuesView> view = Open(request);
+            QVERIFY(view);
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QVERIFY(!view->isModal());
+            QCOMPARE(view->size(), QSize(THoldValuesView::kWidth, THoldValuesView::kHeight));
+            QCOMPARE(view->TitleLabel()->text(),
+                     QString(c.choice ? "(9/6) Jacks or Better" : "(8/5) Jacks or Better"));
+            const exact::HoldValues expected =
+                exact::AnalyseHolds(kJacksOrBetter, c.choice, c.coins, kFourToARoyal);
+            const exact::HoldMask list = exact::ListHold(kJacksOrBetter, c.choice, kFourToARoyal);
+            const auto& rows = view->Rows();
+            QCOMPARE(rows.size(), std::size_t{32});
+            QCOMPARE(view->List()->count(), 32);
+            std::uint32_t seen = 0;
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const HoldValueRow& r = rows[i];
+                seen |= 1u << r.hold;
+                QCOMPARE(r.perCoin, expected.PerCoin(r.hold));
+                QCOMPARE(r.credits, expected.Credits(r.hold));
+                QCOMPARE(r.shortfall, expected.ShortfallPerCoin(r.hold));
+                QCOMPARE(r.list, r.hold == list);
+                QCOMPARE(r.player, int(r.hold) == c.playerHold);
+                if (i > 0) QVERIFY(rows[i - 1].perCoin >= r.perCoin);
+            }
+            QCOMPARE(seen, 0xFFFFFFFFu);
+            QVERIFY(rows[0].best);
+            // The row text carries the figures for the coins bet.
+            QVERIFY(
+                view->List()->item(0)->text().contains(QString::number(rows[0].credits, 'f', 4)));
+            royalDrawPerCoin[c.coins == 5] = expected.PerCoin(kRoyalDraw);
+
+            // The player's hold is selected first when there is one, else the best.
+            const exact::HoldMask first =
+                c.playerHold >= 0 ? exact::HoldMask(c.playerHold) : rows[0].hold;
+            QCOMPARE(view->ShownHold(), first);
+            SaveScreenshot(view, c.shot);
+            // Selecting a row shows its hold on the cards.
+            for (int row : {0, 5, 31}) {
+                view->List()->setCurrentRow(row);
+                const exact::HoldMask m = rows[static_cast<std::size_t>(row)].hold;
+                QCOMPARE(view->ShownHold(), m);
+                for (int p = 0; p < 5; ++p)
+                    QCOMPARE(view->HoldLabel(p)->isVisible(), bool((m >> p) & 1));
+                QVERIFY(view->SelectionLine()->text().startsWith(QString("Rank %1:").arg(row + 1)));
+            }
+            if (c.coins == 1)
+                view->CloseButton()->click();
+            else
+                QTest::keyClick(view->List(), Qt::Key_Escape);
+            QTRY_VERIFY(!view); // closing frees the window
+        }
+        // At five coins the royal pays 800 a coin instead of 250: the draw to it gains.
+        QVERIFY(royalDrawPerCoin[1] > royalDrawPerCoin[0] + 10);
+    }
+
+    void cardsComeFromTheTablesSheets() {
+        QPointer<THoldValuesView> view =
+            Open({kDeucesWild,
+                  0,
+                  1,
+                  {CardOf(kTwo, kHearts), CardOf(kThree, kHearts), CardOf(kFour, kClubs),
+                   CardOf(kKing, kSpades), CardOf(kTen, kDiamonds)},
+                  -1});
+        QVERIFY(view);
+        // A deuce of the wild game carries its picture, a Three does not.
+        const QRect picture(51, 11, 61, 74);
+        QVERIFY(view->CardPicture(0).copy(picture) != view->CardPicture(1).copy(picture));
+        QCOMPARE(view->CornerPicture(0).size(), QSize(20, 32));
+        delete view;
+    }
+
+    void openedFromTheHandBuilder() {
+        QTemporaryDir dir;
+        const std::filesystem::path root = dir.path().toStdString();
+        TVantaSession session(SessionConfig{root / "Quintaro.ini", {root / "Schemes"}},
+                              SessionServices{});
+        auto engine = MakeGameEngine(kTripleDoubleBonus);
+        for (const int choice : {0, 1}) {
+            engine->altPayTable = static_cast<std::uint8_t>(choice);
+            engine->bet = choice ? 5 : 0;
+            engine->lastBet = 1;
+            THandBuilderForm form(&session);
+            form.SetEngineSource([&] { return engine.get(); });
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QVERIFY(!form.HoldValuesButton()->isVisible());
+            const std::array<Card, 5> hand{CardOf(kTwo, kHearts), CardOf(kTwo, kClubs),
+                                           CardOf(kTwo, kSpades), CardOf(kAce, kDiamonds),
+                                           CardOf(kNine, kClubs)};
+            for (Card c : hand) form.ClickOnSmallCards(c, Qt::LeftButton);
+            QVERIFY(form.HoldValuesButton()->isVisible());
+            if (choice == 0) SaveScreenshot(&form, "hand_builder_hold_values_button");
+            form.HoldValuesButton()->click();
+            auto* view = form.findChild<THoldValuesView*>();
+            QVERIFY(view);
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QCOMPARE(view->Request().game, kTripleDoubleBonus);
+            QCOMPARE(view->Request().choice, choice);
+            QCOMPARE(view->Request().coins, choice ? 5 : 1);
+            QCOMPARE(view->Request().cards, hand);
+            QCOMPARE(view->Request().playerHold, -1);
+            QCOMPARE(view->Values().coins, choice ? 5 : 1);
+            // Three Twos with an Ace: the best hold keeps the Ace, the list's does not.
+            QCOMPARE(int(view->Rows()[0].hold & 0b01000), 0b01000);
+            QCOMPARE(view->ListHold(), exact::HoldMask(0b00111));
+            if (choice == 1) SaveScreenshot(view, "hold_values_from_builder");
+            form.BtnClearHandClick();
+            QVERIFY(!form.HoldValuesButton()->isVisible());
+            QVERIFY(view->isVisible()); // the view keeps its hand
+            // A new opening of the builder closes the views of the last one.
+            form.hide();
+            form.show();
+            QTRY_VERIFY(!form.findChild<THoldValuesView*>());
+        }
+    }
+};
+
+QTEST_MAIN(TestHoldValues)
+#include "test_hold_values.moc"
