@@ -245,6 +245,39 @@ private slots:
         QVERIFY(m.MenuPageTimer().isActive());
     }
 
+    void arrowKeysMoveTheSelectionWhicheverControlHasTheFocus() {
+        MenuFixture f("[Menu]\nLastGame=0\n");
+        TVantaTBMenu& m = f.Open();
+        m.HelpButton()->setFocus();
+        QVERIFY(m.HelpButton()->hasFocus());
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Left, 1}, {Qt::Key_Up, 0}};
+        for (const auto& [key, game] : steps) {
+            QTest::keyClick(m.HelpButton(), key);
+            QCOMPARE(m.Session().LastGame, game); // one step, not two
+            QVERIFY(m.HelpButton()->hasFocus());
+        }
+        // Keys of other windows are theirs.
+        QWidget other;
+        other.show();
+        QTest::keyClick(&other, Qt::Key_Right);
+        QCOMPARE(m.Session().LastGame, 0);
+    }
+
+    void aMinimizedMenuComesBackNormalFromAGame() {
+        MenuFixture f;
+        TVantaTBMenu& m = f.Open();
+        for (int visit = 0; visit < 2; ++visit) {
+            m.Action("Minimize1")->trigger();
+            QVERIFY(m.isMinimized());
+            // Restored by the desktop without the window being told, then a game.
+            QTest::keyClick(&m, Qt::Key_Return);
+            QCOMPARE(Played().size(), std::size_t(visit + 1));
+            QVERIFY(m.isVisible());
+            QVERIFY(!m.isMinimized());
+        }
+    }
+
     void mouseOnTheGameButtons() {
         MenuFixture f("[Menu]\nLastGame=1\n");
         TVantaTBMenu& m = f.Open();

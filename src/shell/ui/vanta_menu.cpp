@@ -721,18 +721,19 @@ void TVantaTBMenu::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool TVantaTBMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp) {
-        // The arrow keys always move the selection, whichever control has the focus.
-        if (event->type() == QEvent::KeyPress && isActiveWindow() &&
-            !QApplication::activePopupWidget() && !QApplication::activeModalWidget()) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-                key == Qt::Key_Down) {
-                FormKeyDown(key);
-                return true;
-            }
+    // Installed on the application, the filter sees the keys of every control of this
+    // window before the control does: the arrow keys always move the selection instead
+    // of moving the focus between controls.
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (widget && widget->window() == this && !QApplication::activePopupWidget() &&
+            !QApplication::activeModalWidget() &&
+            (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+             key == Qt::Key_Down)) {
+            FormKeyDown(key);
+            return true;
         }
-        return false;
     }
     if (watched == m_creditBox && event->type() == QEvent::ToolTip) {
         // The credit meter's hint is the money the credits are worth.
@@ -930,6 +931,9 @@ void TVantaTBMenu::LaunchGame(int game) {
     InstallHooks();
     m_session->AttachDisplays(m_creditBox, nullptr, nullptr);
     m_session->DrawCreditMeter();
+    // A menu minimized before the game (and restored by the desktop since) comes back
+    // as a normal window, never minimized again by its old state.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     activateWindow();
     if (BannerShown())
