@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFrame>
 #include <QHelpEvent>
@@ -737,6 +738,41 @@ private slots:
         QCOMPARE(both[1], std::string("Your color depth is 8 bits per pixel. This\nprogram "
                                       "requires High Color (16 bits) or\ngreater. The program "
                                       "will now terminate."));
+
+        // Every message goes to standard error as well, and the program fails.
+        char written[1024] = {};
+        std::FILE* err = fmemopen(written, sizeof written - 1, "w");
+        QCOMPARE(ReportDisplayProblems(800, 600, 16, err, false), 0);
+        QCOMPARE(ReportDisplayProblems(1024, 599, 8, err, false), 1);
+        std::fclose(err);
+        QCOMPARE(QString(written),
+                 QString("Quintaro: Screen Resolution Error: Your screen resolution is 1024x599. "
+                         "This program requires a minimum screen resolution of 800x600. The "
+                         "program will now terminate.\n"
+                         "Quintaro: Screen Color Depth Error: Your color depth is 8 bits per "
+                         "pixel. This program requires High Color (16 bits) or greater. The "
+                         "program will now terminate.\n"));
+
+        // The box breaks its text only where the text does.
+        const QString text = QString::fromStdString(small[0]);
+        auto box = MakeDisplayErrorBox(kResolutionErrorCaption, text);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QCOMPARE(box->windowTitle(), QString("Screen Resolution Error"));
+        auto* label = box->findChild<QLabel*>("Message");
+        QVERIFY(!label->wordWrap());
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : text.split('\n'))
+            QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
+                     qPrintable(line));
+        QVERIFY(label->height() >= 3 * metrics.lineSpacing());
+        QVERIFY(!box->findChild<QLabel*>("Icon")->pixmap().isNull());
+        SaveScreenshot(box.get(), "display_error_box");
+        box->hide();
+        WhenUp<QDialog>([](QDialog* up) {
+            up->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(box->exec(), int(QDialog::Accepted));
     }
 };
 
