@@ -444,6 +444,7 @@ void TVantaTBMenu::BuildMenus() {
     m_menu1->addSeparator()->setObjectName("N2");
     add(m_menu1, "Minimize1", "&Minimize", QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
         m_session->PlayEffect(kEffectClick);
+        m_minimizedOnce = true;
         showMinimized();
     });
     add(m_menu1, "Exit1", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { ExitItemClick(); });
@@ -931,9 +932,14 @@ void TVantaTBMenu::LaunchGame(int game) {
     InstallHooks();
     m_session->AttachDisplays(m_creditBox, nullptr, nullptr);
     m_session->DrawCreditMeter();
-    // A menu minimized before the game (and restored by the desktop since) comes back
-    // as a normal window, never minimized again by its old state.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    // A menu minimized once and restored by the desktop since keeps an old "minimized"
+    // record in the window system (on X11 the hint a window is mapped with) that would
+    // show it minimized again: the state is set through minimized to normal, which
+    // writes that record afresh, before the menu is shown.
+    if (m_minimizedOnce || isMinimized()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     show();
     activateWindow();
     if (BannerShown())
