@@ -237,6 +237,32 @@ private slots:
         QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
     }
 
+    void billsLeavingFewCreditsLightOnlyTheTilesThatAct() {
+        QVERIFY(Open(kJacksOrBetter, 7));
+        QTest::keyClick(m_screen, Qt::Key_B);
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        // Whatever the hand paid, 2 credits are left before a $1 bill at a dollar a credit.
+        m_session->Credits = 2;
+        m_session->CreditValue = kDollar;
+        QTimer::singleShot(0, this, [] {
+            QWidget* bills = QApplication::activeModalWidget();
+            if (!bills) return;
+            bills->findChild<QPushButton*>("Btn1in")->click();
+            for (QPushButton* b : bills->findChildren<QPushButton*>())
+                if (b->text() == "OK") b->click();
+        });
+        m_screen->Action("InsertBills1")->trigger();
+        QCOMPARE(m_session->Credits, 3);
+        QCOMPARE(m_session->BarState, 7);
+        const auto& bar = m_session->ButtonBarTable[7];
+        QCOMPARE(bar[4], 17); // BET 1 acts
+        QCOMPARE(bar[5], 0);  // MAX BET needs 5 credits
+        QCOMPARE(bar[6], 0);  // DEAL would bet the last 5 coins again
+        SaveScreenshot(m_screen, "game_screen_jacks_three_credits_after_bills");
+        m_session->CreditValue = kQuarter;
+    }
+
     void mouseOnCardsAndBar() {
         QVERIFY(Open(kJacksOrBetter));
         QWidget* cards = m_screen->CardsBox();
