@@ -12,6 +12,5 @@ int main(int argc, char* argv[]) {
     // builder make themselves known to the start-up before it creates them.
     quintaro::RegisterTableWindows();
     quintaro::RegisterAnalysisWindows();
-    quintaro::RunQuintaro(argc, argv);
-    return 0;
+    return quintaro::RunQuintaro(argc, argv);
 }

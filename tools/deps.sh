@@ -10,7 +10,7 @@ PACKAGES=(
     libgtest-dev googletest libgmock-dev libbenchmark-dev
     libsimpleini-dev
     fonts-liberation2 fonts-texgyre fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth openbox xdotool
     desktop-file-utils appstream man-db groff-base dpkg-dev file
 )
 

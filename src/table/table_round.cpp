@@ -455,24 +455,40 @@ void TableRound::InsertBills1Click() {
         const GameEngine& e = *engine_;
         const RoundState state = TheRoundState();
         if (state == RoundState::GameOver) {
-            session_.SetBarCell(kBarBetting, 5, kTileBetOne);
-            if (session_.Credits() >= 5) session_.SetBarCell(kBarBetting, 6, kTileMaxBet);
+            SetBetTiles();
             if (!session_.DealSlotEnabled() && session_.Credits() >= e.bet && e.bet > 0) {
                 blinkPhase_ = 2;
                 session_.SetBarCell(kBarBetting, 7, kTileDeal);
                 session_.DealSlotEnabled() = true;
+            } else if (!session_.DealSlotEnabled()) {
+                // Still too few credits to bet the last round again: DEAL would do nothing.
+                session_.SetBarCell(kBarBetting, 7, kTileNone);
             }
             session_.DrawButtonBar(kBarBetting);
         } else if (state == RoundState::Betting) {
             if (e.bet < 5) {
-                session_.SetBarCell(kBarBetting, 5, kTileBetOne);
-                if (session_.Credits() >= 5 - e.bet)
-                    session_.SetBarCell(kBarBetting, 6, kTileMaxBet);
+                SetBetTiles();
                 session_.DrawButtonBar(-1);
             }
         }
     }
     view_.SetBlinkTimer(true);
+}
+
+void TableRound::SetBetTiles() {
+    const GameEngine& e = *engine_;
+    const std::int32_t credits = session_.Credits();
+    bool betOne = false;
+    bool maxBet = false;
+    if (TheRoundState() == RoundState::GameOver) {
+        betOne = credits >= 1;
+        maxBet = credits >= 5;
+    } else if (TheRoundState() == RoundState::Betting && e.bet < 5) {
+        betOne = credits >= 1;
+        maxBet = credits >= 5 - e.bet;
+    }
+    session_.SetBarCell(kBarBetting, 5, betOne ? kTileBetOne : kTileNone);
+    session_.SetBarCell(kBarBetting, 6, maxBet ? kTileMaxBet : kTileNone);
 }
 
 void TableRound::ChoosePlayMode(PlayMode mode) {
@@ -721,6 +737,20 @@ void TableRound::KeyDown(TableKey key) {
         }
     }
     busy_ = false;
+}
+
+void TableRound::ControlKeyDown() {
+    controlAlone_ = true;
+}
+
+void TableRound::OtherKeyDown() {
+    controlAlone_ = false;
+}
+
+void TableRound::ControlKeyUp() {
+    if (!controlAlone_) return;
+    controlAlone_ = false;
+    KeyDown(TableKey::BetOne);
 }
 
 void TableRound::CardsMouseDown(int x, int y, bool leftButton) {

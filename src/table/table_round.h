@@ -38,7 +38,7 @@ enum class TableKey {
     Card2,    // C, comma, numeric pad 3
     Card3,    // V, full stop, numeric pad 4
     Card4,    // B, slash, numeric pad 5
-    BetOne,   // Control, numeric pad plus
+    BetOne,   // Control pressed and released alone, numeric pad plus
     DealDraw, // Enter, Space
 };
 
@@ -121,6 +121,11 @@ public:
 
     // Input as the screen receives it.
     void KeyDown(TableKey key);
+    // The Control key bets one coin only as a key of its own: when it goes up with
+    // no other key pressed since it went down (so Ctrl+M and the like bet nothing).
+    void ControlKeyDown();
+    void OtherKeyDown(); // any other key, or the screen losing the keyboard
+    void ControlKeyUp();
     void CardsMouseDown(int x, int y, bool leftButton);
     // Returns whether the cursor is the hand point.
     bool CardsMouseMove(int x, int y, bool leftButtonHeld);
@@ -158,6 +163,10 @@ public:
     const std::optional<DrawDecision>& LastDraw() const { return lastDraw_; }
     // The exact judgement of a decision, when the advice has exact values.
     std::optional<DecisionValues> Judge(const DrawDecision& decision) const;
+    // Whether a menu command may run now: none while a deal or draw is under way;
+    // while the mistake panel waits for an answer, only those that leave the hand
+    // and its holds alone.
+    bool CommandAllowed(bool changesHand) const { return !busy_ && !(panelUp_ && changesHand); }
 
 private:
     void PaceCard();
@@ -174,6 +183,8 @@ private:
     void RunGuarded(void (TableRound::*command)());
     std::optional<exact::HoldValues> TableHandValues() const;
     void RecordDraw();
+    // BET 1 and MAX BET of the betting bar, lit exactly when a press on them acts.
+    void SetBetTiles();
 
     std::unique_ptr<GameEngine> engine_;
     RoundSession& session_;
@@ -190,7 +201,8 @@ private:
     int lastToggled_ = 0;
     bool winPanelEnabled_ = true;
     bool panelUp_ = false;
-    bool roundBegun_ = false; // a round was begun during this visit
+    bool roundBegun_ = false;   // a round was begun during this visit
+    bool controlAlone_ = false; // Control is down and no other key came since
     int rowCount_ = 0;
     std::array<RowColour, 14> rowColour_{};
     std::optional<DrawDecision> lastDraw_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "core/hand_names.h"
 #include "round_fakes.h"
@@ -360,6 +361,97 @@ TEST_F(RoundTest, InsertBillsDuringBettingRestoresTheBetTiles) {
     EXPECT_EQ(session.barState, 7);
     EXPECT_EQ(Bar(7)[4], 17);
     EXPECT_FALSE(session.dealSlotEnabled);
+}
+
+TEST_F(RoundTest, BetTilesAreLitOnlyWhileAPressOnThemActs) {
+    // The reported case: a five-coin round leaves 2 credits, bills bring 3 more
+    // than that is not enough for MAX BET nor for betting the last round again.
+    session.credits = 7;
+    session.billsToAdd = 1;
+    OpenGame(kJacksOrBetter);
+    NextRound(0, 0);
+    round->BetMax();
+    round->DealOrDraw();
+    ASSERT_EQ(session.credits, 2);
+    round->InsertBills1Click();
+    EXPECT_EQ(session.credits, 3);
+    EXPECT_EQ(session.barState, 7);
+    EXPECT_EQ(Bar(7)[4], 17);
+    EXPECT_EQ(Bar(7)[5], 0);
+    EXPECT_EQ(Bar(7)[6], 0);
+
+    // Any walk of bets, deals, draws and bills: every lit BET 1, MAX BET, DEAL
+    // or DRAW tile does something when pressed.
+    std::uint32_t random = 12345;
+    auto next = [&random](std::uint32_t n) {
+        random = random * 1664525u + 1013904223u;
+        return (random >> 8) % n;
+    };
+    const std::int32_t bills[] = {0, 1, 2, 4, 20};
+    session.credits = 3;
+    OpenGame(kJacksOrBetter);
+    int pressedLit = 0;
+    for (int step = 0; step < 3000; ++step) {
+        if (next(4) == 0) {
+            session.billsToAdd = bills[next(5)];
+            round->InsertBills1Click();
+            continue;
+        }
+        const int slot = 4 + static_cast<int>(next(3)); // BET 1, MAX BET, DEAL/DRAW
+        const int tile = session.table[session.barState][slot];
+        const auto before = std::make_tuple(session.credits, E().bet, round->State());
+        round->ButtonsMouseDown(slot * 108 + 50, 10, true);
+        const bool acted = before != std::make_tuple(session.credits, E().bet, round->State());
+        if (tile != 0) {
+            ++pressedLit;
+            ASSERT_TRUE(acted) << "step " << step << ": tile " << tile << " in slot " << slot + 1
+                               << " of bar " << session.barState << " did nothing with "
+                               << session.credits << " credits";
+        }
+    }
+    EXPECT_GT(pressedLit, 1000);
+}
+
+TEST_F(RoundTest, ControlBetsOnlyWhenPressedAndReleasedAlone) {
+    OpenGame(kJacksOrBetter);
+    // Control with another key (Ctrl+M, Ctrl+V): nothing is bet, on the way down or up.
+    round->ControlKeyDown();
+    round->OtherKeyDown();
+    EXPECT_TRUE(log.empty());
+    round->ControlKeyUp();
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(round->State(), RoundState::GameOver);
+    EXPECT_EQ(session.credits, 100);
+    // Control alone bets one coin when it goes up.
+    round->ControlKeyDown();
+    EXPECT_TRUE(log.empty());
+    round->ControlKeyUp();
+    EXPECT_EQ(round->State(), RoundState::Betting);
+    EXPECT_EQ(session.credits, 99);
+    // A release that follows no press of its own bets nothing.
+    round->ControlKeyUp();
+    EXPECT_EQ(E().bet, 1);
+}
+
+TEST_F(RoundTest, CommandsWaitForDealsAndHandChangesWaitForTheMistakePanel) {
+    session.showMistakes = true;
+    OpenGame(kJacksOrBetter);
+    advisor.advice.hold = {true, true, true, true, true};
+    EXPECT_TRUE(round->CommandAllowed(true));
+    std::vector<std::pair<bool, bool>> duringDeal;
+    view.onProcess = [&] {
+        duringDeal.emplace_back(round->CommandAllowed(false), round->CommandAllowed(true));
+    };
+    round->KeyDown(TableKey::Card4); // MAX BET and the deal, with pauses
+    view.onProcess = nullptr;
+    ASSERT_FALSE(duringDeal.empty());
+    for (const auto& [plain, changing] : duringDeal) EXPECT_FALSE(plain || changing);
+    round->KeyDown(TableKey::DealDraw); // nothing held: the panel stops the draw
+    ASSERT_TRUE(round->MistakePanelUp());
+    EXPECT_TRUE(round->CommandAllowed(false));
+    EXPECT_FALSE(round->CommandAllowed(true));
+    round->CancelClick();
+    EXPECT_TRUE(round->CommandAllowed(true));
 }
 
 TEST_F(RoundTest, KeysActOnCardsWhileHoldingAndOnTheBarOtherwise) {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 #include <filesystem>
@@ -226,6 +227,65 @@ private slots:
         QVERIFY(!m_screen || !m_screen->isVisible());
     }
 
+    void controlBetsAloneAndCtrlMOnlyMinimizes() {
+        QVERIFY(Open(kJacksOrBetter));
+        // Ctrl+M: the Control key goes down first, yet no coin is bet.
+        QTest::keyClick(m_screen, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(m_screen->isMinimized());
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        QCOMPARE(m_session->Credits, 100);
+        QCOMPARE(E().bet, 0);
+        m_screen->showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(m_screen));
+        // Control with a key that does nothing else bets nothing either.
+        QTest::keyPress(m_screen, Qt::Key_Control);
+        QTest::keyClick(m_screen, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyRelease(m_screen, Qt::Key_Control);
+        QCOMPARE(m_session->Credits, 100);
+        // Control alone bets one coin when it is released.
+        QTest::keyPress(m_screen, Qt::Key_Control);
+        QCOMPARE(m_session->Credits, 100);
+        QTest::keyRelease(m_screen, Qt::Key_Control);
+        QCOMPARE(m_session->Credits, 99);
+        QCOMPARE(m_screen->Round().State(), RoundState::Betting);
+        // Ctrl+M in the middle of a round minimizes and leaves the round as it is.
+        QTest::keyClick(m_screen, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(m_screen->isMinimized());
+        QCOMPARE(E().bet, 1);
+        QCOMPARE(m_session->Credits, 99);
+        m_screen->showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(m_screen));
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+    }
+
+    void billsLeavingFewCreditsLightOnlyTheTilesThatAct() {
+        QVERIFY(Open(kJacksOrBetter, 7));
+        QTest::keyClick(m_screen, Qt::Key_B);
+        QTest::keyClick(m_screen, Qt::Key_Space);
+        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
+        // Whatever the hand paid, 2 credits are left before a $1 bill at a dollar a credit.
+        m_session->Credits = 2;
+        m_session->CreditValue = kDollar;
+        QTimer::singleShot(0, this, [] {
+            QWidget* bills = QApplication::activeModalWidget();
+            if (!bills) return;
+            bills->findChild<QPushButton*>("Btn1in")->click();
+            for (QPushButton* b : bills->findChildren<QPushButton*>())
+                if (b->text() == "OK") b->click();
+        });
+        m_screen->Action("InsertBills1")->trigger();
+        QCOMPARE(m_session->Credits, 3);
+        QCOMPARE(m_session->BarState, 7);
+        const auto& bar = m_session->ButtonBarTable[7];
+        QCOMPARE(bar[4], 17); // BET 1 acts
+        QCOMPARE(bar[5], 0);  // MAX BET needs 5 credits
+        QCOMPARE(bar[6], 0);  // DEAL would bet the last 5 coins again
+        SaveScreenshot(m_screen, "game_screen_jacks_three_credits_after_bills");
+        m_session->CreditValue = kQuarter;
+    }
+
     void mouseOnCardsAndBar() {
         QVERIFY(Open(kJacksOrBetter));
         QWidget* cards = m_screen->CardsBox();
@@ -345,6 +405,21 @@ private slots:
             Child<QLabel>("StrategyEV")->text().contains(QRegularExpression("^\\d+\\.\\d{4}$")));
         QVERIFY(!Child<QLabel>("StrategyName")->text().isEmpty());
         SaveScreenshot(m_screen, "game_screen_jacks_mistake_panel");
+        // The command shortcuts that leave the hand alone work while the panel waits.
+        const bool fast = m_session->FastCredits;
+        QTest::keyClick(m_screen, Qt::Key_F3);
+        QCOMPARE(m_session->FastCredits, !fast);
+        QTest::keyClick(m_screen, Qt::Key_F3);
+        int tableRow = -2;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* t = qobject_cast<TStrategyTable*>(QApplication::activeModalWidget())) {
+                tableRow = t->ListBox()->currentRow();
+                t->close();
+            }
+        });
+        QTest::keyClick(m_screen, Qt::Key_F9);
+        QCOMPARE(tableRow, r.strategyIndex - 1);
+        QVERIFY(panel->isVisible());
         // Keys and clicks on the cards wait while the panel is up.
         QTest::keyClick(m_screen, Qt::Key_Z);
         QVERIFY(!Held(0));

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFrame>
 #include <QHelpEvent>
@@ -243,6 +244,39 @@ private slots:
         QVERIFY(m.isVisible());
         QVERIFY(!m.Launching());
         QVERIFY(m.MenuPageTimer().isActive());
+    }
+
+    void arrowKeysMoveTheSelectionWhicheverControlHasTheFocus() {
+        MenuFixture f("[Menu]\nLastGame=0\n");
+        TVantaTBMenu& m = f.Open();
+        m.HelpButton()->setFocus();
+        QVERIFY(m.HelpButton()->hasFocus());
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Left, 1}, {Qt::Key_Up, 0}};
+        for (const auto& [key, game] : steps) {
+            QTest::keyClick(m.HelpButton(), key);
+            QCOMPARE(m.Session().LastGame, game); // one step, not two
+            QVERIFY(m.HelpButton()->hasFocus());
+        }
+        // Keys of other windows are theirs.
+        QWidget other;
+        other.show();
+        QTest::keyClick(&other, Qt::Key_Right);
+        QCOMPARE(m.Session().LastGame, 0);
+    }
+
+    void aMinimizedMenuComesBackNormalFromAGame() {
+        MenuFixture f;
+        TVantaTBMenu& m = f.Open();
+        for (int visit = 0; visit < 2; ++visit) {
+            m.Action("Minimize1")->trigger();
+            QVERIFY(m.isMinimized());
+            // Restored by the desktop without the window being told, then a game.
+            QTest::keyClick(&m, Qt::Key_Return);
+            QCOMPARE(Played().size(), std::size_t(visit + 1));
+            QVERIFY(m.isVisible());
+            QVERIFY(!m.isMinimized());
+        }
     }
 
     void mouseOnTheGameButtons() {
@@ -716,6 +750,41 @@ private slots:
         QCOMPARE(both[1], std::string("Your color depth is 8 bits per pixel. This\nprogram "
                                       "requires High Color (16 bits) or\ngreater. The program "
                                       "will now terminate."));
+
+        // Every message goes to standard error as well, and the program fails.
+        char written[1024] = {};
+        std::FILE* err = fmemopen(written, sizeof written - 1, "w");
+        QCOMPARE(ReportDisplayProblems(800, 600, 16, err, false), 0);
+        QCOMPARE(ReportDisplayProblems(1024, 599, 8, err, false), 1);
+        std::fclose(err);
+        QCOMPARE(QString(written),
+                 QString("Quintaro: Screen Resolution Error: Your screen resolution is 1024x599. "
+                         "This program requires a minimum screen resolution of 800x600. The "
+                         "program will now terminate.\n"
+                         "Quintaro: Screen Color Depth Error: Your color depth is 8 bits per "
+                         "pixel. This program requires High Color (16 bits) or greater. The "
+                         "program will now terminate.\n"));
+
+        // The box breaks its text only where the text does.
+        const QString text = QString::fromStdString(small[0]);
+        auto box = MakeDisplayErrorBox(kResolutionErrorCaption, text);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QCOMPARE(box->windowTitle(), QString("Screen Resolution Error"));
+        auto* label = box->findChild<QLabel*>("Message");
+        QVERIFY(!label->wordWrap());
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : text.split('\n'))
+            QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
+                     qPrintable(line));
+        QVERIFY(label->height() >= 3 * metrics.lineSpacing());
+        QVERIFY(!box->findChild<QLabel*>("Icon")->pixmap().isNull());
+        SaveScreenshot(box.get(), "display_error_box");
+        box->hide();
+        WhenUp<QDialog>([](QDialog* up) {
+            up->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(box->exec(), int(QDialog::Accepted));
     }
 };
 

@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QIcon>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "media/embedded_fonts.h"
@@ -65,6 +70,53 @@ std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPer
     return messages;
 }
 
+std::unique_ptr<QDialog> MakeDisplayErrorBox(const QString& caption, const QString& text) {
+    auto box = std::make_unique<QDialog>();
+    box->setObjectName("DisplayErrorBox");
+    box->setWindowTitle(caption);
+    auto* icon = new QLabel(box.get());
+    icon->setObjectName("Icon");
+    const int side = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box.get());
+    icon->setPixmap(box->style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(side, side));
+    icon->setAlignment(Qt::AlignTop);
+    // The message breaks only where its text does: a standard message box narrows
+    // itself to a part of a small screen and would break its sentences anywhere.
+    auto* label = new QLabel(text, box.get());
+    label->setObjectName("Message");
+    label->setWordWrap(false);
+    label->setTextFormat(Qt::PlainText);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addWidget(label, 1);
+    auto* layout = new QVBoxLayout(box.get());
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return box;
+}
+
+int ReportDisplayProblems(int width, int height, int bitsPerPixel, std::FILE* err, bool showBoxes) {
+    const std::vector<std::string> messages = DisplayCheckMessages(width, height, bitsPerPixel);
+    if (messages.empty()) return 0;
+    std::vector<std::pair<const char*, std::string>> reports;
+    if (width < 800 || height < 600)
+        reports.emplace_back(kResolutionErrorCaption, messages.front());
+    if (bitsPerPixel < 16) reports.emplace_back(kColorDepthErrorCaption, messages.back());
+    for (const auto& [caption, text] : reports) {
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::fprintf(err, "Quintaro: %s: %s\n", caption, line.c_str());
+    }
+    std::fflush(err);
+    if (showBoxes)
+        for (const auto& [caption, text] : reports)
+            MakeDisplayErrorBox(caption, QString::fromStdString(text))->exec();
+    return 1;
+}
+
 AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent) {
     AutoWindows windows;
     windows.menu = std::make_unique<TVantaTBMenu>(config, parent);
@@ -120,16 +172,8 @@ int RunQuintaro(int argc, char* argv[]) {
     const int depth = screen ? screen->depth() : 0;
     const std::vector<std::string> problems =
         DisplayCheckMessages(size.width(), size.height(), depth);
-    if (!problems.empty()) {
-        // Both checks report before the program ends; no settings are touched.
-        if (size.width() < 800 || size.height() < 600)
-            QMessageBox::critical(nullptr, kResolutionErrorCaption,
-                                  QString::fromStdString(problems.front()));
-        if (depth < 16)
-            QMessageBox::critical(nullptr, kColorDepthErrorCaption,
-                                  QString::fromStdString(problems.back()));
-        return 0;
-    }
+    // Both checks report before the program ends; no settings are touched.
+    if (!problems.empty()) return ReportDisplayProblems(size.width(), size.height(), depth, stderr);
 
     RegisterEmbeddedFonts();
     AutoWindows windows = CreateAutoWindows(SessionConfig::Default());

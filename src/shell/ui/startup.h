@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <cstdio>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +28,17 @@ class TStrategyCreditBox;
 std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPerPixel);
 inline constexpr const char* kResolutionErrorCaption = "Screen Resolution Error";
 inline constexpr const char* kColorDepthErrorCaption = "Screen Color Depth Error";
+
+// The error box of one display-check message: the icon, the text with its own line
+// breaks and no others (the box is as wide as the longest line, however small the
+// screen), and OK.
+std::unique_ptr<QDialog> MakeDisplayErrorBox(const QString& caption, const QString& text);
+
+// Reports the failed display checks: each message on standard error (`err`), where it
+// can be read even when the screen cannot show the box, then in its error box when
+// `showBoxes`. Returns the program's exit status: 0 when the display will do, else 1.
+int ReportDisplayProblems(int width, int height, int bitsPerPixel, std::FILE* err,
+                          bool showBoxes = true);
 
 // The windows created once at start-up. The menu is declared first so that
 // it goes last: the other windows read the session it owns.

@@ -449,6 +449,7 @@ void TVantaTBMenu::BuildMenus() {
     m_menu1->addSeparator()->setObjectName("N2");
     add(m_menu1, "Minimize1", "&Minimize", QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
         m_session->PlayEffect(kEffectClick);
+        m_minimizedOnce = true;
         showMinimized();
     });
     add(m_menu1, "Exit1", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { ExitItemClick(); });
@@ -726,18 +727,19 @@ void TVantaTBMenu::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool TVantaTBMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp) {
-        // The arrow keys always move the selection, whichever control has the focus.
-        if (event->type() == QEvent::KeyPress && isActiveWindow() &&
-            !QApplication::activePopupWidget() && !QApplication::activeModalWidget()) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-                key == Qt::Key_Down) {
-                FormKeyDown(key);
-                return true;
-            }
+    // Installed on the application, the filter sees the keys of every control of this
+    // window before the control does: the arrow keys always move the selection instead
+    // of moving the focus between controls.
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (widget && widget->window() == this && !QApplication::activePopupWidget() &&
+            !QApplication::activeModalWidget() &&
+            (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+             key == Qt::Key_Down)) {
+            FormKeyDown(key);
+            return true;
         }
-        return false;
     }
     if (watched == m_creditBox && event->type() == QEvent::ToolTip) {
         // The credit meter's hint is the money the credits are worth.
@@ -936,6 +938,14 @@ void TVantaTBMenu::LaunchGame(int game) {
     InstallHooks();
     m_session->AttachDisplays(m_creditBox, nullptr, nullptr);
     m_session->DrawCreditMeter();
+    // A menu minimized once and restored by the desktop since keeps an old "minimized"
+    // record in the window system (on X11 the hint a window is mapped with) that would
+    // show it minimized again: the state is set through minimized to normal, which
+    // writes that record afresh, before the menu is shown.
+    if (m_minimizedOnce || isMinimized()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     show();
     activateWindow();
     if (BannerShown())

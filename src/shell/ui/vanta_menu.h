@@ -170,6 +170,7 @@ private:
 
     bool m_launching = false;
     bool m_hooksInstalled = false;
+    bool m_minimizedOnce = false; // the Minimize command ran during this run
     bool m_reportSaveFailure = true;
     int m_page = 0;
     int m_ticks = 0;

@@ -106,9 +106,12 @@ void CentreOnScreen(QWidget* window) {
     if (!screen) return;
     const QRect area = screen->geometry();
     // From the sizes: QRect::center() rounds down, one pixel short of the middle on an
-    // even screen.
-    window->move(area.x() + (area.width() - window->width()) / 2,
-                 area.y() + (area.height() - window->height()) / 2);
+    // even screen. The window's own area is placed, not its frame: a move() places the
+    // frame once the window manager has framed the window but the window's area before
+    // (the frame is not known yet), so a dialog shown again stood a title bar lower.
+    window->setGeometry(area.x() + (area.width() - window->width()) / 2,
+                        area.y() + (area.height() - window->height()) / 2, window->width(),
+                        window->height());
 }
 
 QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QString& caption,

@@ -50,7 +50,8 @@ void DrawBevel(QPainter& painter, const QRect& rect, bool raised);
 QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QString& caption,
                     const QKeySequence& shortcut);
 
-// Moves a top-level window to the middle of its screen.
+// Moves a top-level window's own area (its frame aside) to the middle of its screen, the
+// same place at every showing.
 void CentreOnScreen(QWidget* window);
 
 } // namespace quintaro::ui

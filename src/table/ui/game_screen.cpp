@@ -477,6 +477,13 @@ void TGameScreen::BuildMenu() {
         connect(a, &QAction::triggered, this, [this, action] { RunCommand(action); });
         return a;
     };
+    // Commands that change the hand or its holds wait while the mistake panel is up.
+    auto addHandCommand = [this](QMenu* menu, const char* name, const QString& caption,
+                                 const QKeySequence& key, std::function<void()> action) {
+        QAction* a = ui::AddCommand(this, menu, name, caption, key);
+        connect(a, &QAction::triggered, this, [this, action] { RunCommand(action, true); });
+        return a;
+    };
     add(m_menu, "InsertBills1", "&Insert Bills...", Qt::Key_F2,
         [this] { m_round->InsertBills1Click(); });
     add(m_menu, "BuildHand1", "Build Hand...", Qt::Key_F8,
@@ -502,7 +509,7 @@ void TGameScreen::BuildMenu() {
     modes->menuAction()->setObjectName("PlayingModes1");
     auto* modeGroup = new QActionGroup(this);
     auto mode = [&](const char* name, const char* caption, Qt::Key key, PlayMode m) {
-        QAction* a = add(modes, name, caption, key, [this, m] {
+        QAction* a = addHandCommand(modes, name, caption, key, [this, m] {
             if (m_round->GameOverOnly()) m_round->ChoosePlayMode(m);
         });
         a->setCheckable(true);
@@ -512,7 +519,7 @@ void TGameScreen::BuildMenu() {
     mode("ShowMistakes1", "Show Mistakes", Qt::Key_F6, PlayMode::ShowMistakes);
     mode("Normal1", "Normal", Qt::Key_F7, PlayMode::Normal);
     modes->addSeparator();
-    add(modes, "PerfectPlay1", "Perfect Play", QKeySequence(), [this] {
+    addHandCommand(modes, "PerfectPlay1", "Perfect Play", QKeySequence(), [this] {
         if (m_round->GameOverOnly()) m_round->TogglePerfectPlay();
     })->setCheckable(true);
 
@@ -522,8 +529,9 @@ void TGameScreen::BuildMenu() {
     for (int choice = 0; choice < 2; ++choice) {
         const char* name = m_game == kJacksOrBetter ? (choice == 0 ? "N851" : "N961")
                                                     : (choice == 0 ? "PayTable0" : "PayTable1");
-        QAction* a = add(pays, name, Q(PayTableMenuCaption(m_game, choice)), QKeySequence(),
-                         [this, choice] { m_round->ChoosePayTable(choice); });
+        QAction* a =
+            addHandCommand(pays, name, Q(PayTableMenuCaption(m_game, choice)), QKeySequence(),
+                           [this, choice] { m_round->ChoosePayTable(choice); });
         a->setCheckable(true);
         payGroup->addAction(a);
     }
@@ -533,12 +541,15 @@ void TGameScreen::BuildMenu() {
     add(m_menu, "About1", "&About", QKeySequence(),
         [this] { WithTimerOff([this] { m_session.ShowAbout(); }); });
     m_menu->addSeparator()->setObjectName("N3");
-    add(m_menu, "Minimize1", "&Minimize", QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+    // Minimizing changes nothing of the round: it works even while a deal runs.
+    QAction* minimize =
+        ui::AddCommand(this, m_menu, "Minimize1", "&Minimize", QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(minimize, &QAction::triggered, this, [this] {
         m_session.PlayEffect(kEffectClick);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible()) w->showMinimized();
     });
-    add(m_menu, "Close1", "&Return to Menu", QKeySequence(), [this] {
+    addHandCommand(m_menu, "Close1", "&Return to Menu", QKeySequence(), [this] {
         if (!m_round->CanClose()) return;
         m_session.PlayEffect(kEffectClick);
         close();
@@ -571,9 +582,10 @@ void TGameScreen::PopupMenu1Popup() {
     Action(alt ? second : first)->setChecked(true);
 }
 
-void TGameScreen::RunCommand(const std::function<void()>& command) {
-    // Commands wait while a deal or draw runs and while the mistake panel is up.
-    if (!m_popupAllowed || m_round->Busy() || m_round->MistakePanelUp()) return;
+void TGameScreen::RunCommand(const std::function<void()>& command, bool changesHand) {
+    // Commands wait while a deal or draw runs; while the mistake panel is up, those
+    // that would change the hand or its holds wait too.
+    if (!m_round->CommandAllowed(changesHand)) return;
     command();
     PopupMenu1Popup();
 }
@@ -807,6 +819,37 @@ void TGameScreen::showEvent(QShowEvent* event) {
     setFocus();
 }
 
+bool TGameScreen::event(QEvent* event) {
+    // Every key of this window, including those a shortcut takes (Ctrl+M) and those
+    // a control of the mistake panel sees first: Control bets only on its own.
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Control)
+            m_round->OtherKeyDown();
+        else if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+            m_round->ControlKeyDown();
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Control && !key->isAutoRepeat()) {
+            m_round->ControlKeyUp();
+            PopupMenu1Popup();
+            return true;
+        }
+        break;
+    }
+    case QEvent::WindowDeactivate:
+        m_round->OtherKeyDown();
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(event);
+}
+
 void TGameScreen::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool keypad = (event->modifiers() & Qt::KeypadModifier) != 0;
@@ -847,8 +890,7 @@ void TGameScreen::keyPressEvent(QKeyEvent* event) {
         if (keypad) mapped = static_cast<TableKey>(key - Qt::Key_1);
         break;
     case Qt::Key_Control:
-        mapped = TableKey::BetOne;
-        break;
+        return; // bets when it goes up alone (event)
     case Qt::Key_Plus:
         if (keypad) mapped = TableKey::BetOne;
         break;

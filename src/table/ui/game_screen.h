@@ -104,6 +104,7 @@ public:
     void PntBoxCardsPaint(QPainter& painter);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -126,7 +127,7 @@ private:
                   const QColor& colour);
     ShadowCaption Caption(const QString& text, int x, int y, int shadowOffset, const QFont& font,
                           const QColor& front, const QColor& shadow);
-    void RunCommand(const std::function<void()>& command);
+    void RunCommand(const std::function<void()>& command, bool changesHand = false);
     void WithTimerOff(const std::function<void()>& command);
     QColor Colour(RowColour colour) const;
 
