@@ -353,6 +353,7 @@ void TableRound::SetRoundState(int s) {
         session_.DealSlotEnabled() = false;
         session_.DrawButtonBar(kBarBlank);
         e.ApplyRoyalRule(e.bet);
+        NoteDeal();
         ShowCards(RoundState::Holding);
         ScoreDeal();
         view_.ShowBet(e.bet);
@@ -360,6 +361,7 @@ void TableRound::SetRoundState(int s) {
         dealShown_ = true;
         view_.AllowPopupMenu(true);
     } else if (s == 3) {
+        RecordDraw();
         TheRoundState() = RoundState::Drawing;
         session_.DrawButtonBar(kBarBlank);
         if (dealtCategory_ > 0) SetRow(dealtCategory_, RowColour::Yellow);
@@ -388,6 +390,33 @@ void TableRound::SetRoundState(int s) {
         }
         view_.AllowPopupMenu(true);
     }
+}
+
+void TableRound::NoteDeal() {
+    if (!decisions_) return;
+    const GameEngine& e = *engine_;
+    std::array<Card, 5> dealt{};
+    for (std::size_t p = 0; p < 5; ++p) dealt[p] = e.hand[p].card;
+    decisions_->HandDealt(e.game, e.altPayTable, e.bet, dealt);
+}
+
+void TableRound::RecordDraw() {
+    if (!decisions_) return;
+    const GameEngine& e = *engine_;
+    Decision d;
+    d.game = e.game;
+    d.payTable = e.altPayTable;
+    d.coins = e.bet;
+    for (std::size_t p = 0; p < 5; ++p) {
+        d.dealt[p] = e.hand[p].card;
+        if (e.hand[p].held) d.held = static_cast<std::uint8_t>(d.held | (1u << p));
+    }
+    d.mode = session_.AutoHold()       ? DecisionMode::AutoHold
+             : session_.ShowMistakes() ? DecisionMode::ShowMistakes
+                                       : DecisionMode::Normal;
+    d.perfectPlay = PerfectPlayInForce();
+    d.source = DecisionSource::Table;
+    decisions_->HandDrawn(d);
 }
 
 void TableRound::ScoreDeal() {

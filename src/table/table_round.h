@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/game_engine.h"
+#include "record/decision.h"
 #include "table/round_ports.h"
 
 namespace quintaro {
@@ -62,6 +63,10 @@ public:
     // written back by Close. winPanelEnabled is the scheme's CntrPnlVis.
     TableRound(std::unique_ptr<GameEngine> engine, RoundSession& session, TableView& view,
                HoldAdvisor* advisor, SettingsFile* settings, bool winPanelEnabled = true);
+
+    // Where every draw's decision goes: the hand dealt and the hold drawn, told
+    // before the replacement cards are shown. None by default.
+    void SetDecisionPort(DecisionPort* port) { decisions_ = port; }
 
     // Screen creation: reads the game section, applies the pay table, shows the last hand.
     void Open();
@@ -135,12 +140,17 @@ private:
     void CheckHoldOnDraw();
     void DrawNow();
     void RunGuarded(void (TableRound::*command)());
+    void NoteDeal();
+    void RecordDraw();
+    // Whether the draw is played with Perfect Play (not a mode of this round yet).
+    bool PerfectPlayInForce() const { return false; }
 
     std::unique_ptr<GameEngine> engine_;
     RoundSession& session_;
     TableView& view_;
     HoldAdvisor* advisor_;
     SettingsFile* settings_;
+    DecisionPort* decisions_ = nullptr;
 
     bool busy_ = false;
     bool holding_ = false;
