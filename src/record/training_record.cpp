@@ -252,6 +252,10 @@ void TrainingRecord::Close() {
 
 void TrainingRecord::GiveUp(const std::string& text) {
     Close();
+    Tell(text);
+}
+
+void TrainingRecord::Tell(const std::string& text) {
     if (noticeGiven_) return;
     noticeGiven_ = true;
     if (notice_) notice_(text);
@@ -295,7 +299,12 @@ bool TrainingRecord::Open() {
         if (rc == SQLITE_OK) {
             sqlite3_busy_timeout(db_, options_.busyTimeoutMs);
             rc = Prepare();
-            if (rc == SQLITE_OK) return true;
+            if (rc == SQLITE_OK) {
+                if (!movedAside_.empty())
+                    Tell("The training record " + where + " was damaged. It was moved aside to " +
+                         movedAside_.string() + " and a new record was started.");
+                return true;
+            }
         }
         const std::string reason = Describe(db_, rc);
         Close();

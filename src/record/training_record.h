@@ -135,6 +135,7 @@ private:
     int Prepare();
     int Migrate();
     void GiveUp(const std::string& text);
+    void Tell(const std::string& text);
     void Close();
     bool MoveAside();
 
