@@ -1,5 +1,6 @@
 // Quintaro: video poker and strategy trainer.
 
+#include "record/ui/record_windows.h"
 #include "shell/ui/startup.h"
 #include "strategy/ui/analysis_windows.h"
 #include "table/ui/game_screen.h"
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     // builder make themselves known to the start-up before it creates them.
     quintaro::RegisterTableWindows();
     quintaro::RegisterAnalysisWindows();
+    quintaro::RegisterRecordWindows();
     quintaro::RunQuintaro(argc, argv);
     return 0;
 }
