@@ -286,6 +286,18 @@ bool TrainingRecord::MoveAside() {
 
 bool TrainingRecord::Open() {
     const std::string where = path_.string();
+    if (options_.readOnly) {
+        int version = 0;
+        if (sqlite3_open_v2(where.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+            QueryInt(db_, "PRAGMA user_version", version) == SQLITE_OK) {
+            foundVersion_ = version;
+            sqlite3_busy_timeout(db_, options_.busyTimeoutMs);
+            return true;
+        }
+        GiveUp("The training record " + where + " cannot be read (" +
+               Describe(db_, db_ ? sqlite3_errcode(db_) : SQLITE_CANTOPEN) + ").");
+        return false;
+    }
     std::error_code ec;
     if (path_.has_parent_path()) fs::create_directories(path_.parent_path(), ec);
     if (ec) {
@@ -379,7 +391,7 @@ int TrainingRecord::Migrate() {
 }
 
 bool TrainingRecord::Append(DecisionRow& row) {
-    if (!db_) return false;
+    if (!db_ || options_.readOnly) return false;
     if (row.playedAt.empty()) row.playedAt = UtcTimestamp();
     Statement st(db_, "INSERT INTO decisions (played_at, game, pay_table, coins, dealt, held, "
                       "list_hold, best_hold, ev_held, ev_list, ev_best, mode, perfect_play, "

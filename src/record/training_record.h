@@ -103,6 +103,8 @@ public:
         int busyTimeoutMs = 1500;
         // Caps the database's pages (tests use it to run out of room).
         int maxPageCount = 0;
+        // Reads only: nothing is migrated, moved or written (the summary tool).
+        bool readOnly = false;
     };
 
     // An empty path keeps no record and reports nothing.

@@ -459,6 +459,46 @@ TEST(Grades, KnownRows) {
     EXPECT_EQ(m[0].game, 1);
 }
 
+#ifdef QUINTARO_ADVISE
+// Standard output and exit status of quintaro-advise with the record at `path`.
+std::pair<std::string, int> Advise(const fs::path& path, const std::string& args) {
+    const std::string command =
+        "QUINTARO_RECORD='" + path.string() + "' '" QUINTARO_ADVISE "' " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buf[512];
+    while (pipe && std::fgets(buf, sizeof buf, pipe)) out += buf;
+    const int status = pipe ? pclose(pipe) : -1;
+    return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+TEST(AdviseRecord, PrintsTheGradesPerGame) {
+    ScratchDir dir;
+    const fs::path path = dir.path() / kTrainingRecordFileName;
+    {
+        TrainingRecord record(path, {});
+        std::vector<DecisionRow> rows = {Row(0, 4.0, 4.0), Row(0, 3.0, 4.0), Row(8, 1.0, 1.5, 1),
+                                         Row(8, 0.0, 9.0, 5, DecisionSource::Drill)};
+        for (DecisionRow& r : rows) ASSERT_TRUE(record.Append(r));
+    }
+    const std::string header = "Game                    Decisions  Mistakes  Credits Lost  "
+                               "Accuracy\n";
+    auto [all, status] = Advise(path, "--record");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(all, "Training record " + path.string() + "\n" + header +
+                       "Jacks or Better                 2         1          1.00    87.50%\n"
+                       "Super Aces                      1         1          0.50    66.67%\n"
+                       "All games                       3         2          1.50    84.21%\n");
+    auto [one, oneStatus] = Advise(path, "--record --game deuces");
+    EXPECT_EQ(oneStatus, 0);
+    EXPECT_EQ(one, "Training record " + path.string() + "\n" + header +
+                       "Deuces Wild                     0         0          0.00         -\n");
+    EXPECT_EQ(Advise(dir.path() / "none.sqlite3", "--record").second, 1);
+    EXPECT_EQ(Advise(path, "--record --game 12").second, 2);
+    EXPECT_NE(Advise(path, "--help").first.find("QUINTARO_RECORD"), std::string::npos);
+}
+#endif
+
 TEST(DealtText, FormatsAndParsesFiveDistinctCards) {
     std::array<Card, 5> cards{};
     EXPECT_EQ(FormatDealt({9, 22, 35, 48, 10}), "9,22,35,48,10");
