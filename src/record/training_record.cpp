@@ -451,7 +451,7 @@ std::vector<DecisionRow> TrainingRecord::Rows(const RowQuery& query) const {
         sql += " ORDER BY id";
         break;
     case RowQuery::Order::Newest:
-        sql += " ORDER BY id DESC";
+        sql += " ORDER BY played_at DESC, id DESC";
         break;
     case RowQuery::Order::Costliest:
         sql += " ORDER BY (ev_best - ev_held) DESC, id DESC";

@@ -90,6 +90,7 @@ struct RowQuery {
     std::optional<int> payTable;
     std::optional<DecisionSource> source = DecisionSource::Table;
     bool mistakesOnly = false;
+    // Oldest: by id; Newest: by time played, latest first; Costliest: by cost.
     enum class Order { Oldest, Newest, Costliest } order = Order::Oldest;
     int limit = 0; // 0: no limit
 };

@@ -116,7 +116,7 @@ inline constexpr std::array<std::string_view, kGameCount> kSessionGameNames{
 struct SessionConfig {
     std::filesystem::path settingsFile;             // Quintaro.ini
     std::vector<std::filesystem::path> schemeRoots; // folders holding scheme folders
-    std::filesystem::path recordFile;               // training.sqlite3; empty: no record
+    std::filesystem::path recordFile{};             // training.sqlite3; empty: no record
 
     // The user's configuration folder and the usual scheme folders.
     static SessionConfig Default();

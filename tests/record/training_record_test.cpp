@@ -151,7 +151,7 @@ TEST(DecisionWriter, RowsCarryTheEnginesValues) {
         DecisionMode mode;
         bool perfectPlay;
     };
-    // Ace-King-Queen-Jack of hearts with the Two of clubs; four to a flush in Deuces Wild.
+    // Ace and King of hearts, Queen of spades, Jack and Two of clubs; a Deuces Wild hand.
     const Case cases[] = {
         {kJacksOrBetter, 1, 5, {0, 12, 11, 10, 14}, 0b00011, DecisionMode::Normal, false},
         {kDeucesWild, 0, 3, {1, 9, 5, 17, 46}, 0b11110, DecisionMode::AutoHold, true},
@@ -187,7 +187,7 @@ TEST(DecisionWriter, RowsCarryTheEnginesValues) {
         EXPECT_EQ(r.perfectPlay, c.perfectPlay);
         EXPECT_EQ(r.source, DecisionSource::Table);
     }
-    // Holding only the Two of clubs instead of the royal draw is a mistake.
+    // Holding only the Jack and the Two is a mistake.
     EXPECT_TRUE(rows[0].IsMistake());
 }
 

@@ -282,8 +282,11 @@ void TTableBuilderForm::BuildGrades() {
     const QFont line = ui::SansFont(14, true);
     MakeLabel(panel, "Training Grades", QRect(16, 6, 140, 20), heading, kYellow);
     static const char* const kColumns[4] = {"This Game", "Session", "Game Record", "Whole Record"};
+    // The first two columns stand under the totals' "This Game" and "Session".
+    static constexpr int kLefts[4] = {150, 280, 392, 493};
+    static constexpr int kWidths[4] = {110, 110, 103, 103};
     for (int c = 0; c < 4; ++c)
-        MakeLabel(panel, kColumns[c], QRect(150 + 112 * c, 6, 104, 20), heading, kYellow,
+        MakeLabel(panel, kColumns[c], QRect(kLefts[c], 6, kWidths[c], 20), heading, kYellow,
                   Qt::AlignRight | Qt::AlignVCenter);
     auto* rule = new QFrame(panel);
     rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
@@ -297,7 +300,7 @@ void TTableBuilderForm::BuildGrades() {
         const int y = 33 + 20 * k;
         MakeLabel(panel, kLines[k], QRect(16, y, 130, 20), line, Qt::white);
         for (int c = 0; c < 4; ++c) {
-            QLabel* value = MakeLabel(panel, "0", QRect(150 + 112 * c, y, 104, 20), line, kLime,
+            QLabel* value = MakeLabel(panel, "0", QRect(kLefts[c], y, kWidths[c], 20), line, kLime,
                                       Qt::AlignRight | Qt::AlignVCenter);
             value->setObjectName(QString("LbGrade%1%2").arg(c).arg(k));
             m_grades[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = value;
