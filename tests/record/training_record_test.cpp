@@ -187,7 +187,7 @@ TEST(DecisionWriter, RowsCarryTheEnginesValues) {
         EXPECT_EQ(r.perfectPlay, c.perfectPlay);
         EXPECT_EQ(r.source, DecisionSource::Table);
     }
-    // Holding only the Jack and the Two is a mistake.
+    // Holding the suited Ace and King instead of all four high cards is a mistake.
     EXPECT_TRUE(rows[0].IsMistake());
 }
 
