@@ -240,13 +240,17 @@ private slots:
         QCOMPARE(m_screen->Action("N961")->text(), QString("9/6"));
         QCOMPARE(m_screen->Action("InsertBills1")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(m_screen->Action("Minimize1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(m_screen->Action("PracticeDrill1")->shortcut(), QKeySequence(Qt::Key_F12));
+        QVERIFY(m_screen->Action("PracticeDrill1")->isEnabled()); // between rounds
         QStringList captions;
         for (QAction* a : m_screen->PopupMenu1()->actions())
             captions << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(captions, (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
-                                        "Statistics Page...", "-", "Fast Credits", "&Sound",
-                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
-                                        "&Minimize", "&Return to Menu"}));
+        // The training record's two commands follow the statistics page.
+        QCOMPARE(captions,
+                 (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
+                              "Statistics Page...", "Mistakes...", "Practice &Drill...", "-",
+                              "Fast Credits", "&Sound", "Playing Modes", "Pay Tables", "-", "&Help",
+                              "&About", "-", "&Minimize", "&Return to Menu"}));
         // The pay-table switch rewrites the changed cells.
         QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
         m_screen->Action("N961")->trigger();
