@@ -303,7 +303,7 @@ void THandBuilderForm::FormShow() {
     m_titleShadow->setText(title);
     BtnClearHandClick();
     if (m_loaded)
-        for (Card c : m_loaded->cards) ClickOnSmallCards(c, Qt::LeftButton);
+        for (Card c : m_loaded->cards) AddToHand(c);
 }
 
 void THandBuilderForm::SetSmallCardTaken(Card card, bool taken) {
@@ -320,6 +320,11 @@ void THandBuilderForm::SetSmallCardTaken(Card card, bool taken) {
 void THandBuilderForm::ClickOnSmallCards(Card card, Qt::MouseButton button) {
     if (button != Qt::LeftButton || !IsValidCard(card)) return;
     ui::PlayEffect(ui::kClickEffect);
+    AddToHand(card);
+}
+
+void THandBuilderForm::AddToHand(Card card) {
+    if (!IsValidCard(card)) return;
     const int place = m_hand.Count();
     if (m_hand.Add(card) != BuiltHand::Pick::Added) return;
 

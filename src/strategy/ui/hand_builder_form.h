@@ -108,6 +108,8 @@ private:
     void ShowResult();
     void ShowResultLines(bool shown);
     void SetSmallCardTaken(Card card, bool taken);
+    // Puts a card into the next place, judging the hand once it is complete.
+    void AddToHand(Card card);
 
     TVantaSession* m_session;
     const GameEngine* Engine() const { return m_engine ? m_engine() : nullptr; }
