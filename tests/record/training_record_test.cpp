@@ -155,6 +155,8 @@ TEST(DecisionWriter, RowsCarryTheEnginesValues) {
     const Case cases[] = {
         {kJacksOrBetter, 1, 5, {0, 12, 11, 10, 14}, 0b00011, DecisionMode::Normal, false},
         {kDeucesWild, 0, 3, {1, 9, 5, 17, 46}, 0b11110, DecisionMode::AutoHold, true},
+        // Three Aces with a Four beside them in Double Double Bonus.
+        {kDoubleDoubleBonus, 1, 1, {0, 13, 26, 3, 44}, 0b00111, DecisionMode::ShowMistakes, false},
     };
     for (const Case& c : cases) {
         writer.HandDealt(c.game, c.payTable, c.coins, c.dealt);
@@ -169,8 +171,8 @@ TEST(DecisionWriter, RowsCarryTheEnginesValues) {
         writer.HandDrawn(d);
     }
     const auto rows = record.Rows({});
-    ASSERT_EQ(rows.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
+    ASSERT_EQ(rows.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         const DecisionRow& r = rows[i];
         const exact::HoldValues v = exact::AnalyseHolds(c.game, c.payTable, c.coins, c.dealt);
