@@ -1,6 +1,7 @@
 #include "record/practice_drill.h"
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -128,7 +129,12 @@ DrillHand PracticeDrill::Generated() {
         return h;
     };
     if (generatedListDiffers_) {
-        for (int t = 0; t < kListDiffersTries; ++t) {
+        // The search is bounded in time as well, so a slow valuation never
+        // holds up the next hand: a random hand is dealt instead.
+        const auto start = std::chrono::steady_clock::now();
+        for (int t = 0;
+             t < kListDiffersTries && std::chrono::steady_clock::now() - start < kListDiffersBudget;
+             ++t) {
             DrillHand h = deal();
             const DecisionValues v = valuer_(h.game, h.payTable, h.coins, h.dealt);
             if (!v.values.IsBest(v.listHold)) {
@@ -137,7 +143,8 @@ DrillHand PracticeDrill::Generated() {
             }
         }
         // Such hands are rare in this game: random hands from here on.
-        generatedListDiffers_ = false;
+        if (std::chrono::steady_clock::now() - start < kListDiffersBudget)
+            generatedListDiffers_ = false;
     }
     return deal();
 }

@@ -17,6 +17,7 @@
 //     drill.Next();
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -74,6 +75,8 @@ public:
     static constexpr int kGap = 2;
     // Random deals tried for one hand whose list hold is not a best hold.
     static constexpr int kListDiffersTries = 40;
+    // The most time one such search may take.
+    static constexpr std::chrono::milliseconds kListDiffersBudget{50};
 
     using Valuer = std::function<DecisionValues(int game, int payTable, int coins,
                                                 const std::array<Card, 5>& dealt)>;
