@@ -1,6 +1,7 @@
 // Quintaro: video poker and strategy trainer.
 
 #include "command_line.h"
+#include "record/ui/record_windows.h"
 #include "shell/ui/startup.h"
 #include "strategy/ui/analysis_windows.h"
 #include "table/ui/game_screen.h"
@@ -12,5 +13,6 @@ int main(int argc, char* argv[]) {
     // builder make themselves known to the start-up before it creates them.
     quintaro::RegisterTableWindows();
     quintaro::RegisterAnalysisWindows();
+    quintaro::RegisterRecordWindows();
     return quintaro::RunQuintaro(argc, argv);
 }

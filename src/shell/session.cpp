@@ -28,7 +28,8 @@ std::string OverflowNoticeText(std::int64_t cashedOut) {
 }
 
 SessionConfig SessionConfig::Default() {
-    return {DefaultSettingsPath(), DefaultSchemeRoots()};
+    return {DefaultSettingsPath(), DefaultSchemeRoots(),
+            UserDataDirectory() / kTrainingRecordFileName};
 }
 
 void BillsTotal::Add(std::int32_t dollars) {
@@ -65,10 +66,15 @@ TVantaSession::TVantaSession(SessionConfig config, SessionServices services)
     }
     LoadSessionBitmaps(position);
     ValidateSettings();
+    record_ = std::make_unique<TrainingRecord>(config_.recordFile, [this](const std::string& text) {
+        if (services_.dialogs) services_.dialogs->ShowNotice(kNoticeCaption, text);
+    });
+    decisions_ = std::make_unique<DecisionWriter>(*record_);
 }
 
 TVantaSession::~TVantaSession() {
     if (!closed_) SaveSettings();
+    decisions_.reset();
 }
 
 FileResult TVantaSession::Close() {

@@ -24,6 +24,8 @@
 //     session.Statistics.HandStarted(session.LastGame); ...
 //     session.CountUpWin(win);
 
+#include "record/decision_writer.h"
+#include "record/training_record.h"
 #include "shell/schemes.h"
 #include "shell/session_geometry.h"
 #include "shell/session_services.h"
@@ -33,6 +35,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -113,6 +116,7 @@ inline constexpr std::array<std::string_view, kGameCount> kSessionGameNames{
 struct SessionConfig {
     std::filesystem::path settingsFile;             // Quintaro.ini
     std::vector<std::filesystem::path> schemeRoots; // folders holding scheme folders
+    std::filesystem::path recordFile{};             // training.sqlite3; empty: no record
 
     // The user's configuration folder and the usual scheme folders.
     static SessionConfig Default();
@@ -220,6 +224,12 @@ public:
     // destructor do nothing more.
     FileResult Close();
 
+    // The training record of every decision, and the writer the game screens'
+    // rounds tell their draws to. Opened with the session; when it cannot be
+    // used the player is told once and the game goes on without it.
+    TrainingRecord& Record() { return *record_; }
+    DecisionWriter& Decisions() { return *decisions_; }
+
     // The settings file, also used by the game screens for their sections.
     SettingsFile& Settings() { return settings_; }
     const SessionConfig& Config() const { return config_; }
@@ -254,6 +264,8 @@ private:
     WinMeterDisplay* winBox_ = nullptr;
     ButtonBarDisplay* barBox_ = nullptr;
     bool closed_ = false;
+    std::unique_ptr<TrainingRecord> record_;
+    std::unique_ptr<DecisionWriter> decisions_;
 };
 
 } // namespace quintaro

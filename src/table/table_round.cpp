@@ -360,6 +360,7 @@ void TableRound::SetRoundState(int s) {
         session_.DealSlotEnabled() = false;
         session_.DrawButtonBar(kBarBlank);
         e.ApplyRoyalRule(e.bet);
+        NoteDeal();
         ShowCards(RoundState::Holding);
         ScoreDeal();
         view_.ShowBet(e.bet);
@@ -396,6 +397,14 @@ void TableRound::SetRoundState(int s) {
         }
         view_.AllowPopupMenu(true);
     }
+}
+
+void TableRound::NoteDeal() {
+    if (!decisions_) return;
+    const GameEngine& e = *engine_;
+    std::array<Card, 5> dealt{};
+    for (std::size_t p = 0; p < 5; ++p) dealt[p] = e.hand[p].card;
+    decisions_->HandDealt(e.game, e.altPayTable, e.bet, dealt);
 }
 
 void TableRound::ScoreDeal() {
@@ -543,7 +552,7 @@ std::optional<HoldValuesQuery> TableRound::HoldValuesHand() const {
         return query;
     }
     if (TheRoundState() == RoundState::GameOver && lastDraw_) {
-        query.choice = lastDraw_->choice;
+        query.choice = lastDraw_->payTable;
         query.coins = lastDraw_->coins;
         query.cards = lastDraw_->dealt;
         query.playerHold = lastDraw_->held;
@@ -558,29 +567,29 @@ void TableRound::HoldValuesCommand() {
 
 void TableRound::RecordDraw() {
     const GameEngine& e = *engine_;
-    DrawDecision d;
+    Decision d;
     d.game = e.game;
-    d.choice = e.altPayTable;
+    d.payTable = e.altPayTable;
     d.coins = e.bet;
-    std::array<bool, 5> held{};
     for (std::size_t p = 0; p < 5; ++p) {
         d.dealt[p] = e.hand[p].card;
-        held[p] = e.hand[p].held;
+        if (e.hand[p].held) d.held = static_cast<std::uint8_t>(d.held | (1u << p));
     }
-    d.held = exact::MaskOf(held);
-    d.mode = session_.AutoHold()       ? PlayMode::AutoHold
-             : session_.ShowMistakes() ? PlayMode::ShowMistakes
-                                       : PlayMode::Normal;
+    d.mode = session_.AutoHold()       ? DecisionMode::AutoHold
+             : session_.ShowMistakes() ? DecisionMode::ShowMistakes
+                                       : DecisionMode::Normal;
     d.perfectPlay = session_.PerfectPlay();
+    d.source = DecisionSource::Table;
     lastDraw_ = d;
+    if (decisions_) decisions_->HandDrawn(d);
 }
 
-std::optional<DecisionValues> TableRound::Judge(const DrawDecision& d) const {
+std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
     if (!advisor_) return std::nullopt;
-    auto values = advisor_->Values(d.game, d.choice, d.coins, d.dealt);
+    auto values = advisor_->Values(d.game, d.payTable, d.coins, d.dealt);
     if (!values) return std::nullopt;
     DecisionValues out;
-    out.list = exact::ListHold(d.game, d.choice, d.dealt);
+    out.list = exact::ListHold(d.game, d.payTable, d.dealt);
     out.best = exact::PerfectHold(*values, out.list);
     out.heldPerCoin = values->PerCoin(d.held);
     out.listPerCoin = values->PerCoin(out.list);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/game_engine.h"
+#include "record/decision.h"
 #include "table/round_ports.h"
 
 namespace quintaro {
@@ -59,17 +60,6 @@ std::string PlayModeCaption(bool autoHold, bool showMistakes);
 // The same, marked when Perfect Play is on: "Auto Hold · Perfect".
 std::string PlayModeCaption(bool autoHold, bool showMistakes, bool perfectPlay);
 
-// What the player decided at a draw: the hand as dealt and the hold drawn with.
-struct DrawDecision {
-    int game = 0;
-    int choice = 0; // pay table 0/1
-    int coins = 1;
-    std::array<Card, 5> dealt{};
-    exact::HoldMask held = 0;
-    PlayMode mode = PlayMode::Normal;
-    bool perfectPlay = false;
-};
-
 // The exact judgement of a decision: the list's hold, a best hold and the
 // values per coin of those and of the hold drawn.
 struct DecisionValues {
@@ -87,6 +77,10 @@ public:
     // written back by Close. winPanelEnabled is the scheme's CntrPnlVis.
     TableRound(std::unique_ptr<GameEngine> engine, RoundSession& session, TableView& view,
                HoldAdvisor* advisor, SettingsFile* settings, bool winPanelEnabled = true);
+
+    // Where every draw's decision goes: the hand dealt and the hold drawn, told
+    // before the replacement cards are shown. None by default.
+    void SetDecisionPort(DecisionPort* port) { decisions_ = port; }
 
     // Screen creation: reads the game section, applies the pay table, shows the last hand.
     void Open();
@@ -160,9 +154,9 @@ public:
     bool StatisticsEnabled() const;
     bool GameOverOnly() const { return TheRoundState() == RoundState::GameOver; }
     // The last draw of this visit, or none before the first.
-    const std::optional<DrawDecision>& LastDraw() const { return lastDraw_; }
+    const std::optional<Decision>& LastDraw() const { return lastDraw_; }
     // The exact judgement of a decision, when the advice has exact values.
-    std::optional<DecisionValues> Judge(const DrawDecision& decision) const;
+    std::optional<DecisionValues> Judge(const Decision& decision) const;
     // Whether a menu command may run now: none while a deal or draw is under way;
     // while the mistake panel waits for an answer, only those that leave the hand
     // and its holds alone.
@@ -182,6 +176,8 @@ private:
     void DrawNow();
     void RunGuarded(void (TableRound::*command)());
     std::optional<exact::HoldValues> TableHandValues() const;
+    void NoteDeal();
+    // Keeps the draw as the last decision and hands it to the record.
     void RecordDraw();
     // BET 1 and MAX BET of the betting bar, lit exactly when a press on them acts.
     void SetBetTiles();
@@ -191,6 +187,7 @@ private:
     TableView& view_;
     HoldAdvisor* advisor_;
     SettingsFile* settings_;
+    DecisionPort* decisions_ = nullptr;
 
     bool busy_ = false;
     bool holding_ = false;
@@ -205,7 +202,7 @@ private:
     bool controlAlone_ = false; // Control is down and no other key came since
     int rowCount_ = 0;
     std::array<RowColour, 14> rowColour_{};
-    std::optional<DrawDecision> lastDraw_;
+    std::optional<Decision> lastDraw_;
 };
 
 } // namespace quintaro

@@ -184,6 +184,35 @@ TEST_F(SessionTest, AFailedSaveIsReported) {
     EXPECT_NE(r.error.find("Quintaro.ini"), std::string::npos);
 }
 
+// The training record opens with the session; when it cannot be used the
+// player is told once, in a notice, and the session goes on without it.
+TEST_F(SessionTest, ATrainingRecordThatCannotBeUsedIsToldOnce) {
+    SessionConfig config = Config();
+    WriteFile(dir.path() / "blocked", "a file where the record's folder should be");
+    config.recordFile = dir.path() / "blocked" / "training.sqlite3";
+    TVantaSession broken(config, rec.Services());
+    EXPECT_FALSE(broken.Record().Usable());
+    Decision d;
+    d.dealt = {0, 1, 2, 3, 4};
+    broken.Decisions().HandDealt(0, 0, 1, d.dealt);
+    broken.Decisions().HandDrawn(d);
+    auto notices = std::vector<std::string>{};
+    for (const std::string& line : rec.log)
+        if (line.rfind("notice", 0) == 0) notices.push_back(line);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].rfind("notice Quintaro Notice: The training record", 0), 0u) << notices[0];
+
+    rec.log.clear();
+    config.recordFile = dir.path() / "data" / "training.sqlite3";
+    TVantaSession working(config, rec.Services());
+    EXPECT_TRUE(working.Record().Usable());
+    for (const std::string& line : rec.log) EXPECT_NE(line.rfind("notice", 0), 0u) << line;
+    // Without a path (as in the program's tests) there is no record and no notice.
+    TVantaSession none(Config(), rec.Services());
+    EXPECT_FALSE(none.Record().Usable());
+    for (const std::string& line : rec.log) EXPECT_NE(line.rfind("notice", 0), 0u) << line;
+}
+
 TEST_F(SessionTest, BadSettingsFilesStartWithDefaultsAndKeepTheirBytes) {
     std::string big = "[Menu]\r\nCredits=12\r\n";
     while (big.size() < 10 * 1024 * 1024)

@@ -180,7 +180,7 @@ TEST_F(PerfectPlayTest, HoldValuesOpenOnTheDealtHandAndAfterTheDrawWithTheHoldDr
     EXPECT_EQ(view.holdValues->playerHold, kPoorHold);
     ASSERT_TRUE(round->LastDraw());
     EXPECT_EQ(round->LastDraw()->held, kPoorHold);
-    EXPECT_EQ(round->LastDraw()->mode, PlayMode::Normal);
+    EXPECT_EQ(round->LastDraw()->mode, DecisionMode::Normal);
     EXPECT_FALSE(round->LastDraw()->perfectPlay);
 }
 
@@ -324,7 +324,7 @@ TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     round->ContinueClick();
     ASSERT_TRUE(round->LastDraw());
     EXPECT_EQ(round->LastDraw()->dealt, cards);
-    EXPECT_EQ(round->LastDraw()->mode, PlayMode::ShowMistakes);
+    EXPECT_EQ(round->LastDraw()->mode, DecisionMode::ShowMistakes);
     const auto judged = round->Judge(*round->LastDraw());
     ASSERT_TRUE(judged);
     EXPECT_EQ(judged->list, list);

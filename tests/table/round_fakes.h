@@ -251,6 +251,28 @@ public:
     }
 };
 
+// The decisions the round tells, logged in order with the screen's steps.
+class FakeDecisions : public DecisionPort {
+public:
+    explicit FakeDecisions(Log& log) : log_(log) {}
+    std::vector<Decision> drawn;
+    std::vector<std::array<Card, 5>> dealt;
+    std::vector<int> dealtCoins;
+    void HandDealt(int game, int payTable, int coins, const std::array<Card, 5>& cards) override {
+        dealt.push_back(cards);
+        dealtCoins.push_back(coins);
+        log_.push_back("dealt " + std::to_string(game) + " " + std::to_string(payTable) + " " +
+                       std::to_string(coins));
+    }
+    void HandDrawn(const Decision& d) override {
+        drawn.push_back(d);
+        log_.push_back("decision " + std::to_string(d.held));
+    }
+
+private:
+    Log& log_;
+};
+
 // A seed (calendar second) for the engine's next deal for which `wanted`
 // holds of the dealt (and, when drawing, drawn) hand. The search replays the
 // deal on a scratch engine that starts from the same deck order.

@@ -14,6 +14,7 @@
 namespace quintaro {
 namespace {
 
+using testing::FakeDecisions;
 using testing::FakeSession;
 using testing::FakeView;
 using testing::FindSeed;
@@ -677,6 +678,100 @@ TEST_F(RoundTest, AutoHoldHoldsSilentlyAndNeverStops) {
     EXPECT_FALSE(view.panelShown);
     EXPECT_EQ(round->State(), RoundState::GameOver);
     EXPECT_EQ(Only(log, "back").size(), 3u);
+}
+
+// Every draw tells its decision once, before the first replacement is shown,
+// with the hold it is finally drawn with; the deal tells its hand before the
+// first card face.
+TEST_F(RoundTest, EveryDrawIsToldOnceWithTheHoldDrawn) {
+    struct Case {
+        bool autoHold, showMistakes;
+        DecisionMode mode;
+        std::uint8_t held; // as drawn
+    };
+    const Case cases[] = {
+        {false, false, DecisionMode::Normal, 0b00101},
+        {true, false, DecisionMode::AutoHold, 0b10010},
+        {false, true, DecisionMode::ShowMistakes, 0b10010},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        log.clear();
+        FakeDecisions decisions(log);
+        session.autoHold = c.autoHold;
+        session.showMistakes = c.showMistakes;
+        OpenGame(kBonusPoker);
+        round->SetDecisionPort(&decisions);
+        round->ChoosePayTable(1);
+        advisor.advice = {};
+        advisor.advice.hold = {false, true, false, false, true};
+        NextRound(0, 0, {});
+        round->BetOne();
+        round->BetOne();
+        round->DealOrDraw();
+        ASSERT_EQ(decisions.dealt.size(), 1u);
+        EXPECT_EQ(decisions.dealtCoins[0], 2);
+        const auto dealtAt = std::find(log.begin(), log.end(), "dealt 1 1 2");
+        const auto firstFace = std::find_if(
+            log.begin(), log.end(), [](const std::string& s) { return s.rfind("face", 0) == 0; });
+        EXPECT_LT(dealtAt, firstFace);
+        if (!c.autoHold)
+            Hold({(c.held & 1) != 0, (c.held & 2) != 0, (c.held & 4) != 0, (c.held & 8) != 0,
+                  (c.held & 16) != 0});
+        std::array<Card, 5> dealt{};
+        for (std::size_t p = 0; p < 5; ++p) dealt[p] = E().hand[p].card;
+        EXPECT_EQ(decisions.dealt[0], dealt);
+        log.clear();
+        round->DealOrDraw();
+        ASSERT_EQ(round->State(), RoundState::GameOver);
+        ASSERT_EQ(decisions.drawn.size(), 1u);
+        const Decision& d = decisions.drawn[0];
+        EXPECT_EQ(d.game, kBonusPoker);
+        EXPECT_EQ(d.payTable, 1);
+        EXPECT_EQ(d.coins, 2);
+        EXPECT_EQ(d.dealt, dealt);
+        EXPECT_EQ(d.held, c.held);
+        EXPECT_EQ(d.mode, c.mode);
+        EXPECT_FALSE(d.perfectPlay);
+        EXPECT_EQ(d.source, DecisionSource::Table);
+        const auto toldAt = std::find(log.begin(), log.end(), "decision " + std::to_string(c.held));
+        const auto firstBack = std::find_if(
+            log.begin(), log.end(), [](const std::string& s) { return s.rfind("back", 0) == 0; });
+        EXPECT_LT(toldAt, firstBack);
+    }
+}
+
+// A draw that Show Mistakes stopped is told once: with the hold the player
+// changed to, or with the stopped hold when the player goes on with it.
+TEST_F(RoundTest, AStoppedDrawIsToldOnceWithTheFinalHold) {
+    for (const bool goOn : {false, true}) {
+        SCOPED_TRACE(goOn);
+        FakeDecisions decisions(log);
+        session.showMistakes = true;
+        OpenGame(kJacksOrBetter);
+        round->SetDecisionPort(&decisions);
+        advisor.advice = {};
+        advisor.advice.hold = {true, false, true, false, false};
+        NextRound(0, 0);
+        round->BetMax();
+        round->DealOrDraw(); // holds nothing: stopped
+        ASSERT_TRUE(view.panelShown);
+        EXPECT_TRUE(decisions.drawn.empty());
+        if (goOn) {
+            round->ContinueClick();
+        } else {
+            round->CancelClick();
+            round->ToggleHold(0);
+            round->DealOrDraw(); // still wrong: stopped again
+            round->CancelClick();
+            round->ToggleHold(2);
+            round->DealOrDraw();
+        }
+        ASSERT_EQ(round->State(), RoundState::GameOver);
+        ASSERT_EQ(decisions.drawn.size(), 1u);
+        EXPECT_EQ(decisions.drawn[0].held, goOn ? 0b00000 : 0b00101);
+        EXPECT_EQ(decisions.dealt.size(), 1u);
+    }
 }
 
 TEST_F(RoundTest, StrategyTableCommandClassifiesOnlyWhileHolding) {

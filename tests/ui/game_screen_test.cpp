@@ -119,7 +119,8 @@ private slots:
         std::filesystem::create_directories(m_dir);
         m_view = std::make_unique<SessionView>(nullptr);
         m_session = std::make_unique<TVantaSession>(
-            SessionConfig{m_dir / "Quintaro.ini", {m_dir / "Schemes"}}, m_view->Services());
+            SessionConfig{m_dir / "Quintaro.ini", {m_dir / "Schemes"}, m_dir / "training.sqlite3"},
+            m_view->Services());
         m_view->SetSession(m_session.get());
         m_session->Sound = false;
     }
@@ -199,6 +200,8 @@ private slots:
     }
 
     void keysPlayARound() {
+        QVERIFY(m_session->Record().Usable());
+        const std::size_t rowsBefore = m_session->Record().Rows({}).size();
         QVERIFY(Open(kJacksOrBetter));
         NextDeal([](GameEngine& g) { return g.EvaluateTable() == 0; });
         QTest::keyClick(m_screen, Qt::Key_Control);
@@ -223,7 +226,14 @@ private slots:
         QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
         QVERIFY(Child<QLabel>("LbGameStatus")->isVisible());
         QCOMPARE(m_session->Credits, 98 + m_session->Statistics.CreditsPaid[0][E().finalCategory]);
-        QTest::keyClick(m_screen, Qt::Key_X); // MENU at game over closes the screen
+        // The draw is in the training record: the first card held, two coins.
+        const auto rows = m_session->Record().Rows({});
+        QCOMPARE(rows.size(), rowsBefore + 1);
+        QCOMPARE(rows.back().held, 0b00001);
+        QCOMPARE(rows.back().coins, 2);
+        QCOMPARE(rows.back().game, int(kJacksOrBetter));
+        QCOMPARE(rows.back().dealt[0], E().hand[0].card); // the held card stayed
+        QTest::keyClick(m_screen, Qt::Key_X);             // MENU at game over closes the screen
         QVERIFY(!m_screen || !m_screen->isVisible());
     }
 
@@ -323,13 +333,17 @@ private slots:
         QCOMPARE(m_screen->Action("N961")->text(), QString("9/6"));
         QCOMPARE(m_screen->Action("InsertBills1")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(m_screen->Action("Minimize1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(m_screen->Action("PracticeDrill1")->shortcut(), QKeySequence(Qt::Key_F12));
+        QVERIFY(m_screen->Action("PracticeDrill1")->isEnabled()); // between rounds
         QStringList captions;
         for (QAction* a : m_screen->PopupMenu1()->actions())
             captions << (a->isSeparator() ? QString("-") : a->text());
+        // The training record's two commands follow the statistics page.
         QCOMPARE(captions, (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
-                                        "Hold Values...", "Statistics Page...", "-", "Fast Credits",
-                                        "&Sound", "Playing Modes", "Pay Tables", "-", "&Help",
-                                        "&About", "-", "&Minimize", "&Return to Menu"}));
+                                        "Hold Values...", "Statistics Page...", "Mistakes...",
+                                        "Practice &Drill...", "-", "Fast Credits", "&Sound",
+                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
+                                        "&Minimize", "&Return to Menu"}));
         // The pay-table switch rewrites the changed cells.
         QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
         m_screen->Action("N961")->trigger();

@@ -306,6 +306,29 @@ private slots:
         QVERIFY(!Form().isVisible());
     }
 
+    // A hand loaded from the record opens built and judged for its own game,
+    // pay table and coins, whatever the open screen plays; the next opening is plain.
+    void LoadedHandOpensBuiltOnce() {
+        m_engine = MakeGameEngine(kDeucesWild);
+        Form().LoadHand(kJacksOrBetter, 1, 5, {39, 51, 11, 23, 35});
+        Form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+        QCOMPARE(Form().Game(), int(kJacksOrBetter));
+        QCOMPARE(Form().Choice(), 1);
+        QCOMPARE(Form().Coins(), 5);
+        QVERIFY(Form().Hand().Complete());
+        QCOMPARE(Form().Hand().Cards(), (std::array<Card, 5>{39, 51, 11, 23, 35}));
+        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Royal"));
+        QCOMPARE(Form().ValueLabel()->text(), QString("4000.0000"));
+        QCOMPARE(Form().TitleLabel()->text(), QString("(9/6) Jacks or Better"));
+        QVERIFY(m_effects.empty()); // loading clicks nothing
+        Form().close();
+        Form().show();
+        QCOMPARE(Form().Game(), int(kDeucesWild));
+        QCOMPARE(Form().Hand().Count(), 0);
+        Form().close();
+    }
+
     void WithoutAGameScreen() {
         // Nothing open: the session's last game, its first pay table, one coin.
         m_session->LastGame = kDeucesWild;

@@ -329,6 +329,10 @@ private slots:
         m.PopupMenu1Popup();
         QVERIFY(!item("StatisticsPage1")->isEnabled());
         QVERIFY(item("CashOut1")->isEnabled());
+        // The training record's commands; F12 is free of every other command and key.
+        QCOMPARE(item("Mistakes1")->text(), QString("Mistakes..."));
+        QCOMPARE(item("PracticeDrill1")->text(), QString("Practice &Drill..."));
+        QCOMPARE(item("PracticeDrill1")->shortcut(), QKeySequence(Qt::Key_F12));
         QVERIFY(item("Sound_On_Off")->isChecked());
         QVERIFY(!item("FastCredits1")->isChecked());
         QVERIFY(item("ShowMistakes1")->isChecked());

@@ -35,6 +35,14 @@ struct WindowRegistry {
     SharedWindowFactory strategyTable;
     SharedWindowFactory statistics;
     SharedWindowFactory handBuilder;
+
+    // The training record's windows, opened on demand for a game (and the
+    // drill for a pay-table choice); both run modally and free themselves.
+    std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game,
+                       int payTable)>
+        practiceDrill;
+    std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game)>
+        mistakes;
 };
 
 // The program-wide registry (GUI thread only).

@@ -378,6 +378,9 @@ void TVantaTBMenu::BuildMenus() {
     add(m_menu1, "StatisticsPage1", "Statistics Page...", Qt::Key_F10,
         [this] { StatisticsPage1Click(); });
     add(m_menu1, "CashOut1", "Cash &Out", QKeySequence(), [this] { CashOut1Click(); });
+    add(m_menu1, "Mistakes1", "Mistakes...", QKeySequence(), [this] { Mistakes1Click(); });
+    add(m_menu1, "PracticeDrill1", "Practice &Drill...", QKeySequence(Qt::Key_F12),
+        [this] { PracticeDrill1Click(); });
     m_menu1->addSeparator()->setObjectName("N3");
     add(m_menu1, "FastCredits1", "Fast Credits", Qt::Key_F3, [this] {
         m_session->PlayEffect(kEffectClick);
@@ -898,6 +901,21 @@ void TVantaTBMenu::StatisticsPage1Click() {
     RemoveHooks();
     m_session->ShowStatistics();
     InstallHooks();
+}
+
+void TVantaTBMenu::Mistakes1Click() {
+    if (!Windows().mistakes) return;
+    RunModal([this] { Windows().mistakes(*m_session, *m_view, this, m_session->LastGame); });
+}
+
+void TVantaTBMenu::PracticeDrill1Click() {
+    if (!Windows().practiceDrill) return;
+    // The drill starts in the last game at the pay table that game was left with.
+    const int game = m_session->LastGame;
+    const int payTable = m_session->Settings().LoadGame(game).AltPayTable ? 1 : 0;
+    RunModal([this, game, payTable] {
+        Windows().practiceDrill(*m_session, *m_view, this, game, payTable);
+    });
 }
 
 void TVantaTBMenu::CashOut1Click() {

@@ -100,6 +100,9 @@ public:
     void About1Click();
     void StatisticsPage1Click();
     void CashOut1Click();
+    // The training record's windows for the last game.
+    void Mistakes1Click();
+    void PracticeDrill1Click();
     void ExitItemClick();
 
     void DrawPicker(int game);

@@ -3,13 +3,16 @@
 //
 //   quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD
 //   quintaro-advise --batch < lines of "G T c0 c1 c2 c3 c4"
+//   quintaro-advise --record [--game G] [--file PATH]
 //
 // Exit status: 0 success, 1 when a batch line could not be read, 2 for bad
 // options or arguments.
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +24,8 @@
 #include "core/hand_names.h"
 #include "core/pay_table.h"
 #include "quintaro_version.h"
+#include "record/training_record.h"
+#include "shell/settings.h"
 #include "strategy/classifier.h"
 
 namespace quintaro {
@@ -29,6 +34,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
     "       quintaro-advise --batch\n"
+    "       quintaro-advise --record [--game G] [--file PATH]\n"
     "       quintaro-advise --help | --version\n"
     "\n"
     "G: game 0..8 or jacks, bonus, deluxe, deuces, double, ddb, sdb, tdb, aces\n"
@@ -38,7 +44,13 @@ constexpr const char* kUsage =
     "\n"
     "--batch reads lines \"G T c0 c1 c2 c3 c4\" (integers) from standard input and\n"
     "writes per line: category, rank, hold, alternative hold (or -), entry name,\n"
-    "separated by tabs; a line that cannot be read gives \"error\" and a message.\n";
+    "separated by tabs; a line that cannot be read gives \"error\" and a message.\n"
+    "\n"
+    "--record prints the training record's grades per game: decisions, mistakes,\n"
+    "credits lost to mistakes and accuracy (value of the holds drawn over the value\n"
+    "of the best holds), table decisions only. The record is read from PATH, else\n"
+    "from $QUINTARO_RECORD, else from $XDG_DATA_HOME/Quintaro/training.sqlite3\n"
+    "(~/.local/share/Quintaro/training.sqlite3). Exit status 1 when it cannot be read.\n";
 
 std::string Lower(std::string_view s) {
     std::string out;
@@ -323,6 +335,60 @@ int Batch() {
     return anyFailed ? 1 : 0;
 }
 
+// The grades of the training record, one line per game with decisions.
+int RecordSummary(const std::vector<std::string_view>& args) {
+    std::optional<int> game;
+    std::filesystem::path path;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--game" && i + 1 < args.size()) {
+            game = ParseGame(args[++i]);
+            if (!game) return Fail("unknown game " + std::string(args[i]));
+        } else if (args[i] == "--file" && i + 1 < args.size()) {
+            path = std::string(args[++i]);
+        } else {
+            return Fail("unknown argument " + std::string(args[i]));
+        }
+    }
+    if (path.empty()) {
+        const char* env = std::getenv("QUINTARO_RECORD");
+        path = env && *env ? std::filesystem::path(env)
+                           : UserDataDirectory() / kTrainingRecordFileName;
+    }
+    if (!std::filesystem::exists(path)) {
+        std::fprintf(stderr, "quintaro-advise: no training record at %s\n", path.string().c_str());
+        return 1;
+    }
+    std::string problem;
+    TrainingRecord::Options options;
+    options.readOnly = true;
+    TrainingRecord record(
+        path, [&](const std::string& text) { problem = text; }, options);
+    if (!record.Usable()) {
+        std::fprintf(stderr, "quintaro-advise: %s\n", problem.c_str());
+        return 1;
+    }
+    std::printf("Training record %s\n", path.string().c_str());
+    std::printf("%-22s %10s %9s %13s %9s\n", "Game", "Decisions", "Mistakes", "Credits Lost",
+                "Accuracy");
+    auto line = [](const std::string& name, const Grades& g) {
+        std::printf("%-22s %10lld %9lld %13s %9s\n", name.c_str(),
+                    static_cast<long long>(g.decisions), static_cast<long long>(g.mistakes),
+                    g.CreditsLostText().c_str(), g.AccuracyText().c_str());
+    };
+    Grades all;
+    for (int g = 0; g < kGameCount; ++g) {
+        if (game && *game != g) continue;
+        RowQuery q;
+        q.game = g;
+        const Grades grades = record.Grade(q);
+        if (grades.decisions == 0 && !game) continue;
+        line(std::string(GameInfoFor(g).name), grades);
+        all += grades;
+    }
+    if (!game) line("All games", all);
+    return 0;
+}
+
 } // namespace
 } // namespace quintaro
 
@@ -342,6 +408,7 @@ int main(int argc, char** argv) {
         if (args.size() > 1) return quintaro::Fail("--batch takes no other arguments");
         return quintaro::Batch();
     }
+    if (!args.empty() && args[0] == "--record") return quintaro::RecordSummary(args);
     if (args.empty()) return quintaro::Fail("no arguments");
     return quintaro::AdviseOne(args);
 }

@@ -1,5 +1,8 @@
 #include "strategy/ui/hand_builder_form.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -279,11 +282,13 @@ void THandBuilderForm::BuildBottomPanel() {
 }
 
 int THandBuilderForm::Choice() const {
+    if (m_loaded) return m_loaded->choice;
     const GameEngine* engine = Engine();
     return engine && engine->altPayTable ? 1 : 0;
 }
 
 int THandBuilderForm::Coins() const {
+    if (m_loaded) return m_loaded->coins;
     const GameEngine* engine = Engine();
     if (!engine) return 1;
     return engine->bet > 0 ? engine->bet : engine->lastBet;
@@ -293,9 +298,15 @@ bool THandBuilderForm::PlaceShowsBack(int place) const {
     return static_cast<CardPlace*>(m_places[static_cast<std::size_t>(place)])->Back();
 }
 
+void THandBuilderForm::LoadHand(int game, int choice, int coins, const std::array<Card, 5>& cards) {
+    m_toLoad = LoadedHand{game, choice ? 1 : 0, std::clamp(coins, 1, 5), cards};
+}
+
 void THandBuilderForm::FormShow() {
+    m_loaded = std::exchange(m_toLoad, std::nullopt);
     const GameEngine* engine = Engine();
     m_game = engine ? engine->game : (m_session ? m_session->LastGame : 0);
+    if (m_loaded) m_game = m_loaded->game;
     if (!IsValidGame(m_game)) m_game = 0;
     const std::string_view name =
         m_session ? m_session->GameName(m_game) : GameInfoFor(m_game).name;
@@ -306,6 +317,8 @@ void THandBuilderForm::FormShow() {
     for (QWidget* view : findChildren<QWidget*>("HoldValuesView", Qt::FindDirectChildrenOnly))
         view->close();
     BtnClearHandClick();
+    if (m_loaded)
+        for (Card c : m_loaded->cards) AddToHand(c);
 }
 
 void THandBuilderForm::SetSmallCardTaken(Card card, bool taken) {
@@ -322,6 +335,11 @@ void THandBuilderForm::SetSmallCardTaken(Card card, bool taken) {
 void THandBuilderForm::ClickOnSmallCards(Card card, Qt::MouseButton button) {
     if (button != Qt::LeftButton || !IsValidCard(card)) return;
     ui::PlayEffect(ui::kClickEffect);
+    AddToHand(card);
+}
+
+void THandBuilderForm::AddToHand(Card card) {
+    if (!IsValidCard(card)) return;
     const int place = m_hand.Count();
     if (m_hand.Add(card) != BuiltHand::Pick::Added) return;
 

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "strategy/hand_builder.h"
 
@@ -60,6 +61,11 @@ public:
     void SetStrategyTableOpener(StrategyTableOpener opener) { m_openTable = std::move(opener); }
     void SetEngineSource(EngineSource source) { m_engine = std::move(source); }
 
+    // The next opening shows this hand, built and judged for a game, pay-table
+    // choice and coins, instead of an empty hand for the open game. Later
+    // openings are plain again.
+    void LoadHand(int game, int choice, int coins, const std::array<Card, 5>& cards);
+
     // FormShow's work: the title, the game remembered, the hand cleared.
     void FormShow();
     // A mouse press on any of the three controls of the small card `card`.
@@ -105,10 +111,20 @@ private:
     void ShowResult();
     void ShowResultLines(bool shown);
     void SetSmallCardTaken(Card card, bool taken);
+    // Puts a card into the next place, judging the hand once it is complete.
+    void AddToHand(Card card);
 
     TVantaSession* m_session;
     const GameEngine* Engine() const { return m_engine ? m_engine() : nullptr; }
 
+    struct LoadedHand {
+        int game = 0;
+        int choice = 0;
+        int coins = 1;
+        std::array<Card, 5> cards{};
+    };
+    std::optional<LoadedHand> m_toLoad; // for the next opening
+    std::optional<LoadedHand> m_loaded; // the hand this opening shows
     StrategyTableOpener m_openTable;
     EngineSource m_engine;
     BuiltHand m_hand;

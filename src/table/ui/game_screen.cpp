@@ -183,6 +183,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_port = std::make_unique<Port>(m_session, *this);
     m_round = std::make_unique<TableRound>(MakeGameEngine(game), *m_port, *this, &m_advisor,
                                            &m_session.Settings(), m_scheme.centreWinPanel);
+    m_round->SetDecisionPort(&m_session.Decisions());
     LoadArt();
     BuildLayout();
     BuildMenu();
@@ -495,6 +496,18 @@ void TGameScreen::BuildMenu() {
     add(m_menu, "StatisticsPage1", "Statistics Page...", Qt::Key_F10, [this] {
         if (m_round->StatisticsEnabled()) m_session.ShowStatistics();
     });
+    add(m_menu, "Mistakes1", "Mistakes...", QKeySequence(), [this] {
+        if (!Windows().mistakes) return;
+        WithTimerOff([this] { Windows().mistakes(m_session, m_view, this, m_game); });
+    });
+    add(m_menu, "PracticeDrill1", "Practice &Drill...", QKeySequence(Qt::Key_F12), [this] {
+        // The drill deals hands of its own: between rounds only.
+        if (!m_round->GameOverOnly() || !Windows().practiceDrill) return;
+        WithTimerOff([this] {
+            Windows().practiceDrill(m_session, m_view, this, m_game,
+                                    m_round->Engine().altPayTable ? 1 : 0);
+        });
+    });
     m_menu->addSeparator()->setObjectName("N2");
     add(m_menu, "FastCredits1", "Fast Credits", Qt::Key_F3, [this] {
         m_session.PlayEffect(kEffectClick);
@@ -561,6 +574,7 @@ void TGameScreen::PopupMenu1Popup() {
     if (!m_menu) return;
     const bool gameOver = m_round->GameOverOnly();
     Action("StatisticsPage1")->setEnabled(m_round->StatisticsEnabled());
+    Action("PracticeDrill1")->setEnabled(gameOver);
     for (const char* name :
          {"PlayingModes1", "PayTables1", "Close1", "AutoHold1", "ShowMistakes1", "Normal1"})
         Action(name)->setEnabled(gameOver);

@@ -1,0 +1,10 @@
+#pragma once
+// Makes the training record's windows (the mistakes and the practice drill)
+// known to the program's window registry, so the menu and the game screens
+// open them without knowing their classes.
+
+namespace quintaro {
+
+void RegisterRecordWindows();
+
+} // namespace quintaro

@@ -1,0 +1,214 @@
+// The training record's windows: the grades on the statistics page, the
+// mistakes window and the practice drill, over a record in a scratch folder.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "exact/exact_analysis.h"
+#include "record/decision_writer.h"
+#include "record/ui/mistakes_form.h"
+#include "record/ui/practice_drill_form.h"
+#include "screenshot.h"
+#include "shell/session.h"
+#include "shell/ui/statistics_form.h"
+#include "shell/ui/window_kit.h"
+#include "strategy/ui/hold_values_view.h"
+
+using namespace quintaro;
+
+namespace {
+
+DecisionRow Row(int game, int first, double held, double best, const char* at) {
+    DecisionRow r;
+    r.game = game;
+    r.coins = 5;
+    r.dealt = {first, first + 14, first + 28, first + 3, first + 43};
+    r.held = held == best ? 0b00111 : 0b00001;
+    r.bestHold = 0b00111;
+    r.listHold = 0b00111;
+    r.evHeld = held;
+    r.evList = best;
+    r.evBest = best;
+    r.playedAt = at;
+    return r;
+}
+
+} // namespace
+
+class TestRecordWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::filesystem::path m_root;
+
+    std::filesystem::path RecordPath() const { return m_root / kTrainingRecordFileName; }
+    std::unique_ptr<TVantaSession> MakeSession() {
+        return std::make_unique<TVantaSession>(
+            SessionConfig{m_root / "Quintaro.ini", {m_root / "Schemes"}, RecordPath()},
+            SessionServices{});
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_root = m_dir->path().toStdString();
+        ui::SetPauseScale(0);
+    }
+    void cleanup() { m_dir.reset(); }
+
+    // The grades of the game shown and of the run, and over the whole record;
+    // drill answers never count.
+    void StatisticsPageShowsTheGrades() {
+        {
+            TrainingRecord earlier(RecordPath(), {});
+            DecisionRow old = Row(0, 0, 2.0, 5.0, "2026-11-30T20:00:00Z");
+            QVERIFY(earlier.Append(old));
+            DecisionRow other = Row(4, 1, 7.5, 7.5, "2026-11-30T20:01:00Z");
+            QVERIFY(earlier.Append(other));
+        }
+        auto session = MakeSession();
+        QVERIFY(session->Record().Usable());
+        for (DecisionRow r :
+             {Row(0, 2, 4.0, 4.0, ""), Row(0, 4, 3.0, 4.0, ""), Row(1, 5, 1.0, 1.25, "")})
+            QVERIFY(session->Record().Append(r));
+        DecisionRow drill = Row(0, 6, 0.0, 9.0, "");
+        drill.source = DecisionSource::Drill;
+        QVERIFY(session->Record().Append(drill));
+        session->LastGame = 0;
+        session->Statistics.HandStarted(0);
+        session->Statistics.HandFinished(0, 0, 5, 0);
+        session->Statistics.HandStarted(0);
+        session->Statistics.HandFinished(0, 2, 5, 10);
+
+        TTableBuilderForm form(session.get());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const char* expected[4][4] = {
+            {"2", "1", "1.00", "87.50%"}, // this game, this run
+            {"3", "2", "1.25", "86.49%"}, // every game, this run: 8 / 9.25
+            {"3", "2", "4.00", "69.23%"}, // this game, whole record: 9 / 13
+            {"5", "3", "4.25", "80.46%"}, // every game, whole record: 17.5 / 21.75
+        };
+        for (int c = 0; c < 4; ++c)
+            for (int k = 0; k < 4; ++k)
+                QCOMPARE(form.GradeLabel(c, k)->text(), QString(expected[c][k]));
+        // The totals of the run keep their place above.
+        QCOMPARE(form.TotalLabel(0, 0)->mapTo(&form, QPoint(0, 0)).y(), 378 + 48);
+        SaveScreenshot(&form, "statistics_with_grades");
+    }
+
+    void MistakesWindowSortsChoosesAndOpens() {
+        TrainingRecord record(RecordPath(), {});
+        for (DecisionRow r : {Row(0, 0, 2.0, 5.0, "2026-12-01T10:00:00Z"),
+                              Row(0, 1, 3.5, 4.0, "2026-12-03T10:00:00Z"),
+                              Row(0, 2, 4.0, 4.0, "2026-12-04T10:00:00Z"),
+                              Row(0, 3, 1.0, 2.0, "2026-12-02T10:00:00Z"),
+                              Row(3, 4, 0.5, 3.0, "2026-12-02T11:00:00Z")})
+            QVERIFY(record.Append(r));
+        TMistakesForm form(record, QString(), 0);
+        std::vector<std::int64_t> opened;
+        form.SetHandOpener([&](const DecisionRow& r) { opened.push_back(r.id); });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Table()->rowCount(), 3);
+        QCOMPARE(form.Table()->item(0, 4)->text(), QString("3.0000"));
+        QCOMPARE(form.Table()->item(1, 4)->text(), QString("1.0000"));
+        QCOMPARE(form.Table()->item(0, 2)->text(), QString::fromUtf8("A\u2665"));
+        QCOMPARE(form.Table()->item(0, 0)->text(), QString("2026-12-01 10:00"));
+        SaveScreenshot(&form, "mistakes_by_cost");
+        form.SortChoice()->setCurrentIndex(1);
+        QCOMPARE(form.Table()->item(0, 0)->text(), QString("2026-12-03 10:00"));
+        // A click on a row opens its hand.
+        const QRect cell = form.Table()->visualItemRect(form.Table()->item(1, 2));
+        QTest::mouseClick(form.Table()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(opened, (std::vector<std::int64_t>{4}));
+        form.GameChoice()->setCurrentIndex(3);
+        QCOMPARE(form.Table()->rowCount(), 1);
+        QCOMPARE(form.Game(), 3);
+    }
+
+    // A recorded mistake comes first; three best answers in a row and it
+    // leaves; the answers are drill rows, outside the table's grades.
+    void DrillPractisesARecordedMistake() {
+        TrainingRecord record(RecordPath(), {});
+        DecisionWriter writer(record);
+        Decision d;
+        d.game = kJacksOrBetter;
+        d.coins = 5;
+        d.dealt = {0, 12, 11, 10, 14}; // Ah Kh Qs Jc 2c
+        d.held = 0b10000;              // the Two alone
+        const auto mistake = writer.Record(d);
+        QVERIFY(mistake && mistake->IsMistake());
+
+        TPracticeDrillForm form(record, QString(), kJacksOrBetter, 0, 1);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Drill().Current().dealt, d.dealt);
+        QVERIFY(form.OriginLabel()->text().startsWith("One of your mistakes"));
+        // A wrong answer first, held by keys and the mouse as on the table.
+        QTest::keyClick(&form, Qt::Key_Z);
+        QTest::mouseClick(
+            &form, Qt::LeftButton, {},
+            QPoint(TPracticeDrillForm::kCardsLeft + 60, TPracticeDrillForm::kCardsTop + 90));
+        QTest::keyClick(&form, Qt::Key_X);
+        QCOMPARE(form.Held(), std::uint8_t(0b00010));
+        SaveScreenshot(&form, "drill_holding");
+        QTest::keyClick(&form, Qt::Key_Return);
+        QVERIFY(form.LastAnswer() && !form.LastAnswer()->best);
+        QVERIFY(form.ResultLabel(0)->text().startsWith("Mistake."));
+        SaveScreenshot(&form, "drill_mistake");
+        const int best = mistake->bestHold;
+        for (int round = 0; round < 3; ++round) {
+            QTest::keyClick(&form, Qt::Key_Return); // the next hand: the same one again
+            QCOMPARE(form.Drill().Current().dealt, d.dealt);
+            for (int p = 0; p < 5; ++p)
+                if ((best >> p) & 1) form.ToggleHold(p);
+            form.CheckOrNext();
+            QVERIFY(form.LastAnswer()->best);
+            QCOMPARE(form.LastAnswer()->leaves, round == 2);
+        }
+        QCOMPARE(form.Drill().Tally().answered, 4);
+        QCOMPARE(form.Drill().Tally().mastered, 1);
+        QVERIFY(form.TallyLabel()->text().startsWith("Answered 4   Best 3 (75.00%)"));
+        SaveScreenshot(&form, "drill_mastered");
+
+        RowQuery drills;
+        drills.source = DecisionSource::Drill;
+        QCOMPARE(record.Rows(drills).size(), std::size_t{4});
+        QCOMPARE(record.Grade({}).decisions, std::int64_t{1});
+        QCOMPARE(record.SessionGrades().decisions, std::int64_t{1});
+        // The mastered hand is no longer pending.
+        RowQuery all;
+        all.source.reset();
+        QVERIFY(PendingMistakes(record.Rows(all), {}).empty());
+    }
+
+    // The view a mistake's row opens beside the hand builder.
+    void HoldValuesOfAHand() {
+        HoldValuesRequest request;
+        request.game = kJacksOrBetter;
+        request.coins = 5;
+        request.cards = {0, 12, 11, 10, 14};
+        request.playerHold = 0b10000;
+        QPointer<QWidget> view = OpenHoldValues(nullptr, request);
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        auto* table = view->findChild<QTableWidget*>();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 32);
+        SaveScreenshot(view, "hold_values");
+        view->close();
+        QTRY_VERIFY(!view);
+    }
+};
+
+QTEST_MAIN(TestRecordWindows)
+#include "test_record_windows.moc"
