@@ -2,15 +2,14 @@
 
 namespace quintaro {
 
-DecisionValues ComputeDecisionValues(int game, int payTable, int coins,
-                                     const std::array<Card, 5>& dealt) {
-    DecisionValues v;
+HandValues ComputeHandValues(int game, int payTable, int coins, const std::array<Card, 5>& dealt) {
+    HandValues v;
     v.values = exact::AnalyseHolds(game, payTable, coins, dealt);
     v.listHold = exact::ListHold(game, payTable, dealt);
     return v;
 }
 
-DecisionRow MakeDecisionRow(const Decision& d, const DecisionValues& v) {
+DecisionRow MakeDecisionRow(const Decision& d, const HandValues& v) {
     DecisionRow row;
     row.game = d.game;
     row.payTable = d.payTable;
@@ -43,7 +42,7 @@ void DecisionWriter::HandDealt(int game, int payTable, int coins,
     p.coins = coins;
     p.dealt = dealt;
     p.values = std::async(std::launch::async,
-                          [=] { return ComputeDecisionValues(game, payTable, coins, dealt); });
+                          [=] { return ComputeHandValues(game, payTable, coins, dealt); });
     pending_ = std::move(p);
 }
 
@@ -53,14 +52,14 @@ void DecisionWriter::HandDrawn(const Decision& decision) {
 
 std::optional<DecisionRow> DecisionWriter::Record(const Decision& d) {
     if (!record_.Usable()) return std::nullopt;
-    std::optional<DecisionValues> values;
+    std::optional<HandValues> values;
     if (pending_ && pending_->values.valid() && pending_->game == d.game &&
         pending_->payTable == d.payTable && pending_->coins == d.coins &&
         pending_->dealt == d.dealt)
         values = pending_->values.get();
     if (pending_ && pending_->values.valid()) pending_->values.wait();
     pending_.reset();
-    if (!values) values = ComputeDecisionValues(d.game, d.payTable, d.coins, d.dealt);
+    if (!values) values = ComputeHandValues(d.game, d.payTable, d.coins, d.dealt);
     DecisionRow row = MakeDecisionRow(d, *values);
     if (!record_.Append(row)) return std::nullopt;
     return row;

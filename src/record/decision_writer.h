@@ -20,18 +20,17 @@
 
 namespace quintaro {
 
-// What the record stores about a hand's holds.
-struct DecisionValues {
+// What the record stores about a dealt hand: the values of its holds and the list's hold.
+struct HandValues {
     exact::HoldValues values;
     exact::HoldMask listHold = 0;
 };
 
 // The exact values of a dealt hand at a bet, and the strategy list's hold.
-DecisionValues ComputeDecisionValues(int game, int payTable, int coins,
-                                     const std::array<Card, 5>& dealt);
+HandValues ComputeHandValues(int game, int payTable, int coins, const std::array<Card, 5>& dealt);
 // The row a decision becomes: its hold, the list's and a best hold (the
 // list's when it is among the best), with their values in credits.
-DecisionRow MakeDecisionRow(const Decision& decision, const DecisionValues& values);
+DecisionRow MakeDecisionRow(const Decision& decision, const HandValues& values);
 
 class DecisionWriter : public DecisionPort {
 public:
@@ -52,7 +51,7 @@ private:
         int payTable = 0;
         int coins = 0;
         std::array<Card, 5> dealt{};
-        std::future<DecisionValues> values;
+        std::future<HandValues> values;
     };
 
     TrainingRecord& record_;

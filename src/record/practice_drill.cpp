@@ -109,7 +109,7 @@ std::vector<DrillHand> ListDiffersHands(const std::vector<DecisionRow>& rows,
 PracticeDrill::PracticeDrill(int game, int payTable, std::vector<DrillHand> mistakes,
                              std::vector<DrillHand> listDiffers, std::uint32_t seed, int coins)
     : game_(game), payTable_(payTable), coins_(coins), listDiffers_(std::move(listDiffers)),
-      rng_(seed), valuer_(&ComputeDecisionValues) {
+      rng_(seed), valuer_(&ComputeHandValues) {
     for (DrillHand& h : mistakes) queue_.push_back(std::move(h));
 }
 
@@ -136,7 +136,7 @@ DrillHand PracticeDrill::Generated() {
              t < kListDiffersTries && std::chrono::steady_clock::now() - start < kListDiffersBudget;
              ++t) {
             DrillHand h = deal();
-            const DecisionValues v = valuer_(h.game, h.payTable, h.coins, h.dealt);
+            const HandValues v = valuer_(h.game, h.payTable, h.coins, h.dealt);
             if (!v.values.IsBest(v.listHold)) {
                 h.origin = DrillHand::Origin::ListDiffers;
                 return h;
@@ -178,7 +178,7 @@ DrillAnswer PracticeDrill::Answer(std::uint8_t held) {
     d.held = held & 31;
     d.mode = DecisionMode::Normal;
     d.source = DecisionSource::Drill;
-    const DecisionValues v = valuer_(hand.game, hand.payTable, hand.coins, hand.dealt);
+    const HandValues v = valuer_(hand.game, hand.payTable, hand.coins, hand.dealt);
     DrillAnswer a;
     a.values = v.values;
     a.row = MakeDecisionRow(d, v);

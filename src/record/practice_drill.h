@@ -78,8 +78,8 @@ public:
     // The most time one such search may take.
     static constexpr std::chrono::milliseconds kListDiffersBudget{50};
 
-    using Valuer = std::function<DecisionValues(int game, int payTable, int coins,
-                                                const std::array<Card, 5>& dealt)>;
+    using Valuer = std::function<HandValues(int game, int payTable, int coins,
+                                            const std::array<Card, 5>& dealt)>;
     using Append = std::function<bool(DecisionRow& row)>;
 
     PracticeDrill(int game, int payTable, std::vector<DrillHand> mistakes,

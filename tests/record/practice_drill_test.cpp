@@ -32,8 +32,8 @@ DecisionRow Best(std::int64_t id, int first, DecisionSource source = DecisionSou
 
 // Values without the engine: hold 3 is the one best hold; the list holds 1
 // for hands starting at card 40 and above, else 3.
-DecisionValues FakeValues(int, int, int coins, const std::array<Card, 5>& dealt) {
-    DecisionValues v;
+HandValues FakeValues(int, int, int coins, const std::array<Card, 5>& dealt) {
+    HandValues v;
     v.values.coins = coins;
     for (int m = 0; m < exact::kHoldCount; ++m) v.values.perCoin[m] = 0.5;
     v.values.perCoin[3] = 1.0;
@@ -137,7 +137,7 @@ TEST(PracticeDrill, RecordedListDiffersHandsComeBeforeGeneratedOnes) {
     // Without any hand whose list hold differs, random hands.
     PracticeDrill plain(0, 0, {}, {}, 3);
     plain.SetValuer([](int g, int p, int coins, const std::array<Card, 5>& d) {
-        DecisionValues v = FakeValues(g, p, coins, d);
+        HandValues v = FakeValues(g, p, coins, d);
         v.listHold = 3;
         return v;
     });
