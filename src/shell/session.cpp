@@ -77,6 +77,21 @@ FileResult TVantaSession::Close() {
     return SaveSettings();
 }
 
+FileResult TVantaSession::SaveNow() {
+    if (closed_) return FileResult::Success();
+    const FileResult game = openGameWriter_ ? openGameWriter_() : FileResult::Success();
+    const FileResult menu = SaveSettings();
+    return game ? menu : game;
+}
+
+FileResult TVantaSession::EndRun() {
+    if (closed_) return FileResult::Success();
+    const FileResult game = openGameWriter_ ? openGameWriter_() : FileResult::Success();
+    openGameWriter_ = {};
+    const FileResult menu = Close();
+    return game ? menu : game;
+}
+
 void TVantaSession::LoadSettings() {
     const MenuSettings m = settings_.LoadMenu();
     Credits = m.Credits;

@@ -33,6 +33,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -220,6 +221,20 @@ public:
     // destructor do nothing more.
     FileResult Close();
 
+    // The open game screen's section writer: a screen sets it while it is open
+    // (an empty function when it closes), so that a run ended from outside
+    // writes that section too.
+    using SectionWriter = std::function<FileResult()>;
+    void SetOpenGameWriter(SectionWriter writer) { openGameWriter_ = std::move(writer); }
+    // Writes the open game's section and the Menu section as they stand; the
+    // run goes on (the desktop asks for this before it logs out). The first
+    // failure is returned.
+    FileResult SaveNow();
+    // Ends the run from outside (a termination signal, the desktop's logout):
+    // the open game's section and the Menu section are written as at a normal
+    // exit, and nothing is written afterwards. The first failure is returned.
+    FileResult EndRun();
+
     // The settings file, also used by the game screens for their sections.
     SettingsFile& Settings() { return settings_; }
     const SessionConfig& Config() const { return config_; }
@@ -253,6 +268,7 @@ private:
     WinMeterDisplay* winBox_ = nullptr;
     ButtonBarDisplay* barBox_ = nullptr;
     bool closed_ = false;
+    SectionWriter openGameWriter_;
 };
 
 } // namespace quintaro
