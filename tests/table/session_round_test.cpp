@@ -73,6 +73,21 @@ protected:
     }
 };
 
+TEST_F(SessionRoundTest, LeavingTheGameReportsWhetherItsSectionWasSaved) {
+    OpenGame(kDoubleBonus, 100);
+    round->BetMax();
+    round->DealOrDraw();
+    EXPECT_TRUE(round->Close());
+    EXPECT_TRUE(session->Settings().LoadGame(kDoubleBonus).storedHand);
+    // A folder where the settings file should be: the save fails and says why.
+    std::filesystem::remove(dir / "Quintaro.ini");
+    std::filesystem::create_directories(dir / "Quintaro.ini");
+    const FileResult failed = round->Close();
+    EXPECT_FALSE(failed);
+    EXPECT_NE(failed.error.find("Quintaro.ini"), std::string::npos);
+    std::filesystem::remove_all(dir / "Quintaro.ini");
+}
+
 TEST_F(SessionRoundTest, MaxBetRoundWithAWinCountedUp) {
     OpenGame(kJacksOrBetter, 100);
     NextPatDeal(2); // two pair, kept: pays 2 per coin

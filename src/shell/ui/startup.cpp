@@ -6,15 +6,20 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QSessionManager>
 
 #include <cstdio>
+#include <optional>
 
 #include "media/embedded_fonts.h"
 #include "media/sheet_loader.h"
+#include "shell/run_lock.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/bills_in_form.h"
 #include "shell/ui/game_launch.h"
+#include "shell/ui/run_end.h"
 #include "shell/ui/session_view.h"
+#include "shell/ui/single_run.h"
 #include "shell/ui/vanta_menu.h"
 
 namespace quintaro {
@@ -25,6 +30,56 @@ namespace {
 QString ClassName(const QObject* window) {
     const QString name = QString::fromLatin1(window->metaObject()->className());
     return name.section("::", -1);
+}
+
+// Takes the run lock of the settings file. When another copy holds it, that
+// copy is asked to come forward (or the player is told it runs) and the exit
+// code is returned: this copy must end without writing anything.
+std::optional<int> ClaimSettingsFile(const std::filesystem::path& settingsFile, RunLock& lock,
+                                     FirstCopyChannel& channel) {
+    const QString key = QString::fromStdString(RunLock::InstanceKey(settingsFile));
+    switch (lock.Acquire(settingsFile)) {
+    case RunLock::State::Held:
+        // No other copy can be saving now: what a killed save left behind goes.
+        RemoveStaleSaveFiles(settingsFile);
+        channel.Listen(key);
+        return std::nullopt;
+    case RunLock::State::Unavailable:
+        // A folder that cannot hold a lock cannot hold the settings either;
+        // the run goes on and its save at exit reports the problem.
+        std::fprintf(stderr, "Quintaro: %s\n", lock.Problem().c_str());
+        return std::nullopt;
+    case RunLock::State::HeldElsewhere:
+        break;
+    }
+    std::fprintf(stderr, "%s\n", kAlreadyRunningText);
+    if (FirstCopyChannel::AskToComeForward(key)) return 0;
+    QMessageBox::information(nullptr, "Quintaro", kAlreadyRunningText);
+    return kAlreadyRunningExitCode;
+}
+
+// The system's requests to end the run (signals, the desktop's logout) end it
+// as Ctrl+X does: the open game's section and the Menu section are written.
+void ConnectRunEnd(QApplication& app, TVantaTBMenu& menu, TerminationWatch& termination,
+                   FirstCopyChannel& channel) {
+    auto report = [](const FileResult& saved) {
+        if (!saved)
+            std::fprintf(stderr, "Quintaro: your credits and options could not be saved. %s\n",
+                         saved.error.c_str());
+    };
+    QObject::connect(&termination, &TerminationWatch::terminationRequested, &app,
+                     [&menu, report](int) {
+                         report(menu.Session().EndRun());
+                         // Every event loop ends, modal ones included; the
+                         // windows then close as after Ctrl+X.
+                         QCoreApplication::exit(0);
+                     });
+    // The session manager asks for the state before a logout; the run goes
+    // on if the logout is cancelled.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&menu, report](QSessionManager&) { report(menu.Session().SaveNow()); });
+    QObject::connect(&channel, &FirstCopyChannel::comeForwardRequested, &app,
+                     &FirstCopyChannel::BringWindowsForward);
 }
 
 } // namespace
@@ -124,8 +179,17 @@ int RunQuintaro(int argc, char* argv[]) {
         return 0;
     }
 
+    // From here on a termination signal waits until the event loop takes it up.
+    TerminationWatch termination;
+    const SessionConfig config = SessionConfig::Default();
+    RunLock lock;
+    FirstCopyChannel channel;
+    if (const auto exitCode = ClaimSettingsFile(config.settingsFile, lock, channel))
+        return *exitCode;
+
     RegisterEmbeddedFonts();
-    AutoWindows windows = CreateAutoWindows(SessionConfig::Default());
+    AutoWindows windows = CreateAutoWindows(config);
+    ConnectRunEnd(app, *windows.menu, termination, channel);
     windows.menu->show();
     const int code = app.exec();
     return code;

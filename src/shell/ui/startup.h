@@ -52,7 +52,16 @@ struct AutoWindows {
 // Qt side. Windows of the registry that nobody registered are left out.
 AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent = nullptr);
 
-// The whole program: checks, windows, menu, event loop. Returns the exit code.
+// Told (on standard error) when the program is started while another copy
+// runs over the same settings file. That copy is asked to come forward and
+// this one ends without writing anything: with status 0 when the first copy
+// came forward, else after a message box with kAlreadyRunningExitCode.
+inline constexpr const char* kAlreadyRunningText = "Quintaro is already running.";
+inline constexpr int kAlreadyRunningExitCode = 3;
+
+// The whole program: checks, the run lock of the settings file, the windows,
+// the menu and the event loop. SIGTERM, SIGHUP, SIGINT and the desktop's
+// logout end the run as Ctrl+X does. Returns the exit code.
 int RunQuintaro(int argc, char* argv[]);
 
 } // namespace quintaro

@@ -211,11 +211,8 @@ TVantaTBMenu::~TVantaTBMenu() {
     RemoveHooks();
     m_session->AttachDisplays(nullptr, nullptr, nullptr);
     const FileResult saved = m_session->Close();
-    if (!saved && m_reportSaveFailure) {
-        QMessageBox::warning(nullptr, "Quintaro",
-                             QString("Your credits and options could not be saved.\n\n%1")
-                                 .arg(QString::fromStdString(saved.error)));
-    }
+    if (!saved && m_reportSaveFailure)
+        ui::ReportSaveFailure(nullptr, "Your credits and options could not be saved.", saved.error);
     m_view->SetSession(nullptr);
     m_session.reset();
 }
