@@ -504,10 +504,10 @@ void TVantaTBMenu::FormCreate() {
 // ---- the scheme ------------------------------------------------------------------------------
 
 void TVantaTBMenu::LoadMenuPictures(int position) {
-    QString dir;
+    // The folder as the file system names it: a name that is not UTF-8 still works.
+    std::filesystem::path dir;
     if (position >= 1) {
-        if (auto folder = m_session->SchemeDirectory(position))
-            dir = QString::fromStdString(folder->string());
+        if (auto folder = m_session->SchemeDirectory(position)) dir = *folder;
     }
     SheetLoader& loader = SheetLoader::Instance();
     m_creditsPicture->setPixmap(loader.Pixmap(sheets::Sheet::Credits1, dir));

@@ -173,7 +173,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
 
     // The scheme's part for game screens.
     if (auto dir = m_session.GameSchemeDirectory()) {
-        m_schemeDir = QString::fromStdString(dir->string());
+        m_schemeDir = *dir;
         m_scheme = ReadGameScheme(LoadSchemeIni(*dir));
     }
 
