@@ -103,6 +103,16 @@ int FindScheme(const SchemeListType& list, std::string_view name) {
     return -1;
 }
 
+int FindStoredScheme(const SchemeListType& list, std::string_view stored) {
+    const int exact = FindScheme(list, stored);
+    if (exact >= 0) return exact;
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        const IniDocument raw("[S]\nK=" + list[i].name + "\n");
+        if (EqualsNoCase(raw.ReadString("S", "K", ""), stored)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 IniDocument LoadSchemeIni(const fs::path& schemeDirectory) {
     const auto file = FindFileNoCase(schemeDirectory, kSchemeIniName);
     if (!file) return {};

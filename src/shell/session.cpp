@@ -55,7 +55,7 @@ TVantaSession::TVantaSession(SessionConfig config, SessionServices services)
     : config_(std::move(config)), services_(services), settings_(config_.settingsFile) {
     LoadSettings();
     ScanSchemes();
-    int position = FindScheme(SchemeList, SchemeName);
+    int position = FindStoredScheme(SchemeList, SchemeName);
     if (position < 0) {
         SchemeName = std::string(kDefaultSchemeName);
         position = 0;

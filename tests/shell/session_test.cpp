@@ -218,6 +218,15 @@ TEST_F(SessionTest, EverySchemeThatIsListedCanBeChosenAgainAfterARestart) {
         EXPECT_EQ(again->GameSchemeDirectory(), dir / "Schemes" / chosen);
         again->Close();
     }
+    // Files saved before names were quoted hold them raw: they are still found.
+    for (const auto& [raw, folder] :
+         {std::pair{"  Blue Sky  ", "  Blue Sky  "}, std::pair{"\"Quoted\"", "\"Quoted\""},
+          std::pair{"BLUE ", " Blue"}}) {
+        WriteSettings(std::string("[Menu]\nSchemeName=") + raw + "\n");
+        auto s = Make();
+        EXPECT_EQ(s->SchemeName, folder) << raw;
+        s->Close();
+    }
 }
 
 TEST_F(SessionTest, ARunEndedFromOutsideWritesTheOpenGameAndTheMenu) {
