@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
@@ -16,10 +17,19 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/game_variant.h"
+#include "media/embedded_fonts.h"
 #include "shell/ini_file.h"
 #include "shell/run_lock.h"
+#include "shell/session.h"
+#include "shell/settings.h"
 #include "shell/ui/run_end.h"
 #include "shell/ui/single_run.h"
+#include "shell/ui/startup.h"
+#include "shell/ui/vanta_menu.h"
+#include "shell/ui/window_kit.h"
+#include "table/table_round.h"
+#include "table/ui/game_screen.h"
 
 using namespace quintaro;
 namespace fs = std::filesystem;
@@ -90,6 +100,7 @@ private slots:
     void aKilledCopyDoesNotLockTheNextOneOut();
     void theWatchDeliversSignalsInTheEventLoop();
     void aRequestToComeForwardRestoresTheWindows();
+    void aSignalInTheMiddleOfAHandWritesTheGameAndTheMenu();
 };
 
 void ProgramRunTest::terminationSignalsEndTheRunAsCtrlXDoes_data() {
@@ -194,6 +205,57 @@ void ProgramRunTest::aRequestToComeForwardRestoresTheWindows() {
     FirstCopyChannel::BringWindowsForward();
     QTRY_VERIFY(!window.isMinimized());
     QVERIFY(window.isVisible());
+}
+
+// In-process, through the program's own windows: a game screen is open in the middle of
+// a hand (five credits bet, cards dealt) when SIGTERM arrives. The game's section and the
+// Menu section are written as if the player had left the game and pressed Ctrl+X, and
+// every event loop ends. Last in this program: the application has been asked to end.
+void ProgramRunTest::aSignalInTheMiddleOfAHandWritesTheGameAndTheMenu() {
+    RegisterTableWindows();
+    RegisterEmbeddedFonts();
+    ui::SetPauseScale(0);
+    Home home;
+    WriteAll(home.Settings(), "[Menu]\nCredits=650\nSound=0\n");
+    AutoWindows windows = CreateAutoWindows(SessionConfig{home.Settings(), {}});
+    windows.menu->SetReportSaveFailure(false);
+    TerminationWatch watch;
+    FirstCopyChannel channel;
+    ConnectRunEnd(*qApp, *windows.menu, watch, channel);
+    windows.menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(windows.menu.get()));
+
+    std::array<Card, 5> dealt{};
+    bool signalled = false;
+    QTimer play;
+    play.setInterval(10);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&play, &QTimer::timeout, [&] {
+        auto* screen = qobject_cast<TGameScreen*>(QApplication::activeModalWidget());
+        if (!screen) {
+            if (clock.elapsed() > 20000) ::raise(SIGTERM); // never hang the test
+            return;
+        }
+        play.stop();
+        screen->Round().BetMax(); // five coins: the hand is dealt
+        for (std::size_t p = 0; p < 5; ++p) dealt[p] = screen->Round().Engine().hand[p].card;
+        signalled = ::raise(SIGTERM) == 0;
+    });
+    play.start();
+    windows.menu->LaunchGame(kDeucesWild); // returns when the signal ends every loop
+    QVERIFY(signalled);
+    QCOMPARE(TheRoundState(), RoundState::Holding);
+
+    const IniDocument after(ReadAll(home.Settings()));
+    QCOMPARE(after.ReadInteger("Menu", "Credits", -1), 645);
+    QCOMPARE(after.ReadInteger("Menu", "LastGame", -1), int(kDeucesWild));
+    QCOMPARE(after.ReadInteger("DeucesPoker", "LastBet", -1), 5);
+    QCOMPARE(after.ReadString("DeucesPoker", "LastDrawn", ""), FormatLastDrawn(dealt));
+    // Nothing is written after the run has ended.
+    windows.menu->Session().Credits = 1;
+    windows = AutoWindows();
+    QCOMPARE(IniDocument(ReadAll(home.Settings())).ReadInteger("Menu", "Credits", -1), 645);
 }
 
 QTEST_MAIN(ProgramRunTest)

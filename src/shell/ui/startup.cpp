@@ -58,8 +58,8 @@ std::optional<int> ClaimSettingsFile(const std::filesystem::path& settingsFile, 
     return kAlreadyRunningExitCode;
 }
 
-// The system's requests to end the run (signals, the desktop's logout) end it
-// as Ctrl+X does: the open game's section and the Menu section are written.
+} // namespace
+
 void ConnectRunEnd(QApplication& app, TVantaTBMenu& menu, TerminationWatch& termination,
                    FirstCopyChannel& channel) {
     auto report = [](const FileResult& saved) {
@@ -82,12 +82,27 @@ void ConnectRunEnd(QApplication& app, TVantaTBMenu& menu, TerminationWatch& term
                      &FirstCopyChannel::BringWindowsForward);
 }
 
-} // namespace
-
 AutoWindows::AutoWindows() = default;
 AutoWindows::AutoWindows(AutoWindows&&) noexcept = default;
-AutoWindows& AutoWindows::operator=(AutoWindows&&) noexcept = default;
+AutoWindows& AutoWindows::operator=(AutoWindows&& other) noexcept {
+    if (this == &other) return *this;
+    // The windows held now go in the destructor's order first: the others are
+    // children of the menu, which would delete them a second time.
+    Reset();
+    menu = std::move(other.menu);
+    about = std::move(other.about);
+    bills = std::move(other.bills);
+    strategyTable = std::move(other.strategyTable);
+    statistics = std::move(other.statistics);
+    handBuilder = std::move(other.handBuilder);
+    strategyCredit = std::move(other.strategyCredit);
+    creationOrder = std::move(other.creationOrder);
+    return *this;
+}
 AutoWindows::~AutoWindows() {
+    Reset();
+}
+void AutoWindows::Reset() {
     // The shared windows go before the menu and its session.
     strategyCredit.reset();
     handBuilder.reset();
@@ -96,6 +111,7 @@ AutoWindows::~AutoWindows() {
     bills.reset();
     about.reset();
     menu.reset();
+    creationOrder.clear();
 }
 
 std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPerPixel) {

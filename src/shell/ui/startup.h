@@ -10,6 +10,7 @@
 
 #include "shell/session.h"
 
+class QApplication;
 class QDialog;
 class QWidget;
 
@@ -19,6 +20,8 @@ class TVantaTBMenu;
 class TAboutBox;
 class TBillsInForm;
 class TStrategyCreditBox;
+class TerminationWatch;
+class FirstCopyChannel;
 
 // The messages of the display checks, in order: the screen must be at least
 // 800 by 600 pixels and show at least 16 bits per pixel. Both are given when
@@ -44,6 +47,8 @@ struct AutoWindows {
     AutoWindows(AutoWindows&&) noexcept;
     AutoWindows& operator=(AutoWindows&&) noexcept;
     ~AutoWindows();
+    // Destroys the windows, the shared ones before the menu that owns the session.
+    void Reset();
 };
 
 // Creates the menu (which creates the session over `config`), the about box,
@@ -58,6 +63,14 @@ AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent = nul
 // came forward, else after a message box with kAlreadyRunningExitCode.
 inline constexpr const char* kAlreadyRunningText = "Quintaro is already running.";
 inline constexpr int kAlreadyRunningExitCode = 3;
+
+// Binds the ends of a run that come from outside: a termination signal ends
+// it as Ctrl+X does (the open game's section and the Menu section are written,
+// then every event loop ends); the desktop's request before a logout writes
+// both sections and the run goes on; a second copy's request brings the
+// windows forward.
+void ConnectRunEnd(QApplication& app, TVantaTBMenu& menu, TerminationWatch& termination,
+                   FirstCopyChannel& channel);
 
 // The whole program: checks, the run lock of the settings file, the windows,
 // the menu and the event loop. SIGTERM, SIGHUP, SIGINT and the desktop's
