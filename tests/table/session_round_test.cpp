@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "../shell/session_recorder.h"
 #include "round_fakes.h"
@@ -22,8 +25,10 @@ using testing::Only;
 
 class SessionRoundTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "quintaro_session_round_test";
+    // One folder per process and test: ctest runs the tests side by side.
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("quintaro_session_round_test-" + std::to_string(::getpid()) + "-" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     testing::SessionRecorder recorder;
     std::unique_ptr<TVantaSession> session;
     std::unique_ptr<SessionRoundPort> port;

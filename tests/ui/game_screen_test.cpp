@@ -93,7 +93,9 @@ private slots:
     void initTestCase() {
         RegisterEmbeddedFonts();
         ui::SetPauseScale(0);
-        m_dir = std::filesystem::temp_directory_path() / "quintaro_game_screen_test";
+        // Its own folder per process: other runs of this test may be going on at once.
+        m_dir = std::filesystem::temp_directory_path() /
+                ("quintaro_game_screen_test-" + std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
         m_view = std::make_unique<SessionView>(nullptr);
