@@ -1,10 +1,14 @@
 #include "media/sheet_loader.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quintaro {
 
@@ -30,22 +34,56 @@ QImage SheetLoader::BuiltIn(const QString& resourceName) {
     return sheet ? BuiltIn(*sheet) : QImage();
 }
 
-QString SheetLoader::FindFileNoCase(const QString& dir, const QString& fileName) {
-    if (dir.isEmpty() || fileName.isEmpty()) return {};
-    const QDir d(dir);
-    // The exact name first: the common case, and the only one on case-blind file systems.
-    if (QFileInfo(d.filePath(fileName)).isFile()) return d.filePath(fileName);
-    const QStringList entries = d.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries)
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return d.filePath(entry);
-    return {};
+std::filesystem::path SheetLoader::ToPath(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    return std::filesystem::path(std::string(native.constData(), std::size_t(native.size())));
 }
 
-QImage SheetLoader::ReadSchemeFile(const QString& path) {
-    if (path.isEmpty()) return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    if (file.size() > kMaxDecodedBytes) return {};
+std::optional<std::filesystem::path> SheetLoader::FindFileNoCase(const std::filesystem::path& dir,
+                                                                 std::string_view fileName) {
+    namespace fs = std::filesystem;
+    if (dir.empty() || fileName.empty()) return std::nullopt;
+    std::error_code ec;
+    // The exact name first: the common case, and the only one on case-blind file systems.
+    const fs::path exact = dir / fs::path(std::string(fileName));
+    if (fs::is_regular_file(exact, ec)) return exact;
+    const QString wanted = QString::fromUtf8(fileName.data(), qsizetype(fileName.size()));
+    std::optional<fs::path> found;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        // Only plain files: a pipe or a device named like a picture is never opened.
+        std::error_code typeError;
+        if (QString::fromUtf8(name.data(), qsizetype(name.size()))
+                    .compare(wanted, Qt::CaseInsensitive) == 0 &&
+            it->is_regular_file(typeError) && (!found || name < found->filename().string()))
+            found = it->path();
+    }
+    return found;
+}
+
+QString SheetLoader::FindFileNoCase(const QString& dir, const QString& fileName) {
+    if (dir.isEmpty() || fileName.isEmpty()) return {};
+    const QByteArray name = fileName.toUtf8();
+    const auto found = FindFileNoCase(ToPath(dir), std::string_view(name.constData(), name.size()));
+    return found ? QFile::decodeName(QByteArray::fromStdString(found->native())) : QString();
+}
+
+QImage SheetLoader::ReadSchemeFile(const std::filesystem::path& path) {
+    if (path.empty()) return {};
+    // Opened without waiting (a pipe would block a plain open) and checked on the open
+    // file, so nothing but a regular file is ever read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return {};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxDecodedBytes) {
+        ::close(fd);
+        return {};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) return {};
@@ -59,6 +97,20 @@ QImage SheetLoader::ReadSchemeFile(const QString& path) {
     return image;
 }
 
+QImage SheetLoader::ReadSchemeFile(const QString& path) {
+    if (path.isEmpty()) return {};
+    return ReadSchemeFile(ToPath(path));
+}
+
+QImage SheetLoader::ReadSchemePicture(const std::filesystem::path& path, sheets::Sheet sheet) {
+    QImage image = ReadSchemeFile(path);
+    const sheets::SheetInfo& info = sheets::Info(sheet);
+    // The screens cut sheets with fixed cells: a picture of another size would leave the
+    // meters or the button bar blank, so it is not used.
+    if (image.isNull() || image.size() != QSize(info.width, info.height)) return {};
+    return image;
+}
+
 namespace {
 // Sheets are drawn by copying rectangles; 32-bit images copy fastest. MASK keeps its two
 // colours but becomes 32-bit as well so it can be combined with other images directly.
@@ -69,18 +121,16 @@ QImage ForDrawing(const QImage& image) {
 }
 } // namespace
 
-SheetLoader::Entry& SheetLoader::Load(sheets::Sheet sheet, const QString& schemeDir) {
-    const auto key = std::make_pair(schemeDir, static_cast<int>(sheet));
+SheetLoader::Entry& SheetLoader::Load(sheets::Sheet sheet, const std::filesystem::path& schemeDir) {
+    const auto key = std::make_pair(schemeDir.native(), static_cast<int>(sheet));
     auto it = cache_.find(key);
     if (it != cache_.end()) return it->second;
 
     Entry entry;
     const sheets::SheetInfo& info = sheets::Info(sheet);
-    if (!schemeDir.isEmpty() && !info.schemeFile.empty()) {
-        const QString file = FindFileNoCase(
-            schemeDir,
-            QString::fromLatin1(info.schemeFile.data(), static_cast<int>(info.schemeFile.size())));
-        QImage image = ReadSchemeFile(file);
+    if (!schemeDir.empty() && !info.schemeFile.empty()) {
+        const auto file = FindFileNoCase(schemeDir, info.schemeFile);
+        QImage image = file ? ReadSchemePicture(*file, sheet) : QImage();
         if (!image.isNull()) {
             entry.image = ForDrawing(image);
             entry.fromFile = true;
@@ -97,18 +147,30 @@ SheetLoader::Entry& SheetLoader::Load(sheets::Sheet sheet, const QString& scheme
     return cache_.emplace(key, std::move(entry)).first->second;
 }
 
-const QImage& SheetLoader::Image(sheets::Sheet sheet, const QString& schemeDir) {
+const QImage& SheetLoader::Image(sheets::Sheet sheet, const std::filesystem::path& schemeDir) {
     return Load(sheet, schemeDir).image;
 }
 
-const QPixmap& SheetLoader::Pixmap(sheets::Sheet sheet, const QString& schemeDir) {
+const QPixmap& SheetLoader::Pixmap(sheets::Sheet sheet, const std::filesystem::path& schemeDir) {
     Entry& entry = Load(sheet, schemeDir);
     if (entry.pixmap.isNull()) entry.pixmap = QPixmap::fromImage(entry.image);
     return entry.pixmap;
 }
 
-bool SheetLoader::FromSchemeFile(sheets::Sheet sheet, const QString& schemeDir) {
+bool SheetLoader::FromSchemeFile(sheets::Sheet sheet, const std::filesystem::path& schemeDir) {
     return Load(sheet, schemeDir).fromFile;
+}
+
+const QImage& SheetLoader::Image(sheets::Sheet sheet, const QString& schemeDir) {
+    return Image(sheet, schemeDir.isEmpty() ? std::filesystem::path() : ToPath(schemeDir));
+}
+
+const QPixmap& SheetLoader::Pixmap(sheets::Sheet sheet, const QString& schemeDir) {
+    return Pixmap(sheet, schemeDir.isEmpty() ? std::filesystem::path() : ToPath(schemeDir));
+}
+
+bool SheetLoader::FromSchemeFile(sheets::Sheet sheet, const QString& schemeDir) {
+    return FromSchemeFile(sheet, schemeDir.isEmpty() ? std::filesystem::path() : ToPath(schemeDir));
 }
 
 void SheetLoader::Clear() {

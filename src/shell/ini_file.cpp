@@ -1,5 +1,6 @@
 #include "shell/ini_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -45,6 +46,21 @@ std::string ErrnoText(int err) {
     return std::strerror(err);
 }
 
+// The path a chain of links ends at, whether or not that exists yet; the path
+// itself when it is not a link (or the chain is too long to be real).
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(current, ec)) return hops == 0 ? path : current;
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec) return path;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return path;
+}
+
 } // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -64,44 +80,77 @@ bool LessNoCase(std::string_view a, std::string_view b) {
     return a.size() < b.size();
 }
 
-std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
-    text = Trim(text);
-    if (text.empty()) return std::nullopt;
+namespace {
 
-    std::string_view hex;
-    if (text.front() == '$')
-        hex = text.substr(1);
-    else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        hex = text.substr(2);
-    if (!hex.empty() || text == "$") {
-        if (hex.empty()) return std::nullopt;
+// The number at the start of `text` (after blanks) and where it ends; nothing
+// when there is no number there or it needs more than 32 bits.
+std::optional<std::int32_t> LeadingNumber(std::string_view text, std::size_t& end) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    const std::string_view rest = text.substr(i);
+
+    std::size_t hexStart = 0;
+    if (!rest.empty() && rest.front() == '$')
+        hexStart = 1;
+    else if (rest.size() > 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X') &&
+             HexDigit(rest[2]) >= 0)
+        hexStart = 2;
+    if (hexStart > 0) {
+        std::size_t j = hexStart;
         std::uint64_t value = 0;
-        for (char c : hex) {
-            const int d = HexDigit(c);
-            if (d < 0) return std::nullopt;
-            value = value * 16 + static_cast<std::uint64_t>(d);
+        while (j < rest.size() && HexDigit(rest[j]) >= 0) {
+            value = value * 16 + static_cast<std::uint64_t>(HexDigit(rest[j]));
             if (value > 0xFFFFFFFFULL) return std::nullopt;
+            ++j;
         }
+        if (j == hexStart) return std::nullopt;
+        end = i + j;
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     }
 
+    std::size_t j = 0;
     bool negative = false;
-    if (text.front() == '+' || text.front() == '-') {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
+    if (j < rest.size() && (rest[j] == '+' || rest[j] == '-')) {
+        negative = rest[j] == '-';
+        ++j;
     }
-    if (text.empty()) return std::nullopt;
+    const std::size_t digits = j;
     std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
+    while (j < rest.size() && rest[j] >= '0' && rest[j] <= '9') {
+        value = value * 10 + (rest[j] - '0');
         if (value > std::int64_t{1} << 31) return std::nullopt;
+        ++j;
     }
+    if (j == digits) return std::nullopt;
     if (negative) value = -value;
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
+    end = i + j;
     return static_cast<std::int32_t>(value);
+}
+
+// Whether a string written as it is would read back otherwise: blanks at its
+// ends are trimmed and a pair of matching quotes around it is removed.
+bool NeedsQuotes(std::string_view value) {
+    if (value.empty()) return false;
+    if (IsBlank(value.front()) || IsBlank(value.back())) return true;
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
+} // namespace
+
+std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
+    std::size_t end = 0;
+    return LeadingNumber(text, end);
+}
+
+std::optional<std::int32_t> ParseWholeInteger(std::string_view text) {
+    std::size_t end = 0;
+    const auto value = LeadingNumber(text, end);
+    if (!value || !Trim(text.substr(end)).empty()) return std::nullopt;
+    return value;
 }
 
 IniDocument::IniDocument(std::string text) {
@@ -208,6 +257,7 @@ void IniDocument::WriteString(std::string_view section, std::string_view key,
     std::string clean(value);
     for (char& c : clean)
         if (c == '\n' || c == '\r') c = ' ';
+    if (NeedsQuotes(clean)) clean = '"' + clean + '"';
     const std::string eol = NewLineEnding();
 
     const std::size_t start = FindSection(section);
@@ -254,32 +304,68 @@ std::string IniDocument::Text() const {
     return out;
 }
 
-IniLoad LoadIniFile(const std::filesystem::path& path) {
+IniLoad LoadIniFile(const std::filesystem::path& path, std::size_t maxBytes) {
     IniLoad load;
+    const std::string shown = path.string();
+    auto fail = [&](const std::string& why) {
+        load.result = FileResult::Failure("Cannot read " + shown + ": " + why);
+        return std::move(load);
+    };
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec || status.type() == std::filesystem::file_type::not_found) {
         if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory)
-            load.result = FileResult::Failure("Cannot read " + path.string() + ": " + ec.message());
+            return fail(ec.message());
         return load;
     }
     load.existed = true;
-    if (std::filesystem::is_directory(status)) {
-        load.result = FileResult::Failure("Cannot read " + path.string() + ": it is a folder");
-        return load;
+    if (std::filesystem::is_directory(status)) return fail("it is a folder");
+    if (!std::filesystem::is_regular_file(status)) return fail("it is not a regular file");
+
+#ifdef QUINTARO_POSIX_FILES
+    // The type is checked again on the open file: the name may have changed
+    // meanwhile, and opening a pipe without O_NONBLOCK would wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return fail(ErrnoText(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail("it is not a regular file");
     }
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        ::close(fd);
+        return fail("it is too large");
+    }
+    std::string bytes;
+    char buffer[16 * 1024];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            return fail(ErrnoText(err));
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        // A file that grows while it is read is cut off at the limit.
+        if (bytes.size() > maxBytes) {
+            ::close(fd);
+            return fail("it is too large");
+        }
+    }
+    ::close(fd);
+#else
+    if (std::filesystem::file_size(path, ec) > maxBytes || ec) return fail("it is too large");
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        load.result = FileResult::Failure("Cannot read " + path.string() + ": " + ErrnoText(errno));
-        return load;
-    }
+    if (!in) return fail(ErrnoText(errno));
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    if (in.bad()) {
-        load.result = FileResult::Failure("Cannot read " + path.string() + ": " + ErrnoText(errno));
-        return load;
-    }
-    load.document = IniDocument(std::move(buffer).str());
+    if (in.bad()) return fail(ErrnoText(errno));
+    std::string bytes = std::move(buffer).str();
+    if (bytes.size() > maxBytes) return fail("it is too large");
+#endif
+    load.document = IniDocument(std::move(bytes));
     return load;
 }
 
@@ -289,19 +375,19 @@ FileResult SaveFileAtomically(const std::filesystem::path& requested, std::strin
     std::error_code ec;
     // A settings file that is a link (as configuration managers make them)
     // stays a link: the file it points to is the one replaced.
-    fs::path path = requested;
-    if (fs::is_symlink(requested, ec)) {
-        const fs::path target = fs::weakly_canonical(requested, ec);
-        if (!ec) path = target;
-        ec.clear();
-    }
+    const fs::path path = FollowLinks(requested);
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     fs::create_directories(folder, ec);
     if (ec)
         return FileResult::Failure("Cannot create the folder " + folder.string() + ": " +
                                    ec.message());
-    if (fs::is_directory(path, ec))
+    // Only a regular file is replaced: a rename over a device or a pipe would
+    // put a plain file in its place.
+    const fs::file_status existing = fs::status(path, ec);
+    if (fs::is_directory(existing))
         return FileResult::Failure("Cannot save " + shown + ": a folder has that name");
+    if (fs::exists(existing) && !fs::is_regular_file(existing))
+        return FileResult::Failure("Cannot save " + shown + ": it is not a regular file");
 
 #ifdef QUINTARO_POSIX_FILES
     std::string temp = (folder / (path.filename().string() + ".XXXXXX")).string();
@@ -367,6 +453,42 @@ FileResult SaveFileAtomically(const std::filesystem::path& requested, std::strin
     }
     return FileResult::Success();
 #endif
+}
+
+namespace {
+
+bool IsTempSuffixCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+} // namespace
+
+int RemoveStaleSaveFiles(const std::filesystem::path& requested) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // Saves write beside the file a link points to, so that is where they are left.
+    const fs::path path = FollowLinks(requested);
+    const std::string prefix = path.filename().string() + ".";
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                         IsTempSuffixCharacter))
+            continue;
+        // The entry itself, not what a link points to: only our own plain files go.
+        std::error_code typeError;
+        if (it->symlink_status(typeError).type() == fs::file_type::regular)
+            stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const fs::path& file : stale) {
+        std::error_code removeError;
+        if (fs::remove(file, removeError)) ++removed;
+    }
+    return removed;
 }
 
 } // namespace quintaro

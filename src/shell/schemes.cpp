@@ -103,6 +103,16 @@ int FindScheme(const SchemeListType& list, std::string_view name) {
     return -1;
 }
 
+int FindStoredScheme(const SchemeListType& list, std::string_view stored) {
+    const int exact = FindScheme(list, stored);
+    if (exact >= 0) return exact;
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        const IniDocument raw("[S]\nK=" + list[i].name + "\n");
+        if (EqualsNoCase(raw.ReadString("S", "K", ""), stored)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 IniDocument LoadSchemeIni(const fs::path& schemeDirectory) {
     const auto file = FindFileNoCase(schemeDirectory, kSchemeIniName);
     if (!file) return {};
@@ -150,9 +160,9 @@ MenuScheme ReadMenuScheme(const IniDocument& ini, std::string_view configuredAdd
     link.enabled = ini.ReadBool(s, "URLAreaActive", false);
     std::int32_t bounds[4] = {link.left, link.top, link.width, link.height};
     if (link.enabled) {
-        std::string_view rect = ini.ReadString(s, "URLAreaRectangle", "");
-        const std::string rectText(rect);
-        rect = rectText;
+        // The text is kept in its own string for as long as views into it are used.
+        const std::string rectText = ini.ReadString(s, "URLAreaRectangle", "");
+        std::string_view rect = rectText;
         int parts = 0;
         while (parts < 4) {
             const std::size_t comma = rect.find(',');

@@ -46,6 +46,10 @@ SchemeListType ScanSchemes(const std::vector<std::filesystem::path>& roots);
 
 // Position of `name` in the list (compared without regard to case), or -1.
 int FindScheme(const SchemeListType& list, std::string_view name);
+// The same for a SchemeName read from the settings file: when no name matches,
+// the scheme whose name, written as it is, reads back as `stored` (earlier
+// saves wrote names raw, so " Blue " came back as "Blue").
+int FindStoredScheme(const SchemeListType& list, std::string_view stored);
 
 // The file `name` in `folder`, matched without regard to case (an exact match
 // is preferred); nothing if there is no such regular file.

@@ -56,7 +56,7 @@ TVantaSession::TVantaSession(SessionConfig config, SessionServices services)
     : config_(std::move(config)), services_(services), settings_(config_.settingsFile) {
     LoadSettings();
     ScanSchemes();
-    int position = FindScheme(SchemeList, SchemeName);
+    int position = FindStoredScheme(SchemeList, SchemeName);
     if (position < 0) {
         SchemeName = std::string(kDefaultSchemeName);
         position = 0;
@@ -81,6 +81,21 @@ FileResult TVantaSession::Close() {
     if (closed_) return FileResult::Success();
     closed_ = true;
     return SaveSettings();
+}
+
+FileResult TVantaSession::SaveNow() {
+    if (closed_) return FileResult::Success();
+    const FileResult game = openGameWriter_ ? openGameWriter_() : FileResult::Success();
+    const FileResult menu = SaveSettings();
+    return game ? menu : game;
+}
+
+FileResult TVantaSession::EndRun() {
+    if (closed_) return FileResult::Success();
+    const FileResult game = openGameWriter_ ? openGameWriter_() : FileResult::Success();
+    openGameWriter_ = {};
+    const FileResult menu = Close();
+    return game ? menu : game;
 }
 
 void TVantaSession::LoadSettings() {

@@ -35,6 +35,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -229,6 +230,19 @@ public:
     // used the player is told once and the game goes on without it.
     TrainingRecord& Record() { return *record_; }
     DecisionWriter& Decisions() { return *decisions_; }
+    // The open game screen's section writer: a screen sets it while it is open
+    // (an empty function when it closes), so that a run ended from outside
+    // writes that section too.
+    using SectionWriter = std::function<FileResult()>;
+    void SetOpenGameWriter(SectionWriter writer) { openGameWriter_ = std::move(writer); }
+    // Writes the open game's section and the Menu section as they stand; the
+    // run goes on (the desktop asks for this before it logs out). The first
+    // failure is returned.
+    FileResult SaveNow();
+    // Ends the run from outside (a termination signal, the desktop's logout):
+    // the open game's section and the Menu section are written as at a normal
+    // exit, and nothing is written afterwards. The first failure is returned.
+    FileResult EndRun();
 
     // The settings file, also used by the game screens for their sections.
     SettingsFile& Settings() { return settings_; }
@@ -266,6 +280,7 @@ private:
     bool closed_ = false;
     std::unique_ptr<TrainingRecord> record_;
     std::unique_ptr<DecisionWriter> decisions_;
+    SectionWriter openGameWriter_;
 };
 
 } // namespace quintaro

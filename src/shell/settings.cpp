@@ -47,7 +47,7 @@ bool ParseIntegerList(std::string_view text, std::vector<std::int32_t>& out) {
     while (true) {
         const std::size_t comma = text.find(',');
         const std::string_view part = text.substr(0, comma);
-        const auto n = ParseProfileInteger(part);
+        const auto n = ParseWholeInteger(part);
         // Only decimal digits count here; "$" and "0x" forms are for colours.
         if (!n || part.find_first_of("$xX") != std::string_view::npos) return false;
         out.push_back(*n);

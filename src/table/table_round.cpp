@@ -818,8 +818,8 @@ bool TableRound::ButtonsMouseMove(int x, int y) const {
     return session_.ButtonBarHitTest(x, y) != 0;
 }
 
-void TableRound::Close() {
-    if (!settings_) return;
+FileResult TableRound::Close() {
+    if (!settings_) return FileResult::Success();
     const GameEngine& e = *engine_;
     std::array<Card, 5> drawn{};
     std::array<bool, 5> held{};
@@ -827,7 +827,8 @@ void TableRound::Close() {
         drawn[p] = e.hand[p].card;
         held[p] = e.hand[p].held;
     }
-    settings_->SaveGame(e.game, e.altPayTable != 0, roundBegun_ ? e.lastBet : 0, drawn, held);
+    return settings_->SaveGame(e.game, e.altPayTable != 0, roundBegun_ ? e.lastBet : 0, drawn,
+                               held);
 }
 
 } // namespace quintaro

@@ -15,6 +15,7 @@
 
 #include "core/game_engine.h"
 #include "record/decision.h"
+#include "shell/ini_file.h"
 #include "table/round_ports.h"
 
 namespace quintaro {
@@ -126,9 +127,10 @@ public:
     void ButtonsMouseDown(int x, int y, bool leftButton);
     bool ButtonsMouseMove(int x, int y) const;
 
-    // Closing is allowed only at game over; Close writes the game section.
+    // Closing is allowed only at game over; Close writes the game section and
+    // says whether that worked (success when there is no settings file).
     bool CanClose() const { return TheRoundState() == RoundState::GameOver; }
-    void Close();
+    FileResult Close();
 
     // What the menu and the painting read.
     RoundState State() const { return TheRoundState(); }

@@ -1,10 +1,17 @@
 // Loading sheets with a scheme: the scheme's file wins when it is a readable picture of
 // reasonable size; anything else falls back to the built-in sheet for that picture alone.
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "media/sheet_loader.h"
 
@@ -65,6 +72,10 @@ private slots:
     void oversizedFilesFallBack();
     void eachPictureFallsBackAlone();
     void sheetsAreDecodedOnceAndKept();
+    void picturesOfAnotherSizeFallBack_data();
+    void picturesOfAnotherSizeFallBack();
+    void onlyRegularFilesAreRead();
+    void foldersWhoseNamesAreNotUtf8();
 };
 
 void SchemeLoadingTest::builtInLookUsesResourcesOnly() {
@@ -84,17 +95,14 @@ void SchemeLoadingTest::replacementFileWins() {
     const QImage& img = loader.Image(Sheet::ScreenTiles, dir.path());
     QVERIFY(loader.FromSchemeFile(Sheet::ScreenTiles, dir.path()));
     QCOMPARE(img.pixelColor(10, 10), QColor(Qt::magenta));
-    // The size of a scheme picture is not checked: it is used as it is.
-    QVERIFY(Replacement(QSize(40, 30), Qt::cyan).save(dir.filePath("Panel.bmp"), "BMP"));
-    QCOMPARE(loader.Image(Sheet::PaysPnlImage, dir.path()).size(), QSize(40, 30));
     // The built-in look is not affected.
     QVERIFY(loader.Image(Sheet::ScreenTiles).pixelColor(10, 10) != QColor(Qt::magenta));
 }
 
 void SchemeLoadingTest::fileNamesMatchWithoutCase() {
     QTemporaryDir dir;
-    QVERIFY(Replacement(QSize(20, 20), Qt::yellow).save(dir.filePath("CARDS.BMP"), "BMP"));
-    QVERIFY(Replacement(QSize(20, 20), Qt::blue).save(dir.filePath("vantabtns.bmp"), "BMP"));
+    QVERIFY(Replacement(QSize(399, 370), Qt::yellow).save(dir.filePath("CARDS.BMP"), "BMP"));
+    QVERIFY(Replacement(QSize(217, 562), Qt::blue).save(dir.filePath("vantabtns.bmp"), "BMP"));
     SheetLoader& loader = SheetLoader::Instance();
     QCOMPARE(loader.Image(Sheet::PokerGraphics, dir.path()).pixelColor(5, 5), QColor(Qt::yellow));
     QCOMPARE(loader.Image(Sheet::VantaBtns, dir.path()).pixelColor(5, 5), QColor(Qt::blue));
@@ -181,6 +189,93 @@ void SchemeLoadingTest::sheetsAreDecodedOnceAndKept() {
     QCOMPARE(first->pixelColor(0, 0), QColor(Qt::magenta));
     loader.Clear();
     QCOMPARE(loader.Image(Sheet::ScreenTiles, dir.path()).pixelColor(0, 0), QColor(Qt::cyan));
+}
+
+void SchemeLoadingTest::picturesOfAnotherSizeFallBack_data() {
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QSize>("size");
+    for (const sheets::SheetInfo& info : sheets::kSheets) {
+        if (info.schemeFile.empty()) continue;
+        const QByteArray name(info.schemeFile.data(), qsizetype(info.schemeFile.size()));
+        const int id = int(info.id);
+        QTest::newRow(name + " 1x1") << id << QSize(1, 1);
+        QTest::newRow(name + " wider") << id << QSize(info.width + 1, info.height);
+        QTest::newRow(name + " lower") << id << QSize(info.width, info.height - 1);
+        QTest::newRow(name + " as built in") << id << QSize(info.width, info.height);
+    }
+}
+
+// The screens cut every sheet with fixed cells, so a picture of another size (a 1x1
+// digits sheet would leave the meters blank, a 1x1 button sheet the whole bar) is taken
+// from the built-in look, like an unreadable one.
+void SchemeLoadingTest::picturesOfAnotherSizeFallBack() {
+    QFETCH(int, sheet);
+    QFETCH(QSize, size);
+    const sheets::SheetInfo& info = sheets::Info(Sheet(sheet));
+    const QSize builtIn(info.width, info.height);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QString::fromLatin1(info.schemeFile.data()));
+    QVERIFY(Replacement(size, Qt::magenta).save(file, "BMP"));
+    SheetLoader& loader = SheetLoader::Instance();
+    const bool fits = size == builtIn;
+    QCOMPARE(loader.FromSchemeFile(Sheet(sheet), dir.path()), fits);
+    QCOMPARE(loader.Image(Sheet(sheet), dir.path()).size(), builtIn);
+    QCOMPARE(SheetLoader::ReadSchemePicture(SheetLoader::ToPath(file), Sheet(sheet)).isNull(),
+             !fits);
+}
+
+// A pipe named like a picture would block a plain open for ever, a device would be read
+// without end: neither is opened, and the built-in picture is used.
+void SchemeLoadingTest::onlyRegularFilesAreRead() {
+    QTemporaryDir dir;
+    alarm(20); // a blocked open ends the test program instead of hanging it
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("GameSkin.bmp")).constData(), 0600) == 0);
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("panel.BMP")).constData(), 0600) == 0);
+    QVERIFY(QFile::link("/dev/zero", dir.filePath("Cards.bmp")));
+    QVERIFY(QFile::link("/dev/null", dir.filePath("digwin.bmp")));
+    // A link to a good picture is followed.
+    QVERIFY(Replacement(QSize(201, 39), Qt::green).save(dir.filePath("real.bmp"), "BMP"));
+    QVERIFY(QFile::link(dir.filePath("real.bmp"), dir.filePath("CREDITS.bmp")));
+    SheetLoader& loader = SheetLoader::Instance();
+    for (Sheet sheet :
+         {Sheet::ScreenTiles, Sheet::PaysPnlImage, Sheet::PokerGraphics, Sheet::Win1}) {
+        QVERIFY(!loader.FromSchemeFile(sheet, dir.path()));
+        QCOMPARE(loader.Image(sheet, dir.path()).size(),
+                 QSize(sheets::Info(sheet).width, sheets::Info(sheet).height));
+    }
+    QVERIFY(SheetLoader::FindFileNoCase(dir.path(), "panel.bmp").isEmpty());
+    QVERIFY(SheetLoader::ReadSchemeFile(dir.filePath("GameSkin.bmp")).isNull());
+    QVERIFY(SheetLoader::ReadSchemeFile(QStringLiteral("/dev/zero")).isNull());
+    QVERIFY(loader.FromSchemeFile(Sheet::Credits1, dir.path()));
+    alarm(0);
+}
+
+// A scheme folder whose name is not UTF-8 (made on a system with another encoding): its
+// pictures are found and read through the file system's own name of the folder.
+void SchemeLoadingTest::foldersWhoseNamesAreNotUtf8() {
+    QTemporaryDir dir;
+    const std::filesystem::path folder =
+        SheetLoader::ToPath(dir.path()) / "Sch\xE9mes" / "Blu\xE9\xFF";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path picture = folder / "GameSkin.bmp";
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(Replacement(QSize(92, 67), Qt::magenta).save(&buffer, "BMP"));
+        std::ofstream(picture, std::ios::binary).write(bytes.constData(), bytes.size());
+    }
+    QVERIFY(std::filesystem::is_regular_file(picture));
+    SheetLoader& loader = SheetLoader::Instance();
+    QVERIFY(loader.FromSchemeFile(Sheet::ScreenTiles, folder));
+    QCOMPARE(loader.Image(Sheet::ScreenTiles, folder).pixelColor(3, 3), QColor(Qt::magenta));
+    QCOMPARE(SheetLoader::FindFileNoCase(folder, "gameskin.BMP"), std::optional(picture));
+    QVERIFY(!SheetLoader::ReadSchemePicture(picture, Sheet::ScreenTiles).isNull());
+    // The same folder under another name (a link with a plain name) is another scheme
+    // folder in the cache but shows the same picture.
+    std::filesystem::create_directory_symlink(folder, SheetLoader::ToPath(dir.filePath("plain")));
+    QCOMPARE(loader.Image(Sheet::ScreenTiles, dir.filePath("plain")).pixelColor(3, 3),
+             QColor(Qt::magenta));
 }
 
 QTEST_MAIN(SchemeLoadingTest)

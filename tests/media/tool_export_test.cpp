@@ -91,7 +91,13 @@ void ToolExportTest::schemeIniCarriesEveryKeyAtItsDefault() {
     }
     QFile raw(dir.filePath(QStringLiteral("Scheme.ini")));
     QVERIFY(raw.open(QIODevice::ReadOnly));
-    QVERIFY(raw.readAll().count(";") > 20); // commented for the author
+    const QByteArray text = raw.readAll();
+    QVERIFY(text.count(";") > 20); // commented for the author
+    // It says where schemes go and which pictures are used.
+    QVERIFY(text.contains("Schemes/ in the folder the"));
+    QVERIFY(text.contains("~/.local/share/Quintaro/Schemes"));
+    QVERIFY(text.contains("whose width or height differs from the built-in"));
+    QVERIFY(!text.contains("next to the program"));
 }
 
 void ToolExportTest::soundsAreTheBuiltInWaves() {

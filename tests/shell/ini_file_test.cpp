@@ -8,6 +8,7 @@
 #include <random>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,43 +19,108 @@ using testing::ReadFile;
 using testing::ScratchDir;
 using testing::WriteFile;
 
-TEST(ParseProfileInteger, AcceptsDecimalAndPrefixedHexWithin32Bits) {
+TEST(ParseProfileInteger, ReadsTheLeadingDecimalOrPrefixedHexNumberWithin32Bits) {
+    // The profile services read the number a value starts with; a list of
+    // numbers (a stored hand) wants each part to be a number and nothing else.
     struct Case {
         const char* text;
-        std::optional<std::int32_t> expected;
+        std::optional<std::int32_t> leading;
+        std::optional<std::int32_t> whole;
     };
+    const std::nullopt_t none = std::nullopt;
     const Case cases[] = {
-        {"150", 150},
-        {"  -5 ", -5},
-        {"+7", 7},
-        {"0", 0},
-        {"007", 7},
-        {"$FF", 255},
-        {"$ff", 255},
-        {"0x00FF00", 65280},
-        {"0X10", 16},
-        {"$FFFFFFFF", -1},
-        {"$80000000", INT32_MIN},
-        {"2147483647", INT32_MAX},
-        {"-2147483648", INT32_MIN},
-        {"2147483648", std::nullopt},
-        {"-2147483649", std::nullopt},
-        {"99999999999999999999999", std::nullopt},
-        {"$100000000", std::nullopt},
-        {"0x1FFFFFFFF", std::nullopt},
-        {"12abc", std::nullopt},
-        {"", std::nullopt},
-        {"   ", std::nullopt},
-        {"$", std::nullopt},
-        {"0x", std::nullopt},
-        {"$G0", std::nullopt},
-        {"1.5", std::nullopt},
-        {"--1", std::nullopt},
-        {"-", std::nullopt},
-        {"true", std::nullopt},
-        {"1 2", std::nullopt},
+        {"150", 150, 150},
+        {"  -5 ", -5, -5},
+        {"+7", 7, 7},
+        {"0", 0, 0},
+        {"007", 7, 7},
+        {"$FF", 255, 255},
+        {"$ff", 255, 255},
+        {"0x00FF00", 65280, 65280},
+        {"0X10", 16, 16},
+        {"$FFFFFFFF", -1, -1},
+        {"$80000000", INT32_MIN, INT32_MIN},
+        {"2147483647", INT32_MAX, INT32_MAX},
+        {"-2147483648", INT32_MIN, INT32_MIN},
+        {"2147483648", none, none},
+        {"-2147483649", none, none},
+        {"99999999999999999999999", none, none},
+        {"$100000000", none, none},
+        {"0x1FFFFFFFF", none, none},
+        {"250 ; my note", 250, none},
+        {"250;note", 250, none},
+        {"12abc", 12, none},
+        {"1.5", 1, none},
+        {"1 2", 1, none},
+        {"$FFzz", 255, none},
+        {"0x", 0, none},  // a zero followed by the letter x
+        {"0xg", 0, none}, // likewise
+        {"", none, none},
+        {"   ", none, none},
+        {"$", none, none},
+        {"$G0", none, none},
+        {"--1", none, none},
+        {"-", none, none},
+        {"- 1", none, none},
+        {"true", none, none},
+        {"; 250", none, none},
+        {"x250", none, none},
     };
-    for (const Case& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.expected) << c.text;
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseProfileInteger(c.text), c.leading) << c.text;
+        EXPECT_EQ(ParseWholeInteger(c.text), c.whole) << c.text;
+    }
+}
+
+TEST(IniDocument, IntegerAndBooleanKeysReadTheLeadingNumber) {
+    const IniDocument ini("[Menu]\nCredits=250 ; my note\nWhichSpeed=1 (slow)\n"
+                          "Sound=0 off\nAutoHold=1;on\nLastGame=none\nFastCredits=yes 1\n");
+    EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 250);
+    EXPECT_EQ(ini.ReadInteger("Menu", "WhichSpeed", 2), 1);
+    EXPECT_FALSE(ini.ReadBool("Menu", "Sound", true));
+    EXPECT_TRUE(ini.ReadBool("Menu", "AutoHold", false));
+    EXPECT_EQ(ini.ReadInteger("Menu", "LastGame", 4), 4); // no leading number: the default
+    EXPECT_TRUE(ini.ReadBool("Menu", "FastCredits", true));
+    EXPECT_FALSE(ini.ReadBool("Menu", "FastCredits", false));
+}
+
+TEST(IniDocument, EveryStringReadsBackExactlyAsWritten) {
+    const std::string values[] = {"",
+                                  "Blue",
+                                  " Blue",
+                                  "Blue ",
+                                  "  Blue Sky  ",
+                                  "\tTabbed\t",
+                                  "\"Blue\"",
+                                  "'Blue'",
+                                  "\"",
+                                  "'",
+                                  "\"\"",
+                                  "''",
+                                  " ",
+                                  "\"  \"",
+                                  "\"open",
+                                  "close'",
+                                  "a\"b'c",
+                                  "'mixed\"",
+                                  "\" quoted \"",
+                                  "x=y",
+                                  "; not a note",
+                                  "[Menu]",
+                                  "\xC3\xA9t\xC3\xA9"};
+    for (const std::string& value : values) {
+        IniDocument ini("[Menu]\nCredits=5\n");
+        ini.WriteString("Menu", "SchemeName", value);
+        EXPECT_EQ(ini.ReadString("Menu", "SchemeName", "?"), value) << "[" << value << "]";
+        // Through the text of a file as well, and without disturbing its neighbour.
+        const IniDocument again(ini.Text());
+        EXPECT_EQ(again.ReadString("Menu", "SchemeName", "?"), value) << "[" << value << "]";
+        EXPECT_EQ(again.ReadInteger("Menu", "Credits", 0), 5);
+    }
+    // Plain names keep their plain form in the file.
+    IniDocument plain;
+    plain.WriteString("Menu", "SchemeName", "Blue Sky");
+    EXPECT_EQ(plain.Text(), "[Menu]\nSchemeName=Blue Sky\n");
 }
 
 TEST(IniDocument, MissingSectionsAndKeysReadAsDefaults) {
@@ -199,14 +265,6 @@ TEST(LoadIniFile, MissingFileIsEmptyAndNotAnError) {
     EXPECT_TRUE(LoadIniFile(dir / "no-folder" / "nothing.ini").result);
 }
 
-TEST(LoadIniFile, AFolderInsteadOfAFileIsAnError) {
-    ScratchDir dir;
-    std::filesystem::create_directories(dir / "Quintaro.ini");
-    IniLoad load = LoadIniFile(dir / "Quintaro.ini");
-    EXPECT_FALSE(load.result);
-    EXPECT_NE(load.result.error.find("Quintaro.ini"), std::string::npos);
-}
-
 TEST(SaveFileAtomically, ReplacesTheFileAndCreatesItsFolder) {
     ScratchDir dir;
     const auto path = dir / "a" / "b" / "Quintaro.ini";
@@ -305,6 +363,106 @@ TEST(SaveFileAtomically, AFileReachedByALinkStaysALink) {
     ASSERT_TRUE(SaveFileAtomically(dir / "config" / "Quintaro.ini", "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "config" / "Quintaro.ini"));
     EXPECT_EQ(ReadFile(dir / "dotfiles" / "Quintaro.ini"), "new");
+}
+
+// Files that are not regular files: a device reached through a link, a pipe
+// (which would block a plain open until someone writes to it), a link to a
+// pipe, a socket-like special file, a folder, and a file over the size limit.
+// None is read, none blocks, none is replaced by a save.
+TEST(SpecialFiles, AreNeitherReadNorReplaced) {
+    ScratchDir dir;
+    alarm(20); // a read that blocks on a pipe ends the test program instead of hanging it
+    const auto fifo = dir / "pipe.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.ini");
+    std::filesystem::create_symlink("/dev/null", dir / "null.ini");
+    std::filesystem::create_symlink(fifo, dir / "to-pipe.ini");
+    std::filesystem::create_directories(dir / "folder.ini");
+    const auto big = dir / "big.ini";
+    {
+        WriteFile(big, "[Menu]\nCredits=12\n");
+        std::filesystem::resize_file(big, kMaxIniFileBytes + 1);
+    }
+    WriteFile(dir / "limit.ini", "[Menu]\nCredits=13\n");
+    std::filesystem::resize_file(dir / "limit.ini", kMaxIniFileBytes);
+
+    struct Case {
+        const char* name;
+        const char* reason; // part of the reason given
+    };
+    const Case cases[] = {
+        {"zero.ini", "not a regular file"}, {"null.ini", "not a regular file"},
+        {"pipe.ini", "not a regular file"}, {"to-pipe.ini", "not a regular file"},
+        {"folder.ini", "folder"},           {"big.ini", "too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = dir / c.name;
+        const IniLoad load = LoadIniFile(path);
+        EXPECT_FALSE(load.result);
+        EXPECT_TRUE(load.existed);
+        EXPECT_NE(load.result.error.find(c.reason), std::string::npos) << load.result.error;
+        EXPECT_NE(load.result.error.find(c.name), std::string::npos) << load.result.error;
+        EXPECT_EQ(load.document.Text(), "");
+        // A large regular file may be replaced (the settings never do so
+        // unless they could read it first); nothing else may.
+        if (std::string(c.name) != "big.ini") {
+            EXPECT_FALSE(SaveFileAtomically(path, "[Menu]\nCredits=1\n"));
+        }
+    }
+    alarm(0);
+    // Everything is as it was: the links still point where they pointed.
+    EXPECT_EQ(std::filesystem::read_symlink(dir / "null.ini"), "/dev/null");
+    EXPECT_EQ(std::filesystem::read_symlink(dir / "zero.ini"), "/dev/zero");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "to-pipe.ini"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.ini"));
+    EXPECT_EQ(std::filesystem::file_size(big), kMaxIniFileBytes + 1);
+    // A file of exactly the limit is read.
+    EXPECT_EQ(LoadIniFile(dir / "limit.ini").document.ReadInteger("Menu", "Credits", 0), 13);
+    // A link whose target does not exist yet creates the target and stays a link.
+    std::filesystem::create_symlink(dir / "later" / "real.ini", dir / "dangling.ini");
+    ASSERT_TRUE(SaveFileAtomically(dir / "dangling.ini", "x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling.ini"));
+    EXPECT_EQ(ReadFile(dir / "later" / "real.ini"), "x");
+}
+
+TEST(RemoveStaleSaveFiles, RemovesOnlyOurOwnLeftoverTemporaryFiles) {
+    ScratchDir dir;
+    const auto settings = dir / "Quintaro.ini";
+    WriteFile(settings, "[Menu]\nCredits=5\n");
+    const char* stale[] = {"Quintaro.ini.AbC123", "Quintaro.ini.zzzzzz", "Quintaro.ini.000000"};
+    const char* kept[] = {"Quintaro.ini.AbC12", "Quintaro.ini.AbC1234", "Quintaro.ini.AbC12!",
+                          "Quintaro.ini.lock",  "Quintaro.ini.bak",     "quintaro.ini.AbC123",
+                          "Other.ini.AbC123",   "Quintaro.ini.AbC-23",  "Quintaro.iniXAbC123"};
+    for (const char* name : stale) WriteFile(dir / name, std::string(1000, 'x'));
+    for (const char* name : kept) WriteFile(dir / name, "keep");
+    // Entries of the pattern that are not plain files are not ours either.
+    WriteFile(dir / "elsewhere" / "target", "keep");
+    std::filesystem::create_symlink(dir / "elsewhere" / "target", dir / "Quintaro.ini.Link12");
+    std::filesystem::create_directories(dir / "Quintaro.ini.Dir123");
+    ASSERT_EQ(::mkfifo((dir / "Quintaro.ini.Fifo12").c_str(), 0600), 0);
+
+    EXPECT_EQ(RemoveStaleSaveFiles(settings), 3);
+    for (const char* name : stale) EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+    for (const char* name : kept) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Quintaro.ini.Link12"));
+    EXPECT_EQ(ReadFile(dir / "elsewhere" / "target"), "keep");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Quintaro.ini.Dir123"));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "Quintaro.ini.Fifo12"));
+    EXPECT_EQ(ReadFile(settings), "[Menu]\nCredits=5\n");
+    // Nothing to do, or no folder at all, is fine.
+    EXPECT_EQ(RemoveStaleSaveFiles(settings), 0);
+    EXPECT_EQ(RemoveStaleSaveFiles(dir / "missing" / "Quintaro.ini"), 0);
+
+    // Saves through a link leave their temporary files beside the target.
+    WriteFile(dir / "dotfiles" / "quintaro.conf", "x");
+    WriteFile(dir / "dotfiles" / "quintaro.conf.Tmp123", "x");
+    std::filesystem::create_directories(dir / "cfg");
+    std::filesystem::create_symlink(dir / "dotfiles" / "quintaro.conf",
+                                    dir / "cfg" / "Quintaro.ini");
+    EXPECT_EQ(RemoveStaleSaveFiles(dir / "cfg" / "Quintaro.ini"), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "dotfiles" / "quintaro.conf"));
 }
 
 TEST(SaveFileAtomically, RoundTripKeepsUnknownKeysAndComments) {

@@ -156,6 +156,14 @@ TEST(MenuScheme, WebLinkAreaRules) {
          false, 593, 76, 171, 44, false},
         {"URLAreaActive=1\nURLAreaRectangle=1,2,-3,-4\nURLAreaAddress=HTTPS://A.EXAMPLE\n", true, 1,
          2, 0, 0, false},
+        // Rectangle texts longer than a short string's inline buffer.
+        {"URLAreaActive=1\nURLAreaRectangle=\" 593, 76, 171, "
+         "44\"\nURLAreaAddress=https://a.example/\n"
+         "URLAreaHintText=Visit us",
+         true, 593, 76, 171, 44, true},
+        {"URLAreaActive=1\nURLAreaRectangle=  00000000593 , 0000076 , 00000171 , 00000044 ; px\n"
+         "URLAreaAddress=https://a.example/\n",
+         true, 593, 76, 171, 44, false},
     };
     for (const Case& c : cases) {
         const MenuScheme m = ReadMenuScheme(IniDocument(std::string("[Menu_Data]\n") + c.keys));

@@ -215,7 +215,7 @@ TEST_F(SessionTest, ATrainingRecordThatCannotBeUsedIsToldOnce) {
 
 TEST_F(SessionTest, BadSettingsFilesStartWithDefaultsAndKeepTheirBytes) {
     std::string big = "[Menu]\r\nCredits=12\r\n";
-    while (big.size() < 10 * 1024 * 1024)
+    while (big.size() < kMaxIniFileBytes - 1000)
         big += "[Filler]\r\nKey=" + std::string(200, 'x') + "\r\n";
     std::string binary(4096, '\0');
     for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 % 256);
@@ -225,7 +225,10 @@ TEST_F(SessionTest, BadSettingsFilesStartWithDefaultsAndKeepTheirBytes) {
         {binary, 150},
         {"[Menu]\nCredits\nCredits=\nCredits=9\n", 150}, // the first Credits line with "=" wins
         {"[Menu]\nCredits=8\nCredits=9\n", 8},
-        {big, 12}};
+        {big, 12}}; // large, but within the limit
+    // Over the limit the file is not read and not written: the run keeps its
+    // default credits and the save at its end fails, as for any unreadable file.
+    std::string tooBig = big + std::string(kMaxIniFileBytes, '\n');
     for (const auto& [bytes, credits] : files) {
         WriteSettings(bytes);
         auto s = Make();
@@ -242,6 +245,97 @@ TEST_F(SessionTest, BadSettingsFilesStartWithDefaultsAndKeepTheirBytes) {
         EXPECT_EQ(again.get()->Credits, credits);
         again->Close();
     }
+    WriteSettings(tooBig);
+    auto s = Make();
+    EXPECT_EQ(s->Credits, 150);
+    EXPECT_FALSE(s->Close());
+    EXPECT_EQ(ReadFile(Config().settingsFile), tooBig);
+}
+
+TEST_F(SessionTest, EverySchemeThatIsListedCanBeChosenAgainAfterARestart) {
+    // Folder names with blanks or quotes at their ends, and bytes that are not
+    // UTF-8: the name is written so that it reads back whole.
+    const std::string names[] = {" Blue",  "Blue ", "  Blue Sky  ", "\"Quoted\"", "'Single'",
+                                 "\"Half", "Half'", "Caf\xE9",      "Plain"};
+    for (const std::string& name : names) WriteFile(dir / "Schemes" / name / "Scheme.ini", "");
+    const std::size_t count = std::size(names) + 1;
+    for (std::size_t position = 1; position < count; ++position) {
+        std::string chosen;
+        {
+            auto s = Make();
+            ASSERT_EQ(s->SchemeList.size(), count);
+            chosen = s->SchemeList[position].name;
+            SCOPED_TRACE("[" + chosen + "]");
+            s->SelectScheme(static_cast<int>(position));
+            ASSERT_TRUE(s->Close());
+        }
+        SCOPED_TRACE("[" + chosen + "]");
+        auto again = Make();
+        EXPECT_EQ(again->SchemeName, chosen);
+        EXPECT_EQ(again->SchemePosition(), static_cast<int>(position));
+        EXPECT_EQ(again->GameSchemeDirectory(), dir / "Schemes" / chosen);
+        again->Close();
+    }
+    // Files saved before names were quoted hold them raw: they are still found.
+    for (const auto& [raw, folder] :
+         {std::pair{"  Blue Sky  ", "  Blue Sky  "}, std::pair{"\"Quoted\"", "\"Quoted\""},
+          std::pair{"BLUE ", " Blue"}}) {
+        WriteSettings(std::string("[Menu]\nSchemeName=") + raw + "\n");
+        auto s = Make();
+        EXPECT_EQ(s->SchemeName, folder) << raw;
+        s->Close();
+    }
+}
+
+TEST_F(SessionTest, ARunEndedFromOutsideWritesTheOpenGameAndTheMenu) {
+    WriteSettings("[Menu]\nCredits=250\n");
+    auto s = Make();
+    s->Credits = 650;
+    int gameWrites = 0;
+    int hand = 9;
+    s->SetOpenGameWriter([&] {
+        ++gameWrites;
+        return s->Settings().SaveGame(kDeucesWild, true, 3, {hand, 22, 35, 48, 10},
+                                      {true, false, false, true, true});
+    });
+    // The desktop asks for the state before a logout: both sections, and the run goes on.
+    ASSERT_TRUE(s->SaveNow());
+    EXPECT_EQ(gameWrites, 1);
+    EXPECT_EQ(s->Settings().LoadMenu().Credits, 650);
+    EXPECT_EQ(s->Settings().LoadGame(kDeucesWild).LastDrawn[0], 9);
+    s->Credits = 700;
+    hand = 11;
+    // A signal ends the run: both sections as at a normal exit, then nothing more.
+    ASSERT_TRUE(s->EndRun());
+    EXPECT_EQ(gameWrites, 2);
+    EXPECT_EQ(s->Settings().LoadMenu().Credits, 700);
+    EXPECT_EQ(s->Settings().LoadGame(kDeucesWild).LastDrawn[0], 11);
+    s->Credits = 1;
+    EXPECT_TRUE(s->EndRun());
+    EXPECT_TRUE(s->Close());
+    s.reset();
+    EXPECT_EQ(gameWrites, 2);
+    EXPECT_EQ(Make()->Credits, 700);
+}
+
+TEST_F(SessionTest, ARunEndedFromOutsideReportsTheFirstFailedSave) {
+    auto s = Make();
+    s->Credits = 650;
+    // The game's section fails: the Menu section is still written.
+    s->SetOpenGameWriter([] { return FileResult::Failure("Cannot save the game"); });
+    const FileResult game = s->EndRun();
+    EXPECT_FALSE(game);
+    EXPECT_EQ(game.error, "Cannot save the game");
+    EXPECT_EQ(s->Settings().LoadMenu().Credits, 650);
+
+    // Without a game open only the Menu section is written; its failure is returned.
+    std::filesystem::remove_all(Config().settingsFile.parent_path());
+    std::filesystem::create_directories(Config().settingsFile);
+    auto t = Make();
+    t->SetOpenGameWriter({});
+    const FileResult menu = t->EndRun();
+    EXPECT_FALSE(menu);
+    EXPECT_NE(menu.error.find("Quintaro.ini"), std::string::npos);
 }
 
 TEST_F(SessionTest, GameNames) {

@@ -61,9 +61,17 @@ TEST(MenuSettings, NegativeCreditsAndUnreadableValuesReadAsDefaults) {
         const char* value;
         std::int32_t expected;
     };
-    const Case cases[] = {{"-5", 150},         {"-1", 150},          {"0", 0},
-                          {"abc", 150},        {"99999999999", 150}, {"$10", 16},
-                          {"1234567", 1234567}};
+    const Case cases[] = {{"-5", 150},
+                          {"-1", 150},
+                          {"0", 0},
+                          {"abc", 150},
+                          {"99999999999", 150},
+                          {"$10", 16},
+                          {"1234567", 1234567},
+                          {"250 ; my note", 250},
+                          {"650credits", 650},
+                          {"; 250", 150},
+                          {"-5 ; debt", 150}};
     for (const Case& c : cases) {
         const IniDocument ini(std::string("[Menu]\nCredits=") + c.value + "\n");
         EXPECT_EQ(ReadMenuSettings(ini).Credits, c.expected) << c.value;
@@ -104,6 +112,35 @@ TEST(MenuSettings, SaveKeepsOtherSectionsUnknownKeysAndComments) {
                               "FastCredits=0\r\nAutoHold=0\r\nShowMistakes=1\r\n"
                               "PerfectPlay=0\r\nSchemeName=default\r\n\r\n"
                               "[DrawPoker]\r\nAltPayTable=1\r\nLastBet=3\r\n");
+}
+
+TEST(MenuSettings, ANoteAfterANumberKeepsTheNumberThroughASave) {
+    ScratchDir dir;
+    const auto path = dir / "Quintaro.ini";
+    WriteFile(path, "[Menu]\nCredits=250 ; my note\nSound=0 ; quiet please\n");
+    SettingsFile file(path);
+    const MenuSettings m = file.LoadMenu();
+    EXPECT_EQ(m.Credits, 250);
+    EXPECT_FALSE(m.Sound);
+    ASSERT_TRUE(file.SaveMenu(m));
+    EXPECT_EQ(file.LoadMenu().Credits, 250);
+    EXPECT_FALSE(file.LoadMenu().Sound);
+}
+
+TEST(MenuSettings, AFileTooLargeIsUnreadableAndLeftAlone) {
+    ScratchDir dir;
+    const auto path = dir / "Quintaro.ini";
+    std::string big = "[Menu]\nCredits=12\n";
+    big.resize(kMaxIniFileBytes + 100, ';');
+    WriteFile(path, big);
+    SettingsFile file(path);
+    EXPECT_EQ(file.LoadMenu().Credits, 150);
+    EXPECT_FALSE(file.LastReadError());
+    const FileResult saved = file.SaveMenu(MenuSettings{});
+    EXPECT_FALSE(saved);
+    EXPECT_NE(saved.error.find("too large"), std::string::npos);
+    EXPECT_FALSE(file.SaveGame(0, true, 1, kBuiltInLastDrawn, kBuiltInLastHeld));
+    EXPECT_EQ(ReadFile(path), big);
 }
 
 TEST(MenuSettings, AnUnreadableFileIsNeverOverwritten) {

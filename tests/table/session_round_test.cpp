@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "../shell/session_recorder.h"
 #include "round_fakes.h"
@@ -22,8 +25,10 @@ using testing::Only;
 
 class SessionRoundTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "quintaro_session_round_test";
+    // One folder per process and test: ctest runs the tests side by side.
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("quintaro_session_round_test-" + std::to_string(::getpid()) + "-" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     testing::SessionRecorder recorder;
     std::unique_ptr<TVantaSession> session;
     std::unique_ptr<SessionRoundPort> port;
@@ -81,6 +86,21 @@ TEST_F(SessionRoundTest, PerfectPlayIsTheSessionsFlag) {
     EXPECT_EQ(view.playMode, "Normal \u00b7 Perfect");
     round->TogglePerfectPlay();
     EXPECT_FALSE(session->PerfectPlay);
+}
+
+TEST_F(SessionRoundTest, LeavingTheGameReportsWhetherItsSectionWasSaved) {
+    OpenGame(kDoubleBonus, 100);
+    round->BetMax();
+    round->DealOrDraw();
+    EXPECT_TRUE(round->Close());
+    EXPECT_TRUE(session->Settings().LoadGame(kDoubleBonus).storedHand);
+    // A folder where the settings file should be: the save fails and says why.
+    std::filesystem::remove(dir / "Quintaro.ini");
+    std::filesystem::create_directories(dir / "Quintaro.ini");
+    const FileResult failed = round->Close();
+    EXPECT_FALSE(failed);
+    EXPECT_NE(failed.error.find("Quintaro.ini"), std::string::npos);
+    std::filesystem::remove_all(dir / "Quintaro.ini");
 }
 
 TEST_F(SessionRoundTest, MaxBetRoundWithAWinCountedUp) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
@@ -795,7 +797,8 @@ TEST_F(RoundTest, StatisticsCommandNeedsAFinishedHandOfThisGame) {
 }
 
 TEST_F(RoundTest, ClosingWritesTheGameSection) {
-    const auto dir = std::filesystem::temp_directory_path() / "quintaro_table_round_test";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("quintaro_table_round_test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     SettingsFile settings(dir / "Quintaro.ini");
     std::filesystem::remove(settings.Path());

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -114,7 +115,9 @@ private slots:
     void initTestCase() {
         RegisterEmbeddedFonts();
         ui::SetPauseScale(0);
-        m_dir = std::filesystem::temp_directory_path() / "quintaro_game_screen_test";
+        // Its own folder per process: other runs of this test may be going on at once.
+        m_dir = std::filesystem::temp_directory_path() /
+                ("quintaro_game_screen_test-" + std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
         m_view = std::make_unique<SessionView>(nullptr);
@@ -385,6 +388,34 @@ private slots:
         QCOMPARE(m_screen->CreditHint(), QString("$0.50"));
         QCOMPARE(Child<QWidget>("PntBoxImageCredits")->toolTip(), QString("Click to insert money"));
         m_session->CreditValue = kQuarter;
+    }
+
+    void aFailedSaveOfTheGameSectionIsReported() {
+        QVERIFY(Open(kBonusPoker));
+        QVERIFY(m_screen->Round().CanClose());
+        // A folder where the settings file should be: the game's section cannot be written.
+        const auto file = m_dir / "Quintaro.ini";
+        std::filesystem::remove_all(file);
+        std::filesystem::create_directories(file);
+        QString caption, text;
+        QTimer answer;
+        answer.setInterval(10);
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            caption = box->windowTitle();
+            text = box->text();
+            SaveScreenshot(box, "game_section_save_failed");
+            box->accept();
+        });
+        answer.start();
+        QVERIFY(m_screen->close());
+        answer.stop();
+        std::filesystem::remove_all(file);
+        QCOMPARE(caption, QString("Quintaro"));
+        QVERIFY2(text.startsWith("This game's last hand and pay table could not be saved."),
+                 qPrintable(text));
+        QVERIFY2(text.contains("Quintaro.ini"), qPrintable(text));
     }
 
     void wildCardPictureOnlyInDeucesWild() {

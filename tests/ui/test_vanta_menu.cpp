@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -22,6 +23,7 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -89,9 +91,10 @@ void Listen(TVantaTBMenu& menu, SoundLog& sounds) {
 
 void WriteFile(const fs::path& path, const QByteArray& text) {
     fs::create_directories(path.parent_path());
-    QFile file(QString::fromStdString(path.string()));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
+    // Through the file system's own name: folder names need not be UTF-8.
+    std::ofstream file(path, std::ios::binary);
+    QVERIFY(file.is_open());
+    file.write(text.constData(), text.size());
 }
 
 // A menu over its own settings folder; `ini` is the settings file's text.
@@ -161,7 +164,9 @@ bool AllOf(const QImage& image, const QRect& area, QColor colour) {
 
 // A picture of the nine game buttons, each cell its own colour with its number.
 QImage TestButtonSheet() {
-    QImage sheet(285, 342, QImage::Format_RGB32);
+    // A scheme's sheet has the built-in sheet's size, or it is not used.
+    const sheets::SheetInfo& info = sheets::Info(sheets::Sheet::GameTyps);
+    QImage sheet(info.width, info.height, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter p(&sheet);
     p.setFont(ui::SansFont(22, true));
@@ -714,6 +719,41 @@ private slots:
         QCOMPARE(link->geometry(), QRect(593, 76, 171, 44));
         QCOMPARE(link->URL(), QString::fromUtf8(kBuiltInWebAddress.data(),
                                                 static_cast<int>(kBuiltInWebAddress.size())));
+    }
+
+    void schemesInFoldersWhoseNamesAreNotUtf8() {
+        // Folder names from a system with another encoding, and names with blanks and
+        // quotes at their ends: each scheme shows its pictures and is chosen again at the
+        // next start.
+        const std::string names[] = {"Blu\xE9", " Spaced ", "\"Quoted\""};
+        for (const std::string& name : names) {
+            MenuFixture f;
+            const fs::path folder = f.Root() / "Schemes" / name;
+            WriteFile(folder / "Scheme.ini", "[Menu_Data]\nMenuString=Hello\n");
+            {
+                QByteArray bytes;
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::WriteOnly);
+                QVERIFY(TestButtonSheet().save(&buffer, "BMP"));
+                WriteFile(folder / "Games.bmp", bytes);
+            }
+            {
+                TVantaTBMenu& m = f.Open();
+                QCOMPARE(m.Session().SchemeList.size(), std::size_t(2));
+                m.Action("Scheme1")->menu()->actions().at(1)->trigger();
+                QCOMPARE(m.Session().SchemeName, name);
+                const sheets::CellRect cell = sheets::GameButton(3);
+                QVERIFY(Shows(m.LogosImage(), TVantaTBMenu::ButtonRect(3), TestButtonSheet(),
+                              QRect(cell.left, cell.top, cell.width(), cell.height())));
+                f.menu.reset();
+            }
+            TVantaTBMenu& again = f.Open();
+            QCOMPARE(again.Session().SchemeName, name);
+            QCOMPARE(again.Banner()->ScrollText(), QString("Hello"));
+            const sheets::CellRect cell = sheets::GameButton(5);
+            QVERIFY(Shows(again.LogosImage(), TVantaTBMenu::ButtonRect(5), TestButtonSheet(),
+                          QRect(cell.left, cell.top, cell.width(), cell.height())));
+        }
     }
 
     void settingsAreSavedWhenTheMenuGoes() {

@@ -34,10 +34,10 @@ QRect ToQRect(const Rect& r) {
 }
 
 // A picture of a scheme's file, or the program's own when there is no file or
-// it cannot be read.
+// it cannot be read or is not of the built-in sheet's size.
 QImage SessionPicture(const std::optional<std::filesystem::path>& file, sheets::Sheet sheet) {
     if (file) {
-        QImage image = SheetLoader::ReadSchemeFile(QString::fromStdString(file->string()));
+        QImage image = SheetLoader::ReadSchemePicture(*file, sheet);
         if (!image.isNull()) return image.convertToFormat(QImage::Format_RGB32);
     }
     return SheetLoader::Instance().Image(sheet).convertToFormat(QImage::Format_RGB32);

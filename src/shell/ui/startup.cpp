@@ -8,20 +8,25 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "media/embedded_fonts.h"
 #include "media/program_icon.h"
 #include "media/sheet_loader.h"
 #include "quintaro_version.h"
+#include "shell/run_lock.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/bills_in_form.h"
 #include "shell/ui/game_launch.h"
+#include "shell/ui/run_end.h"
 #include "shell/ui/session_view.h"
+#include "shell/ui/single_run.h"
 #include "shell/ui/vanta_menu.h"
 
 namespace quintaro {
@@ -34,12 +39,77 @@ QString ClassName(const QObject* window) {
     return name.section("::", -1);
 }
 
+// Takes the run lock of the settings file. When another copy holds it, that
+// copy is asked to come forward (or the player is told it runs) and the exit
+// code is returned: this copy must end without writing anything.
+std::optional<int> ClaimSettingsFile(const std::filesystem::path& settingsFile, RunLock& lock,
+                                     FirstCopyChannel& channel) {
+    const QString key = QString::fromStdString(RunLock::InstanceKey(settingsFile));
+    switch (lock.Acquire(settingsFile)) {
+    case RunLock::State::Held:
+        // No other copy can be saving now: what a killed save left behind goes.
+        RemoveStaleSaveFiles(settingsFile);
+        channel.Listen(key);
+        return std::nullopt;
+    case RunLock::State::Unavailable:
+        // A folder that cannot hold a lock cannot hold the settings either;
+        // the run goes on and its save at exit reports the problem.
+        std::fprintf(stderr, "Quintaro: %s\n", lock.Problem().c_str());
+        return std::nullopt;
+    case RunLock::State::HeldElsewhere:
+        break;
+    }
+    std::fprintf(stderr, "%s\n", kAlreadyRunningText);
+    if (FirstCopyChannel::AskToComeForward(key)) return 0;
+    QMessageBox::information(nullptr, "Quintaro", kAlreadyRunningText);
+    return kAlreadyRunningExitCode;
+}
+
 } // namespace
+
+void ConnectRunEnd(QApplication& app, TVantaTBMenu& menu, TerminationWatch& termination,
+                   FirstCopyChannel& channel) {
+    auto report = [](const FileResult& saved) {
+        if (!saved)
+            std::fprintf(stderr, "Quintaro: your credits and options could not be saved. %s\n",
+                         saved.error.c_str());
+    };
+    QObject::connect(&termination, &TerminationWatch::terminationRequested, &app,
+                     [&menu, report](int) {
+                         report(menu.Session().EndRun());
+                         // Every event loop ends, modal ones included; the
+                         // windows then close as after Ctrl+X.
+                         QCoreApplication::exit(0);
+                     });
+    // The session manager asks for the state before a logout; the run goes
+    // on if the logout is cancelled.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&menu, report](QSessionManager&) { report(menu.Session().SaveNow()); });
+    QObject::connect(&channel, &FirstCopyChannel::comeForwardRequested, &app,
+                     &FirstCopyChannel::BringWindowsForward);
+}
 
 AutoWindows::AutoWindows() = default;
 AutoWindows::AutoWindows(AutoWindows&&) noexcept = default;
-AutoWindows& AutoWindows::operator=(AutoWindows&&) noexcept = default;
+AutoWindows& AutoWindows::operator=(AutoWindows&& other) noexcept {
+    if (this == &other) return *this;
+    // The windows held now go in the destructor's order first: the others are
+    // children of the menu, which would delete them a second time.
+    Reset();
+    menu = std::move(other.menu);
+    about = std::move(other.about);
+    bills = std::move(other.bills);
+    strategyTable = std::move(other.strategyTable);
+    statistics = std::move(other.statistics);
+    handBuilder = std::move(other.handBuilder);
+    strategyCredit = std::move(other.strategyCredit);
+    creationOrder = std::move(other.creationOrder);
+    return *this;
+}
 AutoWindows::~AutoWindows() {
+    Reset();
+}
+void AutoWindows::Reset() {
     // The shared windows go before the menu and its session.
     strategyCredit.reset();
     handBuilder.reset();
@@ -48,6 +118,7 @@ AutoWindows::~AutoWindows() {
     bills.reset();
     about.reset();
     menu.reset();
+    creationOrder.clear();
 }
 
 std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPerPixel) {
@@ -175,8 +246,17 @@ int RunQuintaro(int argc, char* argv[]) {
     // Both checks report before the program ends; no settings are touched.
     if (!problems.empty()) return ReportDisplayProblems(size.width(), size.height(), depth, stderr);
 
+    // From here on a termination signal waits until the event loop takes it up.
+    TerminationWatch termination;
+    const SessionConfig config = SessionConfig::Default();
+    RunLock lock;
+    FirstCopyChannel channel;
+    if (const auto exitCode = ClaimSettingsFile(config.settingsFile, lock, channel))
+        return *exitCode;
+
     RegisterEmbeddedFonts();
-    AutoWindows windows = CreateAutoWindows(SessionConfig::Default());
+    AutoWindows windows = CreateAutoWindows(config);
+    ConnectRunEnd(app, *windows.menu, termination, channel);
     windows.menu->show();
     const int code = app.exec();
     return code;

@@ -12,6 +12,7 @@
 
 #include "shell/session.h"
 
+class QApplication;
 class QDialog;
 class QWidget;
 
@@ -21,6 +22,8 @@ class TVantaTBMenu;
 class TAboutBox;
 class TBillsInForm;
 class TStrategyCreditBox;
+class TerminationWatch;
+class FirstCopyChannel;
 
 // The messages of the display checks, in order: the screen must be at least
 // 800 by 600 pixels and show at least 16 bits per pixel. Both are given when
@@ -57,6 +60,8 @@ struct AutoWindows {
     AutoWindows(AutoWindows&&) noexcept;
     AutoWindows& operator=(AutoWindows&&) noexcept;
     ~AutoWindows();
+    // Destroys the windows, the shared ones before the menu that owns the session.
+    void Reset();
 };
 
 // Creates the menu (which creates the session over `config`), the about box,
@@ -65,7 +70,24 @@ struct AutoWindows {
 // Qt side. Windows of the registry that nobody registered are left out.
 AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent = nullptr);
 
-// The whole program: checks, windows, menu, event loop. Returns the exit code.
+// Told (on standard error) when the program is started while another copy
+// runs over the same settings file. That copy is asked to come forward and
+// this one ends without writing anything: with status 0 when the first copy
+// came forward, else after a message box with kAlreadyRunningExitCode.
+inline constexpr const char* kAlreadyRunningText = "Quintaro is already running.";
+inline constexpr int kAlreadyRunningExitCode = 3;
+
+// Binds the ends of a run that come from outside: a termination signal ends
+// it as Ctrl+X does (the open game's section and the Menu section are written,
+// then every event loop ends); the desktop's request before a logout writes
+// both sections and the run goes on; a second copy's request brings the
+// windows forward.
+void ConnectRunEnd(QApplication& app, TVantaTBMenu& menu, TerminationWatch& termination,
+                   FirstCopyChannel& channel);
+
+// The whole program: checks, the run lock of the settings file, the windows,
+// the menu and the event loop. SIGTERM, SIGHUP, SIGINT and the desktop's
+// logout end the run as Ctrl+X does. Returns the exit code.
 int RunQuintaro(int argc, char* argv[]);
 
 } // namespace quintaro

@@ -211,11 +211,8 @@ TVantaTBMenu::~TVantaTBMenu() {
     RemoveHooks();
     m_session->AttachDisplays(nullptr, nullptr, nullptr);
     const FileResult saved = m_session->Close();
-    if (!saved && m_reportSaveFailure) {
-        QMessageBox::warning(nullptr, "Quintaro",
-                             QString("Your credits and options could not be saved.\n\n%1")
-                                 .arg(QString::fromStdString(saved.error)));
-    }
+    if (!saved && m_reportSaveFailure)
+        ui::ReportSaveFailure(nullptr, "Your credits and options could not be saved.", saved.error);
     m_view->SetSession(nullptr);
     m_session.reset();
 }
@@ -516,10 +513,10 @@ void TVantaTBMenu::FormCreate() {
 // ---- the scheme ------------------------------------------------------------------------------
 
 void TVantaTBMenu::LoadMenuPictures(int position) {
-    QString dir;
+    // The folder as the file system names it: a name that is not UTF-8 still works.
+    std::filesystem::path dir;
     if (position >= 1) {
-        if (auto folder = m_session->SchemeDirectory(position))
-            dir = QString::fromStdString(folder->string());
+        if (auto folder = m_session->SchemeDirectory(position)) dir = *folder;
     }
     SheetLoader& loader = SheetLoader::Instance();
     m_creditsPicture->setPixmap(loader.Pixmap(sheets::Sheet::Credits1, dir));

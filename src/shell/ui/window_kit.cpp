@@ -6,11 +6,14 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
 
 namespace quintaro::ui {
 
@@ -125,6 +128,13 @@ QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QStrin
     menu->addAction(action);
     window->addAction(action);
     return action;
+}
+
+void ReportSaveFailure(QWidget* parent, const QString& what, const std::string& reason) {
+    const QString why =
+        QString::fromLocal8Bit(reason.data(), static_cast<qsizetype>(reason.size()));
+    std::fprintf(stderr, "Quintaro: %s %s\n", qPrintable(what), qPrintable(why));
+    QMessageBox::warning(parent, "Quintaro", QString("%1\n\n%2").arg(what, why));
 }
 
 } // namespace quintaro::ui

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include <functional>
+#include <string>
 
 class QAction;
 class QKeySequence;
@@ -53,5 +54,9 @@ QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QStrin
 // Moves a top-level window's own area (its frame aside) to the middle of its screen, the
 // same place at every showing.
 void CentreOnScreen(QWidget* window);
+
+// Tells the player that something could not be saved: a warning box with
+// `what` and the reason, and the same on standard error.
+void ReportSaveFailure(QWidget* parent, const QString& what, const std::string& reason);
 
 } // namespace quintaro::ui

@@ -176,7 +176,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
 
     // The scheme's part for game screens.
     if (auto dir = m_session.GameSchemeDirectory()) {
-        m_schemeDir = QString::fromStdString(dir->string());
+        m_schemeDir = *dir;
         m_scheme = ReadGameScheme(LoadSchemeIni(*dir));
     }
 
@@ -184,6 +184,8 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_round = std::make_unique<TableRound>(MakeGameEngine(game), *m_port, *this, &m_advisor,
                                            &m_session.Settings(), m_scheme.centreWinPanel);
     m_round->SetDecisionPort(&m_session.Decisions());
+    // A run ended from outside while this screen is open writes its section too.
+    m_session.SetOpenGameWriter([this] { return m_round->Close(); });
     LoadArt();
     BuildLayout();
     BuildMenu();
@@ -206,6 +208,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
 
 TGameScreen::~TGameScreen() {
     m_timer.stop();
+    m_session.SetOpenGameWriter({});
     // A closed screen let go of the displays already, and the menu may have bound its
     // own since; only a screen destroyed without closing still holds them.
     if (!m_closing) m_session.AttachDisplays(nullptr, nullptr, nullptr);
@@ -960,8 +963,12 @@ void TGameScreen::closeEvent(QCloseEvent* event) {
     if (!m_closing) {
         m_closing = true;
         m_timer.stop();
-        m_round->Close();
+        m_session.SetOpenGameWriter({});
+        const FileResult saved = m_round->Close();
         m_session.AttachDisplays(nullptr, nullptr, nullptr);
+        if (!saved)
+            ui::ReportSaveFailure(this, "This game's last hand and pay table could not be saved.",
+                                  saved.error);
     }
     QDialog::closeEvent(event);
 }

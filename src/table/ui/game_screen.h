@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 #include "shell/schemes.h"
@@ -138,7 +139,7 @@ private:
     StrategyHoldAdvisor m_advisor;
     std::unique_ptr<TableRound> m_round;
     GameScheme m_scheme;
-    QString m_schemeDir;
+    std::filesystem::path m_schemeDir; // empty: the built-in look
 
     // Pictures of the screen.
     QImage m_skin;      // the whole tiled background, 792 x 592
