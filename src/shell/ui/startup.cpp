@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QSessionManager>
