@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,7 +19,6 @@
 #include "shell/session.h"
 #include "shell/ui/statistics_form.h"
 #include "shell/ui/window_kit.h"
-#include "strategy/ui/hold_values_view.h"
 
 using namespace quintaro;
 
@@ -189,24 +187,6 @@ private slots:
         RowQuery all;
         all.source.reset();
         QVERIFY(PendingMistakes(record.Rows(all), {}).empty());
-    }
-
-    // The view a mistake's row opens beside the hand builder.
-    void HoldValuesOfAHand() {
-        HoldValuesRequest request;
-        request.game = kJacksOrBetter;
-        request.coins = 5;
-        request.cards = {0, 12, 11, 10, 14};
-        request.playerHold = 0b10000;
-        QPointer<QWidget> view = OpenHoldValues(nullptr, request);
-        QVERIFY(view);
-        QVERIFY(QTest::qWaitForWindowExposed(view));
-        auto* table = view->findChild<QTableWidget*>();
-        QVERIFY(table);
-        QCOMPARE(table->rowCount(), 32);
-        SaveScreenshot(view, "hold_values");
-        view->close();
-        QTRY_VERIFY(!view);
     }
 };
 
