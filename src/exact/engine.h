@@ -26,7 +26,9 @@
 #include "core/card.h"
 #include "core/evaluation.h"
 #include "core/game_variant.h"
+#include "core/hand_analysis.h"
 #include "exact/exact_analysis.h"
+#include "strategy/recommendation.h"
 
 namespace quintaro::exact::detail {
 
@@ -127,6 +129,18 @@ PriceRow PricesFor(int game, int choice, int coins);
 using SubsetTotals = std::array<std::int64_t, kHoldCount>;
 void TotalsWithTables(const CountTables& t, const CategoryLookup& lookup, const int* sorted,
                       const PriceRow& prices, SubsetTotals& out);
+// The count tables priced for one pay row: each set's total in credits.
+struct PricedTables {
+    std::vector<std::int32_t> p4, p3, p2, p1;
+    std::int64_t p0 = 0;
+};
+// Prices the rows [part/parts] of every table (parts may run side by side on
+// one PricedTables made by PricedTablesShape()).
+PricedTables PricedTablesShape();
+void PriceTables(const CountTables& t, const PriceRow& prices, int part, int parts,
+                 PricedTables& out);
+void TotalsPriced(const PricedTables& t, const CategoryLookup& lookup, const int* sorted,
+                  const PriceRow& prices, SubsetTotals& out);
 // The same without count tables: the counts the hand needs are made directly.
 void TotalsWithoutTables(const CategoryLookup& lookup, const int* sorted, const PriceRow& prices,
                          SubsetTotals& out);
@@ -142,12 +156,23 @@ struct DealClass {
 };
 const std::vector<DealClass>& DealClasses();
 
+// Counts the list's holds over every deal of a class (each renaming of its
+// suits, cards in ascending card order), by subset of the class's cards; the
+// counts sum to the class's weight.
+void CountListHolds(int game, int choice, const DealClass& d, HandAnalysis& a, Recommendation& r,
+                    std::array<std::uint8_t, kHoldCount>& counts);
+
 // AnalyseHolds with the path chosen: tables (built if needed) or none.
 HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Card, 5>& cards,
                            bool useTables);
 
 // The plain reference: every draw of every hold evaluated one by one, by
 // EvaluateCards or (much faster, and equal over every hand) by the lookup.
+// Counts by hold mask (hand positions) and category, and their pricing.
+using PlainCounts = std::array<std::array<std::int64_t, kLanes>, kHoldCount>;
+PlainCounts PlainCountHolds(EvaluationFamily family, const std::array<Card, 5>& cards,
+                            bool viaLookup);
+HoldValues PlainPrice(int game, int choice, int coins, const PlainCounts& counts);
 HoldValues PlainAnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards,
                              bool viaLookup = false);
 

@@ -54,6 +54,49 @@ HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Car
     return v;
 }
 
+namespace {
+
+// The 24 renamings of the four suits.
+std::array<std::array<int, 4>, 24> SuitRenamings() {
+    std::array<std::array<int, 4>, 24> all{};
+    std::array<int, 4> p{0, 1, 2, 3};
+    int n = 0;
+    do all[n++] = p;
+    while (std::next_permutation(p.begin(), p.end()));
+    return all;
+}
+
+} // namespace
+
+void CountListHolds(int game, int choice, const DealClass& d, HandAnalysis& a, Recommendation& r,
+                    std::array<std::uint8_t, kHoldCount>& counts) {
+    static const std::array<std::array<int, 4>, 24> kRenamings = SuitRenamings();
+    counts = {};
+    std::array<std::uint64_t, 24> seen{};
+    int seenCount = 0;
+    for (const auto& rename : kRenamings) {
+        // The deal with suit s renamed rename[s]; its masks per suit name it.
+        std::array<std::uint64_t, 4> masks{};
+        for (int k = 0; k < 5; ++k)
+            masks[rename[d.cards[k] & 3]] |= std::uint64_t{1} << (d.cards[k] >> 2);
+        const std::uint64_t key = masks[0] | masks[1] << 13 | masks[2] << 26 | masks[3] << 39;
+        if (std::find(seen.begin(), seen.begin() + seenCount, key) != seen.begin() + seenCount)
+            continue;
+        seen[seenCount++] = key;
+        std::array<std::pair<Card, int>, 5> dealt{}; // game card, bit in the class's order
+        for (int k = 0; k < 5; ++k)
+            dealt[k] = {ToGame((d.cards[k] & ~3) | rename[d.cards[k] & 3]), 1 << k};
+        std::sort(dealt.begin(), dealt.end());
+        std::array<Card, 5> cards{};
+        for (int k = 0; k < 5; ++k) cards[k] = dealt[k].first;
+        AdviseHand(game, choice, cards, a, r);
+        int subset = 0;
+        for (int k = 0; k < 5; ++k)
+            if (r.hold[k]) subset |= dealt[k].second;
+        ++counts[subset];
+    }
+}
+
 } // namespace detail
 
 HoldValues AnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards) {
@@ -98,7 +141,9 @@ std::array<bool, 5> HeldOf(HoldMask mask) {
     return held;
 }
 
-PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
+namespace {
+
+PayTableReturn Returns(int game, int choice, int coins, int threads, bool withStrategy) {
     using namespace detail;
     const EvaluationFamily family = GameInfoFor(game).family;
     if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -107,25 +152,23 @@ PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
     constexpr int kBlock = 2048;
     const int blocks = (count + kBlock - 1) / kBlock;
 
-    // First the list's hold of every class (a deal's cards in ascending order
-    // are its positions, so the hold is a subset mask), while one worker builds
-    // the tables; then every class is priced.
-    std::vector<std::uint8_t> listHolds(static_cast<std::size_t>(count));
-    std::atomic<int> nextBlock{0};
+    // First the list's holds, while one worker builds the tables; then every
+    // class is priced. The list may choose differently for deals that differ
+    // only in the names of their suits (when two suits offer equal draws it
+    // looks at one of them first), so it is asked about every deal of a class:
+    // each renaming of the suits, with the cards in ascending card order.
+    // holdCounts[i][s] counts the deals of class i whose list hold is subset s
+    // of the class's cards.
+    std::vector<std::array<std::uint8_t, kHoldCount>> holdCounts(
+        withStrategy ? static_cast<std::size_t>(count) : 0);
+    std::atomic<int> nextBlock{withStrategy ? 0 : blocks};
     auto classify = [&](bool buildTables) {
         if (buildTables) EnsureTables(family);
         HandAnalysis a;
         Recommendation r;
         for (int b; (b = nextBlock.fetch_add(1)) < blocks;) {
-            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
-                std::array<Card, 5> cards{};
-                for (int k = 0; k < 5; ++k) cards[k] = ToGame(classes[i].cards[k]);
-                AdviseHand(game, choice, cards, a, r);
-                std::uint8_t m = 0;
-                for (int k = 0; k < 5; ++k)
-                    if (r.hold[k]) m |= static_cast<std::uint8_t>(1u << k);
-                listHolds[i] = m;
-            }
+            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i)
+                CountListHolds(game, choice, classes[i], a, r, holdCounts[i]);
         }
     };
     struct Sums {
@@ -139,21 +182,26 @@ PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
     std::array<double, kHoldCount> perDraw{};
     for (int s = 0; s < kHoldCount; ++s)
         perDraw[s] = 1.0 / static_cast<double>(DrawsFor(std::popcount(static_cast<unsigned>(s))));
+    PricedTables priced = PricedTablesShape();
+    auto priceTables = [&](int part) {
+        PriceTables(EnsureTables(family), prices, part, threads, priced);
+    };
     auto price = [&](Sums& out) {
-        const CountTables& tables = EnsureTables(family);
         SubsetTotals totals;
         for (int b; (b = nextPriced.fetch_add(1)) < blocks;) {
             double optimal = 0, strategy = 0;
             for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
                 const DealClass& d = classes[i];
                 const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
-                TotalsWithTables(tables, lookup, sorted, prices, totals);
+                TotalsPriced(priced, lookup, sorted, prices, totals);
                 double best = 0;
                 for (int s = 0; s < kHoldCount; ++s)
                     best = std::max(best, static_cast<double>(totals[s]) * perDraw[s]);
-                const int list = listHolds[i];
                 optimal += d.weight * best;
-                strategy += d.weight * static_cast<double>(totals[list]) * perDraw[list];
+                if (!withStrategy) continue;
+                for (int h = 0; h < kHoldCount; ++h)
+                    if (holdCounts[i][h])
+                        strategy += holdCounts[i][h] * static_cast<double>(totals[h]) * perDraw[h];
             }
             out.optimal += optimal;
             out.strategy += strategy;
@@ -162,11 +210,16 @@ PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
 
     if (threads == 1) {
         classify(true);
+        priceTables(0);
         price(sums[0]);
     } else {
         std::vector<std::thread> pool;
         for (int t = 1; t < threads; ++t) pool.emplace_back(classify, false);
         classify(true);
+        for (auto& th : pool) th.join();
+        pool.clear();
+        for (int t = 1; t < threads; ++t) pool.emplace_back(priceTables, t);
+        priceTables(0);
         for (auto& th : pool) th.join();
         pool.clear();
         for (int t = 1; t < threads; ++t) pool.emplace_back(price, std::ref(sums[t]));
@@ -180,6 +233,16 @@ PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
     }
     const double scale = 1.0 / kDealCount / coins;
     return PayTableReturn{total.optimal * scale, total.strategy * scale};
+}
+
+} // namespace
+
+PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
+    return Returns(game, choice, coins, threads, true);
+}
+
+double ComputeOptimalReturn(int game, int choice, int coins, int threads) {
+    return Returns(game, choice, coins, threads, false).optimal;
 }
 
 void Prepare(int game) {

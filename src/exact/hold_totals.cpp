@@ -77,6 +77,50 @@ void TotalsWithTables(const CountTables& t, const CategoryLookup& lookup, const 
     ExcludeDiscards(out);
 }
 
+PricedTables PricedTablesShape() {
+    PricedTables p;
+    p.p4.resize(static_cast<std::size_t>(Choose(52, 4)));
+    p.p3.resize(static_cast<std::size_t>(Choose(52, 3)));
+    p.p2.resize(static_cast<std::size_t>(Choose(52, 2)));
+    p.p1.resize(52);
+    return p;
+}
+
+void PriceTables(const CountTables& t, const PriceRow& prices, int part, int parts,
+                 PricedTables& out) {
+    auto priceRange = [&](const auto& rows, std::vector<std::int32_t>& to) {
+        const std::size_t n = to.size();
+        const std::size_t begin =
+            n * static_cast<std::size_t>(part) / static_cast<std::size_t>(parts);
+        const std::size_t end =
+            n * static_cast<std::size_t>(part + 1) / static_cast<std::size_t>(parts);
+        for (std::size_t i = begin; i < end; ++i)
+            to[i] = static_cast<std::int32_t>(Price(&rows[i * kLanes], prices));
+    };
+    priceRange(t.n4, out.p4);
+    priceRange(t.n3, out.p3);
+    priceRange(t.n2, out.p2);
+    priceRange(t.n1, out.p1);
+    if (part == 0) out.p0 = PriceWide(t.n0.data(), prices);
+}
+
+void TotalsPriced(const PricedTables& t, const CategoryLookup& lookup, const int* sorted,
+                  const PriceRow& prices, SubsetTotals& out) {
+    std::array<std::int32_t, kHoldCount> index;
+    SubsetIndices(sorted, index);
+    out[0] = t.p0;
+    static constexpr std::array<int, 5> kOne{1, 2, 4, 8, 16};
+    static constexpr std::array<int, 10> kTwo{3, 5, 6, 9, 10, 12, 17, 18, 20, 24};
+    static constexpr std::array<int, 10> kThree{7, 11, 13, 14, 19, 21, 22, 25, 26, 28};
+    static constexpr std::array<int, 5> kFour{15, 23, 27, 29, 30};
+    for (int s : kOne) out[s] = t.p1[index[s]];
+    for (int s : kTwo) out[s] = t.p2[index[s]];
+    for (int s : kThree) out[s] = t.p3[index[s]];
+    for (int s : kFour) out[s] = t.p4[index[s]];
+    out[kHoldCount - 1] = prices[lookup.OfSorted(sorted)];
+    ExcludeDiscards(out);
+}
+
 void TotalsWithoutTables(const CategoryLookup& lookup, const int* sorted, const PriceRow& prices,
                          SubsetTotals& out) {
     const SmallCounts& small = SmallCountsFor(lookup.Family());
