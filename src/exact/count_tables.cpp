@@ -5,48 +5,50 @@
 
 namespace quintaro::exact::detail {
 
+SmallCounts ComputeSmallCounts(const CategoryLookup& lookup) {
+    const bool deuces = lookup.Family() == EvaluationFamily::Deuces;
+    SmallCounts out;
+    std::array<std::array<std::int64_t, kLanes>, 13> n1Times4{};
+    std::array<int, 5> s{};
+    for (s[4] = 4; s[4] <= 16; ++s[4])
+        for (s[3] = 3; s[3] < s[4]; ++s[3])
+            for (s[2] = 2; s[2] < s[3]; ++s[2])
+                for (s[1] = 1; s[1] < s[2]; ++s[1])
+                    for (s[0] = 0; s[0] < s[1]; ++s[0]) {
+                        std::array<int, 13> m{};
+                        for (int i = 0; i < 5; ++i) ++m[s[i] - i];
+                        bool valid = true;
+                        bool naturalsDistinct = true;
+                        std::int64_t all = 1;
+                        for (int r = 0; r < 13; ++r) {
+                            if (m[r] > 4) valid = false;
+                            if (m[r] > 1 && !(deuces && r == kTwo)) naturalsDistinct = false;
+                            if (m[r] <= 4) all *= Choose(4, m[r]);
+                        }
+                        if (!valid) continue;
+                        const int wild = deuces ? m[kTwo] : 0;
+                        const std::int64_t suited = naturalsDistinct ? Choose(4, wild) * 4 : 0;
+                        const int key = RankKey(s[0], s[1] - 1, s[2] - 2, s[3] - 3, s[4] - 4);
+                        const int catSuited = lookup.Of(key, true);
+                        const int catUnsuited = lookup.Of(key, false);
+                        out.n0[catSuited] += suited;
+                        out.n0[catUnsuited] += all - suited;
+                        for (int r = 0; r < 13; ++r) {
+                            if (!m[r]) continue;
+                            n1Times4[r][catSuited] += suited * m[r];
+                            n1Times4[r][catUnsuited] += (all - suited) * m[r];
+                        }
+                    }
+    for (int r = 0; r < 13; ++r)
+        for (int k = 0; k < kLanes; ++k) out.n1[r][k] = n1Times4[r][k] / 4;
+    return out;
+}
+
 const SmallCounts& SmallCountsFor(EvaluationFamily family) {
     static std::array<std::once_flag, kFamilyCount> once;
     static std::array<SmallCounts, kFamilyCount> counts;
     const int f = FamilyIndex(family);
-    std::call_once(once[f], [&] {
-        const CategoryLookup& lookup = LookupFor(family);
-        const bool deuces = family == EvaluationFamily::Deuces;
-        SmallCounts& out = counts[f];
-        std::array<std::array<std::int64_t, kLanes>, 13> n1Times4{};
-        std::array<int, 5> s{};
-        for (s[4] = 4; s[4] <= 16; ++s[4])
-            for (s[3] = 3; s[3] < s[4]; ++s[3])
-                for (s[2] = 2; s[2] < s[3]; ++s[2])
-                    for (s[1] = 1; s[1] < s[2]; ++s[1])
-                        for (s[0] = 0; s[0] < s[1]; ++s[0]) {
-                            std::array<int, 13> m{};
-                            for (int i = 0; i < 5; ++i) ++m[s[i] - i];
-                            bool valid = true;
-                            bool naturalsDistinct = true;
-                            std::int64_t all = 1;
-                            for (int r = 0; r < 13; ++r) {
-                                if (m[r] > 4) valid = false;
-                                if (m[r] > 1 && !(deuces && r == kTwo)) naturalsDistinct = false;
-                                if (m[r] <= 4) all *= Choose(4, m[r]);
-                            }
-                            if (!valid) continue;
-                            const int wild = deuces ? m[kTwo] : 0;
-                            const std::int64_t suited = naturalsDistinct ? Choose(4, wild) * 4 : 0;
-                            const int key = RankKey(s[0], s[1] - 1, s[2] - 2, s[3] - 3, s[4] - 4);
-                            const int catSuited = lookup.Of(key, true);
-                            const int catUnsuited = lookup.Of(key, false);
-                            out.n0[catSuited] += suited;
-                            out.n0[catUnsuited] += all - suited;
-                            for (int r = 0; r < 13; ++r) {
-                                if (!m[r]) continue;
-                                n1Times4[r][catSuited] += suited * m[r];
-                                n1Times4[r][catUnsuited] += (all - suited) * m[r];
-                            }
-                        }
-        for (int r = 0; r < 13; ++r)
-            for (int k = 0; k < kLanes; ++k) out.n1[r][k] = n1Times4[r][k] / 4;
-    });
+    std::call_once(once[f], [&] { counts[f] = ComputeSmallCounts(LookupFor(family)); });
     return counts[f];
 }
 

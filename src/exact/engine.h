@@ -99,6 +99,7 @@ struct SmallCounts {
     std::array<std::int64_t, kLanes> n0{};
     std::array<std::array<std::int64_t, kLanes>, 13> n1{};
 };
+SmallCounts ComputeSmallCounts(const CategoryLookup& lookup);
 const SmallCounts& SmallCountsFor(EvaluationFamily family);
 
 // The count tables of a family.
