@@ -6,8 +6,11 @@
 //
 // The engine keeps, per evaluation family, tables of final-hand counts by
 // category; a pay table only prices them, so one set of tables serves every game
-// and pay table of a family. Tables are built on first need, or ahead of need
-// with Prepare() (thread-safe; meant for a worker thread).
+// and pay table of a family (about 5 MB, some 20 ms of work to build). A return
+// calculation builds them on first need, Prepare() ahead of need (thread-safe;
+// meant for a worker thread). AnalyseHolds never waits for them: until they
+// exist it counts what the hand needs directly, in a few milliseconds; with
+// them it takes about a microsecond.
 
 #include <array>
 #include <cstdint>
