@@ -1,4 +1,5 @@
 #include <mutex>
+#include <thread>
 
 #include "core/pay_table.h"
 #include "exact/engine.h"
@@ -92,14 +93,13 @@ template <class T> void DivideAll(std::vector<T>& v, int by) {
 
 } // namespace
 
-std::unique_ptr<CountTables> BuildCountTables(EvaluationFamily family) {
-    const CategoryLookup& lookup = LookupFor(family);
-    auto t = std::make_unique<CountTables>();
-    t->n4.assign(static_cast<std::size_t>(Choose(52, 4)) * kLanes, 0);
-    std::uint8_t* n4 = t->n4.data();
-    // Every final hand adds itself to its five four-card subsets. The innermost
-    // card varies fastest, so four of the five rows are consecutive.
-    for (int c4 = 4; c4 < 52; ++c4) {
+namespace {
+
+// Every final hand whose highest card is in [firstTop, endTop) adds itself to
+// its five four-card subsets. The innermost card varies fastest, so four of
+// the five rows are consecutive.
+void CountFourCardSets(const CategoryLookup& lookup, int firstTop, int endTop, std::uint8_t* n4) {
+    for (int c4 = firstTop; c4 < endTop; ++c4) {
         const int k4 = Choose((c4 >> 2) + 4, 5);
         const unsigned m4 = lookup.SuitBit(c4);
         const int i4 = Choose(c4, 4);
@@ -131,6 +131,28 @@ std::unique_ptr<CountTables> BuildCountTables(EvaluationFamily family) {
                 }
             }
         }
+    }
+}
+
+} // namespace
+
+std::unique_ptr<CountTables> BuildCountTables(EvaluationFamily family, int threads) {
+    const CategoryLookup& lookup = LookupFor(family);
+    auto t = std::make_unique<CountTables>();
+    const std::size_t n4Size = static_cast<std::size_t>(Choose(52, 4)) * kLanes;
+    t->n4.assign(n4Size, 0);
+    if (threads < 2) {
+        CountFourCardSets(lookup, 4, 52, t->n4.data());
+    } else {
+        // The hands with a top card from 46 up are about half of all hands;
+        // a second worker counts them apart, then the counts are added.
+        constexpr int kSplit = 46;
+        std::vector<std::uint8_t> upper(n4Size, 0);
+        std::thread worker(CountFourCardSets, std::cref(lookup), kSplit, 52, upper.data());
+        CountFourCardSets(lookup, 4, kSplit, t->n4.data());
+        worker.join();
+        for (std::size_t i = 0; i < n4Size; ++i)
+            t->n4[i] = static_cast<std::uint8_t>(t->n4[i] + upper[i]);
     }
     // A final hand with a k-card subset T has 5 - k ways to add one card to T.
     t->n3.assign(static_cast<std::size_t>(Choose(52, 3)) * kLanes, 0);
@@ -166,18 +188,19 @@ const CountTables* TablesIfReady(EvaluationFamily family) {
     return Slots()[FamilyIndex(family)].ready.load(std::memory_order_acquire);
 }
 
-const CountTables& EnsureTables(EvaluationFamily family) {
+const CountTables& EnsureTables(EvaluationFamily family, int threads) {
     Slot& slot = Slots()[FamilyIndex(family)];
     if (const CountTables* t = slot.ready.load(std::memory_order_acquire)) return *t;
     std::lock_guard lock(slot.m);
     if (!slot.owned) {
-        slot.owned = BuildCountTables(family);
+        slot.owned = BuildCountTables(family, threads);
         slot.ready.store(slot.owned.get(), std::memory_order_release);
     }
     return *slot.owned;
 }
 
 void DropTables() {
+    DropListHolds();
     for (Slot& slot : Slots()) {
         std::lock_guard lock(slot.m);
         slot.ready.store(nullptr, std::memory_order_release);

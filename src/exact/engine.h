@@ -21,6 +21,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "core/card.h"
@@ -111,13 +112,14 @@ struct CountTables {
     std::array<std::uint32_t, kLanes> n0{};
     std::size_t Bytes() const;
 };
-std::unique_ptr<CountTables> BuildCountTables(EvaluationFamily family);
+// threads: 1, or 2 to count the hands on two threads.
+std::unique_ptr<CountTables> BuildCountTables(EvaluationFamily family, int threads = 1);
 
 // The family's tables when they exist, else null; never waits.
 const CountTables* TablesIfReady(EvaluationFamily family);
 // The family's tables, built now if needed (callers racing wait for one build).
-const CountTables& EnsureTables(EvaluationFamily family);
-// Forgets every table, so that the next use builds again. For benchmarks and
+const CountTables& EnsureTables(EvaluationFamily family, int threads = 1);
+// Forgets every table and the list's holds, so that the next use builds again. For benchmarks and
 // tests only: no analysis may run meanwhile.
 void DropTables();
 
@@ -162,6 +164,19 @@ const std::vector<DealClass>& DealClasses();
 // counts sum to the class's weight.
 void CountListHolds(int game, int choice, const DealClass& d, HandAnalysis& a, Recommendation& r,
                     std::array<std::uint8_t, kHoldCount>& counts);
+
+// The list's holds over every deal of every class for a game and pay table
+// (they do not depend on the coins): per class the subset held in all its
+// deals, or kMixed and the counts by subset. Made on first need (on as many
+// threads), then kept.
+struct ListHolds {
+    static constexpr std::uint8_t kMixed = 0xFF;
+    std::vector<std::uint8_t> uniform;
+    std::unordered_map<int, std::array<std::uint8_t, kHoldCount>> mixed;
+};
+ListHolds ClassifyEveryDeal(int game, int choice, int threads);
+std::shared_ptr<const ListHolds> ListHoldsFor(int game, int choice, int threads);
+void DropListHolds();
 
 // AnalyseHolds with the path chosen: tables (built if needed) or none.
 HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Card, 5>& cards,

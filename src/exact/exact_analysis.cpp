@@ -54,49 +54,6 @@ HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Car
     return v;
 }
 
-namespace {
-
-// The 24 renamings of the four suits.
-std::array<std::array<int, 4>, 24> SuitRenamings() {
-    std::array<std::array<int, 4>, 24> all{};
-    std::array<int, 4> p{0, 1, 2, 3};
-    int n = 0;
-    do all[n++] = p;
-    while (std::next_permutation(p.begin(), p.end()));
-    return all;
-}
-
-} // namespace
-
-void CountListHolds(int game, int choice, const DealClass& d, HandAnalysis& a, Recommendation& r,
-                    std::array<std::uint8_t, kHoldCount>& counts) {
-    static const std::array<std::array<int, 4>, 24> kRenamings = SuitRenamings();
-    counts = {};
-    std::array<std::uint64_t, 24> seen{};
-    int seenCount = 0;
-    for (const auto& rename : kRenamings) {
-        // The deal with suit s renamed rename[s]; its masks per suit name it.
-        std::array<std::uint64_t, 4> masks{};
-        for (int k = 0; k < 5; ++k)
-            masks[rename[d.cards[k] & 3]] |= std::uint64_t{1} << (d.cards[k] >> 2);
-        const std::uint64_t key = masks[0] | masks[1] << 13 | masks[2] << 26 | masks[3] << 39;
-        if (std::find(seen.begin(), seen.begin() + seenCount, key) != seen.begin() + seenCount)
-            continue;
-        seen[seenCount++] = key;
-        std::array<std::pair<Card, int>, 5> dealt{}; // game card, bit in the class's order
-        for (int k = 0; k < 5; ++k)
-            dealt[k] = {ToGame((d.cards[k] & ~3) | rename[d.cards[k] & 3]), 1 << k};
-        std::sort(dealt.begin(), dealt.end());
-        std::array<Card, 5> cards{};
-        for (int k = 0; k < 5; ++k) cards[k] = dealt[k].first;
-        AdviseHand(game, choice, cards, a, r);
-        int subset = 0;
-        for (int k = 0; k < 5; ++k)
-            if (r.hold[k]) subset |= dealt[k].second;
-        ++counts[subset];
-    }
-}
-
 } // namespace detail
 
 HoldValues AnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards) {
@@ -152,25 +109,17 @@ PayTableReturn Returns(int game, int choice, int coins, int threads, bool withSt
     constexpr int kBlock = 2048;
     const int blocks = (count + kBlock - 1) / kBlock;
 
-    // First the list's holds, while one worker builds the tables; then every
-    // class is priced. The list may choose differently for deals that differ
-    // only in the names of their suits (when two suits offer equal draws it
-    // looks at one of them first), so it is asked about every deal of a class:
-    // each renaming of the suits, with the cards in ascending card order.
-    // holdCounts[i][s] counts the deals of class i whose list hold is subset s
-    // of the class's cards.
-    std::vector<std::array<std::uint8_t, kHoldCount>> holdCounts(
-        withStrategy ? static_cast<std::size_t>(count) : 0);
-    std::atomic<int> nextBlock{withStrategy ? 0 : blocks};
-    auto classify = [&](bool buildTables) {
-        if (buildTables) EnsureTables(family);
-        HandAnalysis a;
-        Recommendation r;
-        for (int b; (b = nextBlock.fetch_add(1)) < blocks;) {
-            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i)
-                CountListHolds(game, choice, classes[i], a, r, holdCounts[i]);
-        }
-    };
+    // The list's holds (kept per game and pay table) while the tables are
+    // built, then every class is priced.
+    std::shared_ptr<const ListHolds> listHolds;
+    if (withStrategy && threads > 1) {
+        std::thread builder([&] { EnsureTables(family); });
+        listHolds = ListHoldsFor(game, choice, threads);
+        builder.join();
+    } else {
+        EnsureTables(family, threads);
+        if (withStrategy) listHolds = ListHoldsFor(game, choice, 1);
+    }
     struct Sums {
         double optimal = 0;
         double strategy = 0;
@@ -198,10 +147,15 @@ PayTableReturn Returns(int game, int choice, int coins, int threads, bool withSt
                 for (int s = 0; s < kHoldCount; ++s)
                     best = std::max(best, static_cast<double>(totals[s]) * perDraw[s]);
                 optimal += d.weight * best;
-                if (!withStrategy) continue;
+                if (!listHolds) continue;
+                const int hold = listHolds->uniform[i];
+                if (hold != ListHolds::kMixed) {
+                    strategy += d.weight * static_cast<double>(totals[hold]) * perDraw[hold];
+                    continue;
+                }
+                const auto& counts = listHolds->mixed.at(i);
                 for (int h = 0; h < kHoldCount; ++h)
-                    if (holdCounts[i][h])
-                        strategy += holdCounts[i][h] * static_cast<double>(totals[h]) * perDraw[h];
+                    strategy += counts[h] * static_cast<double>(totals[h]) * perDraw[h];
             }
             out.optimal += optimal;
             out.strategy += strategy;
@@ -209,15 +163,10 @@ PayTableReturn Returns(int game, int choice, int coins, int threads, bool withSt
     };
 
     if (threads == 1) {
-        classify(true);
         priceTables(0);
         price(sums[0]);
     } else {
         std::vector<std::thread> pool;
-        for (int t = 1; t < threads; ++t) pool.emplace_back(classify, false);
-        classify(true);
-        for (auto& th : pool) th.join();
-        pool.clear();
         for (int t = 1; t < threads; ++t) pool.emplace_back(priceTables, t);
         priceTables(0);
         for (auto& th : pool) th.join();

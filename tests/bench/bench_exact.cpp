@@ -69,15 +69,21 @@ void BM_HandWithTables(benchmark::State& state) {
 }
 BENCHMARK(BM_HandWithTables)->Arg(kJacksOrBetter)->Arg(kDeucesWild)->Unit(benchmark::kMicrosecond);
 
-// One family's count tables; bytes is their memory.
+// One family's count tables (on one or two threads); MB is their memory.
 void BM_BuildTables(benchmark::State& state) {
     const auto family = static_cast<EvaluationFamily>(state.range(0));
+    const int threads = static_cast<int>(state.range(1));
     exact::detail::LookupFor(family);
     std::size_t bytes = 0;
-    for (auto _ : state) bytes = exact::detail::BuildCountTables(family)->Bytes();
+    for (auto _ : state) bytes = exact::detail::BuildCountTables(family, threads)->Bytes();
     state.counters["MB"] = static_cast<double>(bytes) / (1 << 20);
 }
-BENCHMARK(BM_BuildTables)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildTables)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1}})
+    ->Args({0, 2})
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The optimal return of Jacks or Better 9/6 at five coins, from nothing.
 void BM_OptimalReturnFromNothing(benchmark::State& state) {
@@ -108,6 +114,13 @@ BENCHMARK(BM_BothReturnsFromNothing)
     ->UseRealTime()
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+
+// Both returns at another bet: tables and the list's holds kept.
+void BM_BothReturnsListKept(benchmark::State& state) {
+    ComputeReturn(kJacksOrBetter, 1, 5, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeReturn(kJacksOrBetter, 1, 1, 1));
+}
+BENCHMARK(BM_BothReturnsListKept)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
