@@ -1,66 +1,66 @@
 #include "exact/exact_analysis.h"
 
 #include <algorithm>
+#include <atomic>
+#include <bit>
+#include <thread>
 
-#include "core/evaluation.h"
 #include "core/hand_analysis.h"
-#include "core/pay_table.h"
+#include "exact/engine.h"
 #include "strategy/classifier.h"
 
 namespace quintaro::exact {
 
-// A first, plain implementation: every draw of every hold is evaluated. It is the
-// reference the fast engine replaces.
-namespace {
+namespace detail {
 
-PayTables PricedTables(int game, int choice, int coins) {
-    PayTables tables;
-    tables.Apply(game, choice);
-    tables.ApplyRoyalRule(game, coins);
-    return tables;
-}
-
-} // namespace
-
-HoldValues AnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards) {
-    const PayTables tables = PricedTables(game, choice, coins);
+HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Card, 5>& cards,
+                           bool useTables) {
     const EvaluationFamily family = GameInfoFor(game).family;
-    std::array<Card, 47> unseen{};
-    int n = 0;
-    for (Card c = 0; c < kCardCount; ++c)
-        if (std::find(cards.begin(), cards.end(), c) == cards.end()) unseen[n++] = c;
+    const CategoryLookup& lookup = LookupFor(family);
+    const PriceRow prices = PricesFor(game, choice, coins);
+
+    // The engine works on the cards in ascending order; bit j of a subset is
+    // the j-th card in that order.
+    std::array<int, 5> order{0, 1, 2, 3, 4};
+    std::array<int, 5> engine{};
+    for (int i = 0; i < 5; ++i) engine[i] = ToEngine(cards[i]);
+    std::sort(order.begin(), order.end(), [&](int x, int y) { return engine[x] < engine[y]; });
+    std::array<int, 5> sorted{};
+    std::array<int, 5> bitOfPosition{};
+    for (int j = 0; j < 5; ++j) {
+        sorted[j] = engine[order[j]];
+        bitOfPosition[order[j]] = 1 << j;
+    }
+    SubsetTotals totals;
+    if (useTables)
+        TotalsWithTables(EnsureTables(family), lookup, sorted.data(), prices, totals);
+    else
+        TotalsWithoutTables(lookup, sorted.data(), prices, totals);
 
     HoldValues v;
     v.coins = coins;
-    HandAnalysis a;
-    for (int mask = 0; mask < kHoldCount; ++mask) {
-        std::array<Card, 5> hand{};
-        int held = 0;
+    for (int m = 0; m < kHoldCount; ++m) {
+        int s = 0;
         for (int i = 0; i < 5; ++i)
-            if (mask >> i & 1) hand[held++] = cards[i];
-        const int need = 5 - held;
-        std::array<int, 5> idx{};
-        for (int k = 0; k < need; ++k) idx[k] = k;
-        std::int64_t total = 0, draws = 0;
-        for (;;) {
-            for (int k = 0; k < need; ++k) hand[held + k] = unseen[idx[k]];
-            total += tables.Payout(game, EvaluateCards(family, hand, a), coins);
-            ++draws;
-            int k = need - 1;
-            while (k >= 0 && idx[k] == 47 - need + k) --k;
-            if (k < 0) break;
-            ++idx[k];
-            for (int j = k + 1; j < need; ++j) idx[j] = idx[j - 1] + 1;
-        }
-        v.totals[mask] = total;
-        v.draws[mask] = draws;
-        v.perCoin[mask] = static_cast<double>(total) / static_cast<double>(draws) / coins;
+            if (m >> i & 1) s |= bitOfPosition[i];
+        v.totals[m] = totals[s];
+        v.draws[m] = DrawsFor(std::popcount(static_cast<unsigned>(m)));
+        v.perCoin[m] = static_cast<double>(v.totals[m]) / static_cast<double>(v.draws[m]) / coins;
     }
     for (int m = 1; m < kHoldCount; ++m)
         if (v.perCoin[m] > v.perCoin[v.best]) v.best = static_cast<HoldMask>(m);
     for (int m = 0; m < kHoldCount; ++m)
         if (v.perCoin[v.best] - v.perCoin[m] <= kTieTolerance) v.bestSet |= 1u << m;
     return v;
+}
+
+} // namespace detail
+
+HoldValues AnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards) {
+    // Without tables the hand's own counts are made directly (a few
+    // milliseconds); the tables come from Prepare() or a return calculation.
+    return detail::AnalyseHoldsVia(game, choice, coins, cards,
+                                   detail::TablesIfReady(GameInfoFor(game).family) != nullptr);
 }
 
 std::array<HoldMask, kHoldCount> RankHolds(const HoldValues& values) {
@@ -98,13 +98,111 @@ std::array<bool, 5> HeldOf(HoldMask mask) {
     return held;
 }
 
-PayTableReturn ComputeReturn(int, int, int, int) {
-    return {}; // the fast engine computes it; the plain one would take hours
+namespace {
+
+PayTableReturn Returns(int game, int choice, int coins, int threads, bool withStrategy) {
+    using namespace detail;
+    const EvaluationFamily family = GameInfoFor(game).family;
+    if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const std::vector<DealClass>& classes = DealClasses();
+    const int count = static_cast<int>(classes.size());
+    constexpr int kBlock = 2048;
+    const int blocks = (count + kBlock - 1) / kBlock;
+
+    // The list's holds (kept per game and pay table) while the tables are
+    // built, then every class is priced.
+    std::shared_ptr<const ListHolds> listHolds;
+    if (withStrategy && threads > 1) {
+        std::thread builder([&] { EnsureTables(family); });
+        listHolds = ListHoldsFor(game, choice, threads);
+        builder.join();
+    } else {
+        EnsureTables(family, threads);
+        if (withStrategy) listHolds = ListHoldsFor(game, choice, 1);
+    }
+    struct Sums {
+        double optimal = 0;
+        double strategy = 0;
+    };
+    std::vector<Sums> sums(static_cast<std::size_t>(threads));
+    std::atomic<int> nextPriced{0};
+    const PriceRow prices = PricesFor(game, choice, coins);
+    const CategoryLookup& lookup = LookupFor(family);
+    std::array<double, kHoldCount> perDraw{};
+    for (int s = 0; s < kHoldCount; ++s)
+        perDraw[s] = 1.0 / static_cast<double>(DrawsFor(std::popcount(static_cast<unsigned>(s))));
+    PricedTables priced = PricedTablesShape();
+    auto priceTables = [&](int part) {
+        PriceTables(EnsureTables(family), prices, part, threads, priced);
+    };
+    auto price = [&](Sums& out) {
+        SubsetTotals totals;
+        for (int b; (b = nextPriced.fetch_add(1)) < blocks;) {
+            double optimal = 0, strategy = 0;
+            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
+                const DealClass& d = classes[i];
+                const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
+                TotalsPriced(priced, lookup, sorted, prices, totals);
+                double best = 0;
+                for (int s = 0; s < kHoldCount; ++s)
+                    best = std::max(best, static_cast<double>(totals[s]) * perDraw[s]);
+                optimal += d.weight * best;
+                if (!listHolds) continue;
+                const int hold = listHolds->uniform[i];
+                if (hold != ListHolds::kMixed) {
+                    strategy += d.weight * static_cast<double>(totals[hold]) * perDraw[hold];
+                    continue;
+                }
+                const auto& counts = listHolds->mixed.at(i);
+                for (int h = 0; h < kHoldCount; ++h)
+                    strategy += counts[h] * static_cast<double>(totals[h]) * perDraw[h];
+            }
+            out.optimal += optimal;
+            out.strategy += strategy;
+        }
+    };
+
+    if (threads == 1) {
+        priceTables(0);
+        price(sums[0]);
+    } else {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t) pool.emplace_back(priceTables, t);
+        priceTables(0);
+        for (auto& th : pool) th.join();
+        pool.clear();
+        for (int t = 1; t < threads; ++t) pool.emplace_back(price, std::ref(sums[t]));
+        price(sums[0]);
+        for (auto& th : pool) th.join();
+    }
+    Sums total;
+    for (const Sums& s : sums) {
+        total.optimal += s.optimal;
+        total.strategy += s.strategy;
+    }
+    const double scale = 1.0 / kDealCount / coins;
+    return PayTableReturn{total.optimal * scale, total.strategy * scale};
 }
 
-void Prepare(int) {}
-bool IsPrepared(int) {
-    return true;
+} // namespace
+
+PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
+    return Returns(game, choice, coins, threads, true);
+}
+
+double ComputeOptimalReturn(int game, int choice, int coins, int threads) {
+    return Returns(game, choice, coins, threads, false).optimal;
+}
+
+void Prepare(int game) {
+    const EvaluationFamily family = GameInfoFor(game).family;
+    detail::LookupFor(family);
+    detail::SmallCountsFor(family);
+    detail::EnsureTables(family);
+}
+
+bool IsPrepared(int game) {
+    return detail::TablesIfReady(GameInfoFor(game).family) != nullptr;
 }
 
 } // namespace quintaro::exact

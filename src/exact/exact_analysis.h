@@ -6,8 +6,11 @@
 //
 // The engine keeps, per evaluation family, tables of final-hand counts by
 // category; a pay table only prices them, so one set of tables serves every game
-// and pay table of a family. Tables are built on first need, or ahead of need
-// with Prepare() (thread-safe; meant for a worker thread).
+// and pay table of a family (about 5 MB, some 20 ms of work to build). A return
+// calculation builds them on first need, Prepare() ahead of need (thread-safe;
+// meant for a worker thread). AnalyseHolds never waits for them: until they
+// exist it counts what the hand needs directly, in a few milliseconds; with
+// them it takes about a microsecond.
 
 #include <array>
 #include <cstdint>
@@ -67,8 +70,14 @@ struct PayTableReturn {
     double optimal = 0;  // the best hold of every deal
     double strategy = 0; // the strategy list's hold of every deal
 };
-// threads: 0 = as many as the machine has.
+// threads: 0 = as many as the machine has. The list's return asks the list
+// about every deal (the list may treat deals that differ only in the names of
+// their suits differently), which costs several times the optimal return the
+// first time for a game and pay table; the list's holds are then kept (a few
+// hundred kilobytes), so other bets cost no more than the optimal return.
 PayTableReturn ComputeReturn(int game, int choice, int coins, int threads = 0);
+// The optimal return alone, faster.
+double ComputeOptimalReturn(int game, int choice, int coins, int threads = 0);
 
 // Builds the tables of a game's family now, if they are not built yet.
 void Prepare(int game);

@@ -3,11 +3,15 @@
 //
 //   quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD
 //   quintaro-advise --batch < lines of "G T c0 c1 c2 c3 c4"
+//   quintaro-advise --exact --game G --table T [--coins C] CARD CARD CARD CARD CARD
+//   quintaro-advise --exact --batch [--coins C] < lines of "G T c0 c1 c2 c3 c4"
+//   quintaro-advise --return --game G --table T [--coins C]
 //   quintaro-advise --record [--game G] [--file PATH]
 //
 // Exit status: 0 success, 1 when a batch line could not be read, 2 for bad
 // options or arguments.
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +27,7 @@
 #include "core/game_variant.h"
 #include "core/hand_names.h"
 #include "core/pay_table.h"
+#include "exact/exact_analysis.h"
 #include "quintaro_version.h"
 #include "record/training_record.h"
 #include "shell/settings.h"
@@ -34,6 +39,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
     "       quintaro-advise --batch\n"
+    "       quintaro-advise --exact --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
+    "       quintaro-advise --exact --batch [--coins C]\n"
+    "       quintaro-advise --return --game G --table T [--coins C]\n"
     "       quintaro-advise --record [--game G] [--file PATH]\n"
     "       quintaro-advise --help | --version\n"
     "\n"
@@ -46,11 +54,25 @@ constexpr const char* kUsage =
     "writes per line: category, rank, hold, alternative hold (or -), entry name,\n"
     "separated by tabs; a line that cannot be read gives \"error\" and a message.\n"
     "\n"
+    "--exact values every one of the 32 holds exactly, over every draw of the\n"
+    "replacements: the holds ranked by value, with the held cards, the value per\n"
+    "coin and for the coins bet, the shortfall per coin from the best hold, and\n"
+    "the strategy list's hold marked. With --batch it reads the lines --batch\n"
+    "reads and writes per line the 32 values per coin of hold masks 0 to 31 in\n"
+    "mask order (bit i set = the card at position i held), separated by tabs.\n"
+    "\n"
+    "--return computes the return per coin of the pay table over all 2,598,960\n"
+    "deals at the coins bet: \"optimal R\" (the best hold of every deal) and\n"
+    "\"strategy R\" (the strategy list's hold of every deal).\n"
+    "\n"
     "--record prints the training record's grades per game: decisions, mistakes,\n"
     "credits lost to mistakes and accuracy (value of the holds drawn over the value\n"
     "of the best holds), table decisions only. The record is read from PATH, else\n"
     "from $QUINTARO_RECORD, else from $XDG_DATA_HOME/Quintaro/training.sqlite3\n"
-    "(~/.local/share/Quintaro/training.sqlite3). Exit status 1 when it cannot be read.\n";
+    "(~/.local/share/Quintaro/training.sqlite3). Exit status 1 when it cannot be read.\n"
+    "\n"
+    "Exit status: 0 success, 1 when a batch line or the record could not be read,\n"
+    "2 for bad options or arguments.\n";
 
 std::string Lower(std::string_view s) {
     std::string out;
@@ -125,7 +147,16 @@ int Fail(const std::string& message) {
 
 // --- One hand, for people -------------------------------------------------
 
-int AdviseOne(const std::vector<std::string_view>& args) {
+struct HandOptions {
+    int game = 0;
+    int choice = 0;
+    int coins = 5;
+    std::array<Card, 5> cards{};
+};
+
+// Reads --game, --table, --coins and, when wanted, five cards. Returns 0 or
+// the exit status after a message.
+int ReadHandOptions(const std::vector<std::string_view>& args, bool wantCards, HandOptions& out) {
     std::optional<int> game;
     std::string_view tableText;
     int coins = 5;
@@ -152,6 +183,8 @@ int AdviseOne(const std::vector<std::string_view>& args) {
             coins = *n;
         } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
             return Fail("unknown option '" + std::string(a) + "'");
+        } else if (!wantCards) {
+            return Fail("unexpected argument '" + std::string(a) + "'");
         } else {
             cardTexts.push_back(a);
         }
@@ -162,35 +195,54 @@ int AdviseOne(const std::vector<std::string_view>& args) {
     if (!choice)
         return Fail("unknown pay table '" + std::string(tableText) + "' for " +
                     std::string(GameInfoFor(*game).name));
+    out.game = *game;
+    out.choice = *choice;
+    out.coins = coins;
+    if (!wantCards) return 0;
     if (cardTexts.size() != 5)
         return Fail("five cards are needed, " + std::to_string(cardTexts.size()) + " given");
-    std::array<Card, 5> cards{};
     for (int i = 0; i < 5; ++i) {
         const auto c = ParseCard(cardTexts[static_cast<std::size_t>(i)]);
         if (!c)
             return Fail("bad card '" + std::string(cardTexts[static_cast<std::size_t>(i)]) + "'");
         for (int j = 0; j < i; ++j)
-            if (cards[static_cast<std::size_t>(j)] == *c)
+            if (out.cards[static_cast<std::size_t>(j)] == *c)
                 return Fail("card " + CardName(*c) + " given twice");
-        cards[static_cast<std::size_t>(i)] = *c;
+        out.cards[static_cast<std::size_t>(i)] = *c;
     }
+    return 0;
+}
+
+std::string CoinsText(int coins) {
+    return std::to_string(coins) + (coins == 1 ? " coin" : " coins");
+}
+
+void PrintGameLine(const HandOptions& o) {
+    std::printf(
+        "Game:        %s, pay table %s, %s\n", std::string(GameInfoFor(o.game).name).c_str(),
+        std::string(PayTableShortName(o.game, o.choice)).c_str(), CoinsText(o.coins).c_str());
+}
+
+int AdviseOne(const std::vector<std::string_view>& args) {
+    HandOptions o;
+    if (const int status = ReadHandOptions(args, true, o)) return status;
+    const int coins = o.coins;
+    const std::array<Card, 5>& cards = o.cards;
 
     HandAnalysis a;
     Recommendation r;
-    AdviseHand(*game, *choice, cards, a, r);
-    const StrategyList& list = StrategyListFor(*game, *choice);
-    const HandCategory category = CategoryFor(GameInfoFor(*game).family, a);
+    AdviseHand(o.game, o.choice, cards, a, r);
+    const StrategyList& list = StrategyListFor(o.game, o.choice);
+    const HandCategory category = CategoryFor(GameInfoFor(o.game).family, a);
     const StrategyEntry& entry = list.Entry(r.strategyIndex);
 
     std::string hand;
     for (Card c : cards) hand += (hand.empty() ? "" : " ") + CardName(c);
-    std::printf(
-        "Game:        %s, pay table %s, %d coin%s\n", std::string(GameInfoFor(*game).name).c_str(),
-        std::string(PayTableShortName(*game, *choice)).c_str(), coins, coins == 1 ? "" : "s");
+    PrintGameLine(o);
     std::printf("Cards:       %s\n", hand.c_str());
     std::printf(
         "Category:    %s\n",
-        std::string(CategoryNamesFor(*game)[static_cast<std::size_t>(category)].statisticsName)
+        std::string(CategoryNamesFor(o.game)[static_cast<std::size_t>(category)].statisticsName)
             .c_str());
     std::printf("Strategy:    rank %d of %d, \"%s\"\n", r.strategyIndex, list.count, entry.name);
     std::printf("Value:       %s for %d coin%s (%s per coin)\n",
@@ -201,6 +253,55 @@ int AdviseOne(const std::vector<std::string_view>& args) {
     if (r.altValid)
         std::printf("Or hold:     %s  [%s]\n", HeldCards(cards, r.altHolds).c_str(),
                     HoldText(r.altHolds).c_str());
+    return 0;
+}
+
+// --- The exact value of every hold, for people ---------------------------
+
+std::string HeldText(exact::HoldMask mask) {
+    std::string s(5, '0');
+    for (int i = 0; i < 5; ++i)
+        if (mask >> i & 1) s[static_cast<std::size_t>(i)] = '1';
+    return s;
+}
+
+int ExactOne(const std::vector<std::string_view>& args) {
+    HandOptions o;
+    if (const int status = ReadHandOptions(args, true, o)) return status;
+    const exact::HoldValues v = exact::AnalyseHolds(o.game, o.choice, o.coins, o.cards);
+    const exact::HoldMask list = exact::ListHold(o.game, o.choice, o.cards);
+
+    std::string hand;
+    for (Card c : o.cards) hand += (hand.empty() ? "" : " ") + CardName(c);
+    PrintGameLine(o);
+    std::printf("Cards:       %s\n\n", hand.c_str());
+    const std::string forCoins = "For " + CoinsText(o.coins);
+    std::printf("Rank  Hold               Mask      Per coin  %12s     Shortfall\n",
+                forCoins.c_str());
+    const auto order = exact::RankHolds(v);
+    for (int i = 0; i < exact::kHoldCount; ++i) {
+        const exact::HoldMask m = order[static_cast<std::size_t>(i)];
+        std::array<std::uint8_t, 5> flags{};
+        for (int k = 0; k < 5; ++k) flags[static_cast<std::size_t>(k)] = m >> k & 1;
+        std::string held = HeldCards(o.cards, flags);
+        if (m == 0) held = "nothing";
+        std::string note;
+        if (v.IsBest(m)) note = "best";
+        if (m == list) note += note.empty() ? "list's hold" : ", list's hold";
+        std::printf("%4d  %-17s  %s  %12.8f  %12.8f  %12.8f%s%s\n", i + 1, held.c_str(),
+                    HeldText(m).c_str(), v.PerCoin(m), v.Credits(m), v.ShortfallPerCoin(m),
+                    note.empty() ? "" : "  ", note.c_str());
+    }
+    return 0;
+}
+
+// --- Pay-table returns -----------------------------------------------------
+
+int Return(const std::vector<std::string_view>& args) {
+    HandOptions o;
+    if (const int status = ReadHandOptions(args, false, o)) return status;
+    const exact::PayTableReturn r = exact::ComputeReturn(o.game, o.choice, o.coins);
+    std::printf("optimal %.8f\nstrategy %.8f\n", r.optimal, r.strategy);
     return 0;
 }
 
@@ -274,7 +375,9 @@ std::string ReadBatchLine(std::string_view line, int& game, int& choice,
     return {};
 }
 
-int Batch() {
+// Reads lines "G T c0 c1 c2 c3 c4" from standard input; a good line is
+// answered by answer(out, game, choice, cards), a bad one by an error line.
+template <class Answer> int RunBatch(Answer answer) {
     std::string input;
     {
         char chunk[1 << 16];
@@ -282,8 +385,6 @@ int Batch() {
         while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) input.append(chunk, got);
     }
     Output out;
-    HandAnalysis a;
-    Recommendation r;
     bool anyFailed = false;
     long lineNumber = 0;
     std::size_t pos = 0;
@@ -307,6 +408,20 @@ int Batch() {
             out.Add('\n');
             continue;
         }
+        answer(out, game, choice, cards);
+    }
+    out.Flush();
+    if (std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "quintaro-advise: cannot write the output\n");
+        return 2;
+    }
+    return anyFailed ? 1 : 0;
+}
+
+int Batch() {
+    HandAnalysis a;
+    Recommendation r;
+    return RunBatch([&](Output& out, int game, int choice, const std::array<Card, 5>& cards) {
         AdviseHand(game, choice, cards, a, r);
         out.AddInt(CategoryFor(GameInfoFor(game).family, a));
         out.Add('\t');
@@ -326,13 +441,44 @@ int Batch() {
         out.Add('\t');
         out.Add(StrategyListFor(game, choice).Entry(r.strategyIndex).name);
         out.Add('\n');
+    });
+}
+
+// The 32 values per coin of each line's hand, in mask order.
+int ExactBatch(int coins) {
+    std::array<int, kGameCount> seen{};
+    return RunBatch([&](Output& out, int game, int choice, const std::array<Card, 5>& cards) {
+        // A first hand is valued on its own; more hands of a game are valued
+        // faster with the game's tables.
+        if (++seen[static_cast<std::size_t>(game)] == 2) exact::Prepare(game);
+        const exact::HoldValues v = exact::AnalyseHolds(game, choice, coins, cards);
+        char number[32];
+        for (int m = 0; m < exact::kHoldCount; ++m) {
+            const int len = std::snprintf(number, sizeof number, "%.10f",
+                                          v.PerCoin(static_cast<exact::HoldMask>(m)));
+            if (m) out.Add('\t');
+            out.Add(number, static_cast<std::size_t>(len));
+        }
+        out.Add('\n');
+    });
+}
+
+// --exact with --batch and maybe --coins: the batch; else one hand.
+int Exact(const std::vector<std::string_view>& args) {
+    if (std::find(args.begin(), args.end(), std::string_view("--batch")) == args.end())
+        return ExactOne(args);
+    int coins = 5;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--batch") continue;
+        if (args[i] != "--coins") return Fail("--exact --batch takes only --coins");
+        if (i + 1 >= args.size()) return Fail("--coins needs a value");
+        const std::string_view v = args[++i];
+        const auto n = ParseSmallInt(v);
+        if (!n || *n < 1 || *n > 5)
+            return Fail("coins must be 1 to 5, not '" + std::string(v) + "'");
+        coins = *n;
     }
-    out.Flush();
-    if (std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "quintaro-advise: cannot write the output\n");
-        return 2;
-    }
-    return anyFailed ? 1 : 0;
+    return ExactBatch(coins);
 }
 
 // The grades of the training record, one line per game with decisions.
@@ -403,6 +549,16 @@ int main(int argc, char** argv) {
             std::puts("quintaro-advise " QUINTARO_VERSION);
             return 0;
         }
+    }
+    // --exact and --return may stand anywhere; the rest are their options.
+    const bool exact = std::find(args.begin(), args.end(), "--exact") != args.end();
+    const bool payReturn = std::find(args.begin(), args.end(), "--return") != args.end();
+    if (exact || payReturn) {
+        if (exact && payReturn) return quintaro::Fail("--exact and --return do not go together");
+        std::vector<std::string_view> rest;
+        for (std::string_view a : args)
+            if (a != "--exact" && a != "--return") rest.push_back(a);
+        return exact ? quintaro::Exact(rest) : quintaro::Return(rest);
     }
     if (!args.empty() && args[0] == "--batch") {
         if (args.size() > 1) return quintaro::Fail("--batch takes no other arguments");
