@@ -215,8 +215,9 @@ TEST(ExactHolds, TiesRankingAndPerfectHold) {
 // Optimal returns at five coins, published and reproduced; the one-coin
 // returns and the list's returns come from this engine alone (its hold values
 // equal plain enumeration above, its averages are checked below). The list
-// loses about 0.46% of the bet in Triple Double Bonus and 0.14% in Deuces Wild
-// "3/2"; one and two threads agree.
+// loses about 0.46% of the bet in Triple Double Bonus and 0.11% in Deuces Wild
+// "3/2" (0.14% before its draws stopped depending on suit names); one and two
+// threads agree.
 TEST(ExactReturns, PayTableReturns) {
     const double fiveCoins[kGameCount][2] = {
         {0.972984, 0.995439}, {0.991660, 0.941829}, {0.984928, 0.974009},
@@ -234,11 +235,11 @@ TEST(ExactReturns, PayTableReturns) {
     };
     const Computed computed[] = {
         {kJacksOrBetter, 1, 1, 0.98373457, 0.98158380},
-        {kBonusPoker, 1, 1, 0.93112191, 0.93050986},
-        {kDeucesWild, 1, 1, 0.98501752, 0.98437334},
+        {kBonusPoker, 1, 1, 0.93112191, 0.93050891},
+        {kDeucesWild, 1, 1, 0.98501752, 0.98446024},
         {kTripleDoubleBonus, 0, 1, 0.96051489, 0.95438065},
         {kTripleDoubleBonus, 0, 5, 0.99577809, 0.99112445},
-        {kDeucesWild, 0, 5, 0.95136287, 0.94992063},
+        {kDeucesWild, 0, 5, 0.95136287, 0.95028035},
     };
     for (const Computed& c : computed) {
         const PayTableReturn r = ComputeReturn(c.game, c.choice, c.coins, c.coins == 1 ? 1 : 2);
@@ -246,7 +247,7 @@ TEST(ExactReturns, PayTableReturns) {
         EXPECT_NEAR(r.strategy, c.strategy, 5e-9) << c.game;
         EXPECT_NEAR(ComputeOptimalReturn(c.game, c.choice, c.coins, 1), r.optimal, 1e-12);
         if (c.coins == 5) {
-            const double loss = c.game == kTripleDoubleBonus ? 0.0046 : 0.0014;
+            const double loss = c.game == kTripleDoubleBonus ? 0.0046 : 0.0011;
             EXPECT_NEAR(r.optimal - r.strategy, loss, 0.0002) << c.game;
         }
     }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
