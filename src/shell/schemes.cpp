@@ -150,9 +150,8 @@ MenuScheme ReadMenuScheme(const IniDocument& ini, std::string_view configuredAdd
     link.enabled = ini.ReadBool(s, "URLAreaActive", false);
     std::int32_t bounds[4] = {link.left, link.top, link.width, link.height};
     if (link.enabled) {
-        std::string_view rect = ini.ReadString(s, "URLAreaRectangle", "");
-        const std::string rectText(rect);
-        rect = rectText;
+        const std::string rectText = ini.ReadString(s, "URLAreaRectangle", "");
+        std::string_view rect = rectText;
         int parts = 0;
         while (parts < 4) {
             const std::size_t comma = rect.find(',');
