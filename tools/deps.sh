@@ -8,7 +8,6 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libgl-dev
     libqt6gui6 qt6-qpa-plugins
     libgtest-dev googletest libgmock-dev libbenchmark-dev
-    libsimpleini-dev
     fonts-liberation2 fonts-texgyre fonts-dejavu-core
     xvfb xauth
 )

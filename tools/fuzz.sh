@@ -27,8 +27,7 @@ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
     -DQUINTARO_GUI=OFF -DQUINTARO_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzzers
 
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1}"
-export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+source tools/sanitizer-options.sh
 
 if (($# == 0)); then
     exec ctest --test-dir build-fuzz -L fuzz --output-on-failure -j"$(nproc)"
