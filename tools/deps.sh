@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6multimedia6 libgl-dev
     libqt6gui6 qt6-qpa-plugins
     libgtest-dev googletest libgmock-dev libbenchmark-dev
-    libsimpleini-dev libsqlite3-dev
+    libsqlite3-dev
     fonts-liberation2 fonts-texgyre fonts-dejavu-core
     xvfb xauth openbox xdotool
     desktop-file-utils appstream man-db groff-base dpkg-dev file

@@ -18,6 +18,7 @@ namespace {
 using testing::ReadFile;
 using testing::ScratchDir;
 using testing::WriteFile;
+using namespace std::string_view_literals;
 
 TEST(ParseProfileInteger, ReadsTheLeadingDecimalOrPrefixedHexNumberWithin32Bits) {
     // The profile services read the number a value starts with; a list of
@@ -229,7 +230,7 @@ TEST(IniDocument, GarbageEmptyAndBinaryInputsReadAsDefaultsAndSurviveWrites) {
     std::string binary(64 * 1024, '\0');
     for (char& c : binary) c = static_cast<char>(random());
     const std::string inputs[] = {
-        "",     "\n\n\n", "]]][[[===\n[\n=\n[]\n==", std::string("\0\0\0[Menu\0]\0Credits=\0", 22),
+        "",     "\n\n\n", "]]][[[===\n[\n=\n[]\n==", std::string("\0\0\0[Menu\0]\0Credits=\0"sv),
         binary,
     };
     for (const std::string& input : inputs) {

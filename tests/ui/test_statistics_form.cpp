@@ -327,12 +327,13 @@ private slots:
         Play(5, 10, 1);
         TTableBuilderForm form(&Session());
         Watchdog(5000);
-        QTimer::singleShot(0, [&form] {
-            BoxAnswer* answer = new BoxAnswer;
-            AnswerNextBox(QMessageBox::Yes, answer);
+        BoxAnswer answer;
+        QTimer::singleShot(0, [&form, &answer] {
+            AnswerNextBox(QMessageBox::Yes, &answer);
             QTimer::singleShot(0, &form, [&form] { form.ResetButton()->click(); });
         });
         const int result = form.exec();
+        QVERIFY(answer.seen);
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(!form.isVisible());
         const StatisticsRecord zero{};

@@ -31,6 +31,7 @@
 #include "quintaro_version.h"
 #include "record/training_record.h"
 #include "shell/settings.h"
+#include "strategy/advise/batch.h"
 #include "strategy/classifier.h"
 
 namespace quintaro {
@@ -80,16 +81,6 @@ std::string Lower(std::string_view s) {
         if (std::isalnum(static_cast<unsigned char>(c)) || c == '/')
             out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
-}
-
-std::optional<int> ParseSmallInt(std::string_view s) {
-    if (s.empty() || s.size() > 9) return std::nullopt;
-    int n = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
 }
 
 std::optional<int> ParseGame(std::string_view text) {
@@ -307,147 +298,37 @@ int Return(const std::vector<std::string_view>& args) {
 
 // --- Many hands, for machines ---------------------------------------------
 
-class Output {
-public:
-    ~Output() { Flush(); }
-    void Add(const char* s, std::size_t n) {
-        if (buffer_.size() + n > kLimit) Flush();
-        buffer_.append(s, n);
-    }
-    void Add(std::string_view s) { Add(s.data(), s.size()); }
-    void Add(char c) { buffer_.push_back(c); }
-    void AddInt(int n) {
-        char digits[12];
-        const int len = std::snprintf(digits, sizeof digits, "%d", n);
-        Add(digits, static_cast<std::size_t>(len));
-    }
-    void Flush() {
-        if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-        buffer_.clear();
-    }
-
-private:
-    static constexpr std::size_t kLimit = 1 << 20;
-    std::string buffer_;
-};
-
-// A word of the input as it may be shown in a message: control and other
-// non-printing bytes become '?', and a long word is cut short.
-std::string Printable(std::string_view word) {
-    std::string out;
-    for (char c : word.substr(0, 24)) out += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
-    if (word.size() > 24) out += "...";
-    return out;
-}
-
-// Reads one line "G T c0 c1 c2 c3 c4"; returns an empty text or what was wrong.
-std::string ReadBatchLine(std::string_view line, int& game, int& choice,
-                          std::array<Card, 5>& cards) {
-    int values[7];
-    int n = 0;
-    std::size_t i = 0;
-    while (true) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        if (i >= line.size()) break;
-        std::size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
-        const std::string_view word = line.substr(i, j - i);
-        const auto v = ParseSmallInt(word);
-        if (!v) return "not a whole number: '" + Printable(word) + "'";
-        if (n == 7) return "more than 7 numbers";
-        values[n++] = *v;
-        i = j;
-    }
-    if (n == 0) return "empty line";
-    if (n < 7) return "expected 7 numbers (game, table, five cards), found " + std::to_string(n);
-    if (!IsValidGame(values[0])) return "game out of range (0..8): " + std::to_string(values[0]);
-    if (values[1] > 1) return "pay table out of range (0..1): " + std::to_string(values[1]);
-    game = values[0];
-    choice = values[1];
-    for (int k = 0; k < 5; ++k) {
-        const int c = values[k + 2];
-        if (!IsValidCard(c)) return "bad card (0..51): " + std::to_string(c);
-        for (int m = 0; m < k; ++m)
-            if (cards[static_cast<std::size_t>(m)] == c)
-                return "repeated card: " + std::to_string(c);
-        cards[static_cast<std::size_t>(k)] = c;
-    }
-    return {};
-}
-
-// Reads lines "G T c0 c1 c2 c3 c4" from standard input; a good line is
-// answered by answer(out, game, choice, cards), a bad one by an error line.
-template <class Answer> int RunBatch(Answer answer) {
+std::string ReadStandardInput() {
     std::string input;
-    {
-        char chunk[1 << 16];
-        std::size_t got;
-        while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) input.append(chunk, got);
-    }
-    Output out;
-    bool anyFailed = false;
-    long lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < input.size()) {
-        std::size_t end = input.find('\n', pos);
-        if (end == std::string::npos) end = input.size();
-        std::string_view line(input.data() + pos, end - pos);
-        pos = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        int game = 0;
-        int choice = 0;
-        std::array<Card, 5> cards{};
-        const std::string problem = ReadBatchLine(line, game, choice, cards);
-        if (!problem.empty()) {
-            anyFailed = true;
-            out.Add("error\tline ");
-            out.AddInt(static_cast<int>(lineNumber));
-            out.Add(": ");
-            out.Add(problem);
-            out.Add('\n');
-            continue;
-        }
-        answer(out, game, choice, cards);
-    }
-    out.Flush();
+    char chunk[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) input.append(chunk, got);
+    return input;
+}
+
+void WriteOut(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// The exit status of a batch: 2 when the output could not be written, 1 when
+// a line could not be read.
+int Finish(bool allRead) {
     if (std::fflush(stdout) != 0) {
         std::fprintf(stderr, "quintaro-advise: cannot write the output\n");
         return 2;
     }
-    return anyFailed ? 1 : 0;
+    return allRead ? 0 : 1;
 }
 
 int Batch() {
-    HandAnalysis a;
-    Recommendation r;
-    return RunBatch([&](Output& out, int game, int choice, const std::array<Card, 5>& cards) {
-        AdviseHand(game, choice, cards, a, r);
-        out.AddInt(CategoryFor(GameInfoFor(game).family, a));
-        out.Add('\t');
-        out.AddInt(r.strategyIndex);
-        out.Add('\t');
-        char flags[6] = {};
-        for (int k = 0; k < 5; ++k) flags[k] = r.hold[static_cast<std::size_t>(k)] ? '1' : '0';
-        out.Add(flags, 5);
-        out.Add('\t');
-        if (r.altValid) {
-            for (int k = 0; k < 5; ++k)
-                flags[k] = r.altHolds[static_cast<std::size_t>(k)] ? '1' : '0';
-            out.Add(flags, 5);
-        } else {
-            out.Add('-');
-        }
-        out.Add('\t');
-        out.Add(StrategyListFor(game, choice).Entry(r.strategyIndex).name);
-        out.Add('\n');
-    });
+    return Finish(AdviseBatch(ReadStandardInput(), WriteOut));
 }
 
 // The 32 values per coin of each line's hand, in mask order.
 int ExactBatch(int coins) {
     std::array<int, kGameCount> seen{};
-    return RunBatch([&](Output& out, int game, int choice, const std::array<Card, 5>& cards) {
+    const auto answer = [&](int game, int choice, const std::array<Card, 5>& cards,
+                            std::string& out) {
         // A first hand is valued on its own; more hands of a game are valued
         // faster with the game's tables.
         if (++seen[static_cast<std::size_t>(game)] == 2) exact::Prepare(game);
@@ -456,11 +337,12 @@ int ExactBatch(int coins) {
         for (int m = 0; m < exact::kHoldCount; ++m) {
             const int len = std::snprintf(number, sizeof number, "%.10f",
                                           v.PerCoin(static_cast<exact::HoldMask>(m)));
-            if (m) out.Add('\t');
-            out.Add(number, static_cast<std::size_t>(len));
+            if (m) out += '\t';
+            out.append(number, static_cast<std::size_t>(len));
         }
-        out.Add('\n');
-    });
+        out += '\n';
+    };
+    return Finish(RunBatch(ReadStandardInput(), WriteOut, answer));
 }
 
 // --exact with --batch and maybe --coins: the batch; else one hand.
