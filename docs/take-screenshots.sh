@@ -10,7 +10,8 @@
 # NAME.png is the whole screen (to see where a window stands), NAME-window.png the active
 # window with its frame. The exact engine's windows are photographed too: the strategy
 # table with the pay table's returns, the mistake panel with its figures, and the hold
-# values of a hand from the table (at game over, with the hold drawn) and from the builder.
+# values of a hand from the table (at game over, with the hold drawn) and from the builder,
+# and the training record's mistakes window and practice drill.
 # At the end it leaves with Ctrl+X from the menu and checks that the program exited with
 # status 0 and wrote its settings file (copied to build/screenshots-x11/Quintaro.ini).
 #
@@ -197,11 +198,12 @@ key_and_wait() {
 
 # ---------------------------------------------------------------- the game, as a new player
 CONFIG="$WORK/config"
+DATA="$WORK/data"
 RUNTIME="$WORK/runtime"
-mkdir -p "$CONFIG" "$RUNTIME"
+mkdir -p "$CONFIG" "$DATA" "$RUNTIME"
 chmod 700 "$RUNTIME"
 echo "Building and starting the game with ./play.sh (log: $OUT/play.log)"
-XDG_CONFIG_HOME="$CONFIG" XDG_RUNTIME_DIR="$RUNTIME" ./play.sh >"$OUT/play.log" 2>&1 &
+XDG_CONFIG_HOME="$CONFIG" XDG_DATA_HOME="$DATA" XDG_RUNTIME_DIR="$RUNTIME" ./play.sh >"$OUT/play.log" 2>&1 &
 GAME_PID=$!
 
 # play.sh builds first: allow it time.
@@ -305,6 +307,23 @@ xdotool key Escape
 wait_active_is "$BUILDER" "the hold values of the built hand"
 xdotool key Escape
 wait_active_is "$JACKS" "the hand builder"
+
+# The training record: the mistakes of this game (sixth item of the command menu) and the
+# practice drill (F12) on them.
+xdotool mousemove --window "$JACKS" 400 250 click 3
+sleep 0.8
+key_and_wait "$JACKS" "the mistakes window" Down Down Down Down Down Down Return >/dev/null
+sleep 0.5
+shot 12c-mistakes
+xdotool key Escape
+wait_active_is "$JACKS" "the mistakes window"
+key_and_wait "$JACKS" "the practice drill (F12)" F12 >/dev/null
+sleep 0.5
+xdotool key Return
+sleep 0.8
+shot 12d-practice-drill
+xdotool key Escape
+wait_active_is "$JACKS" "the practice drill"
 
 # The credit meter's hint gives the money value.
 xdotool mousemove --window "$JACKS" 470 487
