@@ -101,7 +101,8 @@ std::string Describe(sqlite3* db, int code) {
     return text;
 }
 
-std::string DatedSuffix() {
+// The present time in UTC, formatted by strftime.
+std::string UtcNow(const char* format) {
     const std::time_t now = std::time(nullptr);
     std::tm tm{};
 #ifdef _WIN32
@@ -110,8 +111,12 @@ std::string DatedSuffix() {
     gmtime_r(&now, &tm);
 #endif
     char buf[32];
-    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &tm);
+    std::strftime(buf, sizeof buf, format, &tm);
     return buf;
+}
+
+std::string DatedSuffix() {
+    return UtcNow("%Y%m%d-%H%M%S");
 }
 
 struct QuerySql {
@@ -220,16 +225,7 @@ Grades GradeRows(const std::vector<DecisionRow>& rows) {
 }
 
 std::string UtcTimestamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-#ifdef _WIN32
-    gmtime_s(&tm, &now);
-#else
-    gmtime_r(&now, &tm);
-#endif
-    char buf[32];
-    std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%SZ", &tm);
-    return buf;
+    return UtcNow("%Y-%m-%dT%H:%M:%SZ");
 }
 
 TrainingRecord::TrainingRecord(fs::path path, NoticeSink notice)

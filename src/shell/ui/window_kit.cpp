@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include <QWidget>
 
 #include <cstdio>
+
+#include "media/program_icon.h"
 
 namespace quintaro::ui {
 
@@ -128,6 +131,29 @@ QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QStrin
     menu->addAction(action);
     window->addAction(action);
     return action;
+}
+
+QWidget* AddBrandStrip(QWidget* window, const QRect& geometry) {
+    auto* panel = new QWidget(window);
+    panel->setObjectName("PanelBottom");
+    panel->setGeometry(geometry);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 0));
+    panel->setPalette(pal);
+    panel->setAutoFillBackground(true);
+
+    auto* logo = new QLabel(panel);
+    logo->setObjectName("ImageLogo");
+    logo->setPixmap(QPixmap::fromImage(ProgramIconImage(32)));
+    logo->setGeometry(24, 4, 32, 32);
+    auto* name = new QLabel("Quintaro", panel);
+    name->setGeometry(4, 36, 72, 16);
+    name->setFont(SansFont(12, true));
+    name->setAlignment(Qt::AlignCenter);
+    QPalette namePal = name->palette();
+    namePal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    name->setPalette(namePal);
+    return panel;
 }
 
 void ReportSaveFailure(QWidget* parent, const QString& what, const std::string& reason) {

@@ -55,6 +55,10 @@ QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QStrin
 // same place at every showing.
 void CentreOnScreen(QWidget* window);
 
+// The maroon strip along the foot of the analysis windows, with the program's
+// icon and its name in yellow at the left; the window's buttons go on it.
+QWidget* AddBrandStrip(QWidget* window, const QRect& geometry);
+
 // Tells the player that something could not be saved: a warning box with
 // `what` and the reason, and the same on standard error.
 void ReportSaveFailure(QWidget* parent, const QString& what, const std::string& reason);

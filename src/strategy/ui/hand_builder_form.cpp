@@ -11,7 +11,6 @@
 
 #include "core/game_engine.h"
 #include "shell/session.h"
-#include "shell/ui/about_box.h"
 #include "shell/ui/press_button.h"
 #include "shell/ui/window_kit.h"
 #include "strategy/ui/hold_values_view.h"
@@ -227,20 +226,7 @@ void THandBuilderForm::BuildHandArea() {
 }
 
 void THandBuilderForm::BuildBottomPanel() {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("PanelBottom");
-    panel->setGeometry(0, 441, 562, 57);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, kMaroon);
-    panel->setPalette(pal);
-    panel->setAutoFillBackground(true);
-
-    auto* logo = new QLabel(panel);
-    logo->setObjectName("ImageLogo");
-    logo->setPixmap(QPixmap::fromImage(ProgramIcon()));
-    logo->setGeometry(24, 4, 32, 32);
-    MakeLabel(panel, "Quintaro", QRect(4, 36, 72, 16), ui::SansFont(12, true), kYellow,
-              Qt::AlignCenter);
+    QWidget* panel = ui::AddBrandStrip(this, QRect(0, 441, 562, 57));
 
     const QString style =
         "QPushButton { background: #c0c0c0; color: %1; border: 2px outset #e8e8e8; }"

@@ -12,7 +12,6 @@
 
 #include "core/game_variant.h"
 #include "media/sheet_loader.h"
-#include "shell/ui/about_box.h"
 #include "shell/ui/press_button.h"
 #include "shell/ui/window_kit.h"
 #include "strategy/hand_builder.h"
@@ -342,20 +341,8 @@ void THoldValuesView::BuildList() {
 }
 
 void THoldValuesView::BuildBottomPanel() {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("PanelBottom");
-    panel->setGeometry(0, kHeight - kBottomHeight, kWidth, kBottomHeight);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, kMaroon);
-    panel->setPalette(pal);
-    panel->setAutoFillBackground(true);
-
-    auto* logo = new QLabel(panel);
-    logo->setObjectName("ImageLogo");
-    logo->setPixmap(QPixmap::fromImage(ProgramIcon()));
-    logo->setGeometry(24, 4, 32, 32);
-    MakeLabel(panel, "Quintaro", QRect(4, 36, 72, 16), ui::SansFont(12, true), kYellow,
-              Qt::AlignCenter);
+    QWidget* panel =
+        ui::AddBrandStrip(this, QRect(0, kHeight - kBottomHeight, kWidth, kBottomHeight));
     QString legendText = "List: the strategy list's hold";
     if (m_request.playerHold >= 0) legendText += "\nYours: the hold you drew with";
     auto* legend =
