@@ -465,13 +465,15 @@ void TableRound::InsertBills1Click() {
         const RoundState state = TheRoundState();
         if (state == RoundState::GameOver) {
             SetBetTiles();
-            if (!session_.DealSlotEnabled() && session_.Credits() >= e.bet && e.bet > 0) {
+            // DEAL bets the last round's coins again: lit exactly when the credits allow it.
+            const bool canDeal = e.bet > 0 && session_.Credits() >= e.bet;
+            if (canDeal && !session_.DealSlotEnabled()) {
                 blinkPhase_ = 2;
                 session_.SetBarCell(kBarBetting, 7, kTileDeal);
                 session_.DealSlotEnabled() = true;
-            } else if (!session_.DealSlotEnabled()) {
-                // Still too few credits to bet the last round again: DEAL would do nothing.
+            } else if (!canDeal) {
                 session_.SetBarCell(kBarBetting, 7, kTileNone);
+                session_.DealSlotEnabled() = false;
             }
             session_.DrawButtonBar(kBarBetting);
         } else if (state == RoundState::Betting) {
