@@ -1,5 +1,7 @@
 #include "shell/ui/single_run.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLocalServer>
@@ -48,8 +50,11 @@ bool FirstCopyChannel::AskToComeForward(const QString& key, int waitMs) {
         QLocalSocket socket;
         socket.connectToServer(key);
         if (socket.waitForConnected(500)) {
+            // The first copy answers from its event loop, which may still be
+            // opening its windows: give it the rest of the time, at least 2 s.
             socket.write(kComeForward);
-            if (socket.waitForBytesWritten(1000) && socket.waitForReadyRead(2000))
+            const int answerMs = std::max(2000, waitMs - static_cast<int>(clock.elapsed()));
+            if (socket.waitForBytesWritten(1000) && socket.waitForReadyRead(answerMs))
                 return socket.readLine(16) == "ok\n";
             return false;
         }

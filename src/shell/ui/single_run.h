@@ -24,7 +24,7 @@ public:
     // A second copy: asks the copy listening under `key` to come forward,
     // trying for up to `waitMs` while that copy may still be starting. True
     // when it took the request.
-    static bool AskToComeForward(const QString& key, int waitMs = 3000);
+    static bool AskToComeForward(const QString& key, int waitMs = 10000);
 
     // The first copy's reaction: its windows come forward, restored if minimised.
     static void BringWindowsForward();
