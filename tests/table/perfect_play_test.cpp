@@ -19,6 +19,7 @@ using testing::FakeView;
 using testing::FindSeed;
 using testing::Log;
 using testing::Only;
+using testing::TwosWithAnAce;
 using testing::ValuedAdvisor;
 
 constexpr exact::HoldMask kListHold = 0b00101; // positions 0 and 2
@@ -248,18 +249,6 @@ protected:
         return cards;
     }
 };
-
-// Three Twos with an Ace and a card that is no kicker.
-bool TwosWithAnAce(GameEngine& g) {
-    int twos = 0, aces = 0, kickers = 0;
-    for (const auto& s : g.hand) {
-        const int r = RankOf(s.card);
-        twos += r == kTwo;
-        aces += r == kAce;
-        kickers += r == kThree || r == kFour;
-    }
-    return twos == 3 && aces == 1 && kickers == 0;
-}
 
 TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
     session.autoHold = true;

@@ -289,4 +289,17 @@ inline std::int64_t FindSeed(const GameEngine& engine,
     return -1;
 }
 
+// Three Twos with an Ace and a card that is no kicker: Triple Double Bonus's
+// list drops the Ace that the best hold keeps.
+inline bool TwosWithAnAce(GameEngine& g) {
+    int twos = 0, aces = 0, kickers = 0;
+    for (const auto& s : g.hand) {
+        const int r = RankOf(s.card);
+        twos += r == kTwo;
+        aces += r == kAce;
+        kickers += r == kThree || r == kFour;
+    }
+    return twos == 3 && aces == 1 && kickers == 0;
+}
+
 } // namespace quintaro::testing
