@@ -776,22 +776,19 @@ TEST_F(RoundTest, AStoppedDrawIsToldOnceWithTheFinalHold) {
     }
 }
 
-TEST_F(RoundTest, StrategyTableCommandClassifiesOnlyWhileHolding) {
+// The strategy table classifies only while holding; the statistics need a
+// finished hand of this game.
+TEST_F(RoundTest, StrategyTableAndStatisticsCommandsWaitForTheirHand) {
     OpenGame(kJacksOrBetter);
     round->StrategyTableCommand();
     EXPECT_FALSE(view.lastTableSelected);
     EXPECT_EQ(advisor.calls, 0);
+    EXPECT_FALSE(round->StatisticsEnabled());
     round->BetMax();
+    EXPECT_FALSE(round->StatisticsEnabled());
     round->StrategyTableCommand();
     EXPECT_TRUE(view.lastTableSelected);
     EXPECT_EQ(advisor.calls, 1);
-}
-
-TEST_F(RoundTest, StatisticsCommandNeedsAFinishedHandOfThisGame) {
-    OpenGame(kJacksOrBetter);
-    EXPECT_FALSE(round->StatisticsEnabled());
-    round->BetMax();
-    EXPECT_FALSE(round->StatisticsEnabled());
     round->DealOrDraw();
     EXPECT_TRUE(round->StatisticsEnabled());
 }
