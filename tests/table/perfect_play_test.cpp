@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "advised_round.h"
 #include "round_fakes.h"
 #include "table/exact_figures.h"
 #include "table/strategy_advisor.h"
@@ -223,39 +224,14 @@ TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
 
 // ---- against the exact engine ----------------------------------------------------------------
 
-class ExactRoundTest : public ::testing::Test {
-protected:
-    Log log;
-    FakeSession session{log};
-    FakeView view{log};
-    PayTables tables;
-    StrategyHoldAdvisor advisor;
-    std::unique_ptr<TableRound> round;
-
-    void Open(int game) {
-        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view, &advisor,
-                                             nullptr);
-        round->Open();
-    }
-    void Deal(const std::function<bool(GameEngine&)>& wanted) {
-        const std::int64_t seed = FindSeed(round->Engine(), wanted);
-        ASSERT_GE(seed, 0);
-        round->Engine().clock = [seed] { return seed; };
-        round->BetMax();
-    }
-    std::array<Card, 5> Cards() {
-        std::array<Card, 5> cards{};
-        for (std::size_t p = 0; p < 5; ++p) cards[p] = round->Engine().hand[p].card;
-        return cards;
-    }
-};
+using ExactRoundTest = testing::AdviceRoundTest;
 
 TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
     session.autoHold = true;
     session.PerfectPlay() = true;
-    Open(kTripleDoubleBonus);
+    OpenGame(kTripleDoubleBonus);
     Deal(TwosWithAnAce);
-    const auto cards = Cards();
+    const auto cards = CardsOf(E().hand);
     const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
     const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
     const exact::HoldMask held = exact::MaskOf(Held(round->Engine()));
@@ -270,9 +246,9 @@ TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
 
 TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     session.showMistakes = true;
-    Open(kTripleDoubleBonus);
+    OpenGame(kTripleDoubleBonus);
     Deal(TwosWithAnAce);
-    const auto cards = Cards();
+    const auto cards = CardsOf(E().hand);
     const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
     const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
     const exact::HoldMask best = values.best;
@@ -285,11 +261,7 @@ TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     // The best hold (which beats the list's) and holding nothing.
     for (const Case c : {Case{best, true}, Case{0, false}}) {
         SCOPED_TRACE(int(c.hold));
-        const auto want = exact::HeldOf(c.hold);
-        for (int p = 0; p < 5; ++p)
-            if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
-                want[static_cast<std::size_t>(p)])
-                round->ToggleHold(p);
+        Hold(exact::HeldOf(c.hold));
         view.figures.reset();
         round->DealOrDraw();
         ASSERT_TRUE(view.panelShown);
