@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "../every_hand.h"
 #include "core/evaluation.h"
 #include "core/game_engine.h"
 #include "core/hand_names.h"
@@ -191,15 +192,6 @@ HandCategory DeucesReference(const std::array<Card, 5>& cards) {
     if (straight) return 2;
     if (most + d >= 3) return 1;
     return 0;
-}
-
-template <typename F> void ForEveryHand(F&& f) {
-    std::array<Card, 5> c{};
-    for (c[0] = 0; c[0] < 48; ++c[0])
-        for (c[1] = c[0] + 1; c[1] < 49; ++c[1])
-            for (c[2] = c[1] + 1; c[2] < 50; ++c[2])
-                for (c[3] = c[2] + 1; c[3] < 51; ++c[3])
-                    for (c[4] = c[3] + 1; c[4] < 52; ++c[4]) f(c);
 }
 
 struct FamilyCase {
