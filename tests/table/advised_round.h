@@ -1,6 +1,6 @@
 #pragma once
-// A round over the recording fakes with the real strategy advisor, for tests
-// that check the advice and the exact values the round acts on.
+// A round over the recording fakes with a chosen advisor: the fixture of the
+// round's tests.
 
 #include <gtest/gtest.h>
 
@@ -9,40 +9,52 @@
 #include <memory>
 
 #include "round_fakes.h"
+#include "shell/settings.h"
 #include "strategy/classifier.h"
 #include "table/strategy_advisor.h"
 #include "table/table_round.h"
 
 namespace quintaro::testing {
 
-class AdviceRoundTest : public ::testing::Test {
+template <typename Advisor> class RoundFixture : public ::testing::Test {
 protected:
     Log log;
     FakeSession session{log};
     FakeView view{log};
     PayTables tables;
-    StrategyHoldAdvisor advisor;
+    Advisor advisor;
     std::unique_ptr<TableRound> round;
 
-    void OpenGame(int game) {
-        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view, &advisor,
-                                             nullptr);
+    // Opens `game` on a fixed clock and starts the log afresh.
+    void OpenGame(int game, SettingsFile* settings = nullptr, bool withAdvisor = true) {
+        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view,
+                                             withAdvisor ? &advisor : nullptr, settings);
+        round->Engine().clock = [] { return std::int64_t{1}; };
         round->Open();
         log.clear();
     }
     GameEngine& E() { return round->Engine(); }
-    // Deals the next hand for which `wanted` holds.
-    void Deal(const std::function<bool(GameEngine&)>& wanted) {
+    // Makes the next deal one for which `wanted` holds.
+    void NextDeal(const std::function<bool(GameEngine&)>& wanted) {
         const std::int64_t seed = FindSeed(E(), wanted);
-        ASSERT_GE(seed, 0);
+        ASSERT_GE(seed, 0) << "no seed found";
         E().clock = [seed] { return seed; };
-        round->BetMax();
-        ASSERT_EQ(round->State(), RoundState::Holding);
     }
     void Hold(const std::array<bool, 5>& keep) {
         for (int p = 0; p < 5; ++p)
             if (E().hand[static_cast<std::size_t>(p)].held != keep[static_cast<std::size_t>(p)])
                 round->ToggleHold(p);
+    }
+};
+
+// With the real strategy advisor.
+class AdviceRoundTest : public RoundFixture<StrategyHoldAdvisor> {
+protected:
+    // Deals, at five coins, the next hand for which `wanted` holds.
+    void Deal(const std::function<bool(GameEngine&)>& wanted) {
+        NextDeal(wanted);
+        round->BetMax();
+        ASSERT_EQ(round->State(), RoundState::Holding);
     }
     Recommendation Expected() {
         HandAnalysis a;

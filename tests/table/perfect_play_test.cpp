@@ -34,15 +34,8 @@ std::array<bool, 5> Held(const GameEngine& e) {
     return held;
 }
 
-class PerfectPlayTest : public ::testing::Test {
+class PerfectPlayTest : public testing::RoundFixture<ValuedAdvisor> {
 protected:
-    Log log;
-    FakeSession session{log};
-    FakeView view{log};
-    PayTables tables;
-    ValuedAdvisor advisor;
-    std::unique_ptr<TableRound> round;
-
     void SetUp() override {
         std::array<double, exact::kHoldCount> perCoin{};
         perCoin.fill(0.25);
@@ -55,19 +48,11 @@ protected:
         advisor.advice.hold = exact::HeldOf(kListHold);
         advisor.advice.name = "Listed";
         advisor.advice.ev = 0.7;
-        round = std::make_unique<TableRound>(MakeGameEngine(kJacksOrBetter, tables), session, view,
-                                             &advisor, nullptr);
-        round->Engine().clock = [] { return std::int64_t{1}; };
-        round->Open();
-        log.clear();
+        OpenGame(kJacksOrBetter);
     }
     void DealAndHold(exact::HoldMask mask) {
         round->BetMax();
-        const auto want = exact::HeldOf(mask);
-        for (int p = 0; p < 5; ++p)
-            if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
-                want[static_cast<std::size_t>(p)])
-                round->ToggleHold(p);
+        Hold(exact::HeldOf(mask));
     }
 };
 
