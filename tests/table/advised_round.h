@@ -56,12 +56,7 @@ protected:
         round->BetMax();
         ASSERT_EQ(round->State(), RoundState::Holding);
     }
-    Recommendation Expected() {
-        HandAnalysis a;
-        Recommendation r;
-        AdviseHand(E().game, E().altPayTable, CardsOf(E().hand), a, r);
-        return r;
-    }
+    Recommendation Expected() { return AdviceFor(E()); }
     static std::array<bool, 5> Flags(const std::array<std::uint8_t, 5>& f) {
         return {f[0] != 0, f[1] != 0, f[2] != 0, f[3] != 0, f[4] != 0};
     }

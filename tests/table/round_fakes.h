@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game_engine.h"
+#include "strategy/classifier.h"
 #include "table/round_ports.h"
 #include "table/table_round.h"
 
@@ -287,6 +288,14 @@ inline std::int64_t FindSeed(const GameEngine& engine,
         if (wanted(*scratch)) return s;
     }
     return -1;
+}
+
+// The strategy list's advice for the engine's hand.
+inline Recommendation AdviceFor(const GameEngine& g) {
+    HandAnalysis a;
+    Recommendation r;
+    AdviseHand(g.game, g.altPayTable, CardsOf(g.hand), a, r);
+    return r;
 }
 
 // Three Twos with an Ace and a card that is no kicker: Triple Double Bonus's

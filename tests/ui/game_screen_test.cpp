@@ -32,17 +32,11 @@
 #include "table/ui/game_screen.h"
 
 using namespace quintaro;
+using quintaro::testing::AdviceFor;
 
 namespace {
 
 // A seed for the engine's next deal whose dealt hand satisfies `wanted`.
-Recommendation AdviceFor(const GameEngine& g) {
-    HandAnalysis a;
-    Recommendation r;
-    AdviseHand(g.game, g.altPayTable, CardsOf(g.hand), a, r);
-    return r;
-}
-
 void SendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
