@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "../every_hand.h"
 #include "core/evaluation.h"
 
 namespace {
@@ -14,12 +15,7 @@ const std::vector<std::array<Card, 5>>& AllHands() {
     static const std::vector<std::array<Card, 5>> hands = [] {
         std::vector<std::array<Card, 5>> v;
         v.reserve(2'598'960);
-        std::array<Card, 5> c{};
-        for (c[0] = 0; c[0] < 48; ++c[0])
-            for (c[1] = c[0] + 1; c[1] < 49; ++c[1])
-                for (c[2] = c[1] + 1; c[2] < 50; ++c[2])
-                    for (c[3] = c[2] + 1; c[3] < 51; ++c[3])
-                        for (c[4] = c[3] + 1; c[4] < 52; ++c[4]) v.push_back(c);
+        ForEveryHand([&v](const std::array<Card, 5>& c) { v.push_back(c); });
         return v;
     }();
     return hands;

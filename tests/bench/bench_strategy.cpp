@@ -13,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "../every_hand.h"
 #include "core/game_variant.h"
 #include "strategy/classifier.h"
 
@@ -55,12 +56,7 @@ const std::vector<std::array<Card, 5>>& AllHands(bool shuffled) {
     static const std::vector<std::array<Card, 5>> ordered = [] {
         std::vector<std::array<Card, 5>> v;
         v.reserve(2'598'960);
-        std::array<Card, 5> c{};
-        for (c[0] = 0; c[0] < 48; ++c[0])
-            for (c[1] = c[0] + 1; c[1] < 49; ++c[1])
-                for (c[2] = c[1] + 1; c[2] < 50; ++c[2])
-                    for (c[3] = c[2] + 1; c[3] < 51; ++c[3])
-                        for (c[4] = c[3] + 1; c[4] < 52; ++c[4]) v.push_back(c);
+        ForEveryHand([&v](const std::array<Card, 5>& c) { v.push_back(c); });
         return v;
     }();
     if (!shuffled) return ordered;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "../every_hand.h"
 #include "core/evaluation.h"
 #include "core/game_engine.h"
 #include "core/hand_names.h"
@@ -191,15 +194,6 @@ HandCategory DeucesReference(const std::array<Card, 5>& cards) {
     return 0;
 }
 
-template <typename F> void ForEveryHand(F&& f) {
-    std::array<Card, 5> c{};
-    for (c[0] = 0; c[0] < 48; ++c[0])
-        for (c[1] = c[0] + 1; c[1] < 49; ++c[1])
-            for (c[2] = c[1] + 1; c[2] < 50; ++c[2])
-                for (c[3] = c[2] + 1; c[3] < 51; ++c[3])
-                    for (c[4] = c[3] + 1; c[4] < 52; ++c[4]) f(c);
-}
-
 struct FamilyCase {
     EvaluationFamily family;
     const char* name;
@@ -310,72 +304,37 @@ TEST(Analysis, ViewsAreStableSortsOfTheHandForEveryHand) {
 // ---------------------------------------------------------------------------
 // Hands named by their cards.
 
-std::array<Card, 5> Cards(const char* a, const char* b, const char* c, const char* d,
-                          const char* e) {
+// "Ah 2d 3c 4s 5h" as five cards.
+std::array<Card, 5> Cards(std::string_view text) {
     std::array<Card, 5> out{};
-    const char* names[5] = {a, b, c, d, e};
-    for (int i = 0; i < 5; ++i) out[i] = *ParseCard(names[i]);
+    for (std::size_t i = 0; i < 5; ++i) out[i] = *ParseCard(text.substr(3 * i, 2));
     return out;
 }
 
-struct Named {
-    int game;
-    std::array<Card, 5> cards;
-    HandCategory category;
-};
-
+// The exhaustive test above covers each family; these hands tie each game to
+// its family through the engine (a hand that only that family scores so).
 TEST(Evaluation, NamedHands) {
-    const std::vector<Named> cases{
-        {kJacksOrBetter, Cards("Ah", "2d", "3c", "4s", "5h"), 4},
-        {kJacksOrBetter, Cards("Ah", "2h", "3h", "4h", "5h"), 8},
-        {kJacksOrBetter, Cards("Th", "Jh", "Qh", "Kh", "Ah"), 9},
-        {kJacksOrBetter, Cards("Th", "Jd", "Qh", "Kh", "Ah"), 4},
-        {kJacksOrBetter, Cards("Qh", "Kd", "Ah", "2h", "3c"), 0},
-        {kJacksOrBetter, Cards("Jh", "Jd", "3h", "7c", "9s"), 1},
-        {kJacksOrBetter, Cards("Th", "Td", "3h", "7c", "9s"), 0},
-        {kJacksOrBetter, Cards("Ah", "Ad", "3h", "7c", "9s"), 1},
-        {kJacksOrBetter, Cards("2h", "2d", "Kh", "Kc", "Ks"), 6},
-        {kJacksOrBetter, Cards("2h", "2d", "2c", "Kc", "Ks"), 6},
-        {kBonusPoker, Cards("2h", "2d", "2c", "2s", "Ks"), 8},
-        {kBonusPoker, Cards("Kh", "Kd", "Kc", "Ks", "2s"), 7},
-        {kBonusPoker, Cards("Ah", "Ad", "Ac", "As", "2s"), 9},
-        {kDoubleDoubleBonus, Cards("3h", "3d", "3c", "3s", "Ah"), 10},
-        {kDoubleDoubleBonus, Cards("3h", "3d", "3c", "3s", "5h"), 8},
-        {kDoubleDoubleBonus, Cards("Ah", "Ad", "Ac", "As", "4h"), 11},
-        {kDoubleDoubleBonus, Cards("Ah", "Ad", "Ac", "As", "5h"), 9},
-        {kDoubleDoubleBonus, Cards("2h", "2d", "2c", "2s", "3h"), 10},
-        {kTripleDoubleBonus, Cards("5h", "6h", "7h", "8h", "9h"), 7},
-        {kTripleDoubleBonus, Cards("Ah", "Ad", "Ac", "As", "2h"), 12},
-        {kTripleDoubleBonus, Cards("5h", "5d", "5c", "5s", "2h"), 8},
-        {kSuperDoubleBonus, Cards("Qh", "Qd", "Qc", "Qs", "2h"), 9},
-        {kSuperDoubleBonus, Cards("Th", "Td", "Tc", "Ts", "2h"), 7},
-        {kSuperDoubleBonus, Cards("3h", "3d", "3c", "3s", "Kh"), 8},
-        {kDeucesWild, Cards("2h", "2d", "2c", "2s", "Kh"), 9},
-        {kDeucesWild, Cards("2h", "2d", "2c", "Ks", "As"), 8},
-        {kDeucesWild, Cards("2h", "2d", "2c", "5s", "9s"), 6},
-        {kDeucesWild, Cards("2h", "2d", "2c", "5s", "Ts"), 5},
-        {kDeucesWild, Cards("2h", "2d", "3s", "4s", "5s"), 6},
-        {kDeucesWild, Cards("2h", "Ad", "3s", "4c", "5s"), 2},
-        {kDeucesWild, Cards("2h", "7d", "7s", "4c", "9s"), 1},
-        {kDeucesWild, Cards("2h", "7d", "7s", "9c", "9s"), 4},
-        {kDeucesWild, Cards("Th", "Jh", "Qh", "Kh", "Ah"), 10},
-        {kDeucesWild, Cards("Kh", "Kd", "3h", "7c", "9s"), 0},
-        {kDeucesWild, Cards("Kh", "Kd", "Kc", "7c", "9s"), 1},
+    const std::vector<std::tuple<int, const char*, HandCategory>> cases{
+        {kJacksOrBetter, "Th Jd Qh Kh Ah", 4},      {kJacksOrBetter, "Jh Jd 3h 7c 9s", 1},
+        {kJacksOrBetter, "Th Td 3h 7c 9s", 0},      {kBonusPoker, "2h 2d 2c 2s Ks", 8},
+        {kBonusPoker, "Ah Ad Ac As 2s", 9},         {kDoubleDoubleBonus, "3h 3d 3c 3s Ah", 10},
+        {kDoubleDoubleBonus, "Ah Ad Ac As 5h", 9},  {kTripleDoubleBonus, "5h 6h 7h 8h 9h", 7},
+        {kTripleDoubleBonus, "Ah Ad Ac As 2h", 12}, {kSuperDoubleBonus, "Qh Qd Qc Qs 2h", 9},
+        {kDeucesWild, "2h 2d 2c 2s Kh", 9},         {kDeucesWild, "2h 7d 7s 9c 9s", 4},
+        {kDeucesWild, "Kh Kd Kc 7c 9s", 1},
     };
     PayTables tables;
-    for (const Named& n : cases) {
-        auto engine = MakeGameEngine(n.game, tables);
-        for (int p = 0; p < 5; ++p) engine->hand[p].card = n.cards[p];
-        EXPECT_EQ(engine->EvaluateTable(), n.category)
-            << GameInfoFor(n.game).name << ": " << CardName(n.cards[0]) << ' '
-            << CardName(n.cards[1]) << ' ' << CardName(n.cards[2]) << ' ' << CardName(n.cards[3])
-            << ' ' << CardName(n.cards[4]);
+    for (const auto& [game, text, category] : cases) {
+        auto engine = MakeGameEngine(game, tables);
+        const auto cards = Cards(text);
+        for (std::size_t p = 0; p < 5; ++p) engine->hand[p].card = cards[p];
+        EXPECT_EQ(engine->EvaluateTable(), category) << GameInfoFor(game).name << ": " << text;
     }
 }
 
 TEST(Evaluation, DeucesAnalysisPutsTheTwosFirstAndCountsNaturalsOnly) {
     HandAnalysis a;
-    AnalyseDeuces(Cards("Kh", "2s", "5h", "2d", "Ah"), a);
+    AnalyseDeuces(Cards("Kh 2s 5h 2d Ah"), a);
     EXPECT_EQ(a.deuces, 2);
     EXPECT_EQ(a.R(0), kTwo);
     EXPECT_EQ(a.R(1), kTwo);

@@ -6,56 +6,45 @@
 namespace quintaro {
 namespace {
 
-TEST(PayTables, RoyalRuleAtFourAndFiveCoins) {
-    PayTables t;
-    t.ApplyRoyalRule(kJacksOrBetter, 4);
-    EXPECT_EQ(t.Payout(kJacksOrBetter, 9, 4), 1000);
-    t.ApplyRoyalRule(kJacksOrBetter, 5);
-    EXPECT_EQ(t.Payout(kJacksOrBetter, 9, 5), 4000);
-    t.ApplyRoyalRule(kJacksOrBetter, 1);
-    EXPECT_EQ(t.Payout(kJacksOrBetter, 9, 1), 250);
+// Entries that differ between games and tables, and the royal rule: the top hand
+// pays its five-coin bonus only at five coins; Four Deuces have none.
+TEST(PayTables, KnownPayoutsAndTheRoyalRule) {
+    struct Case {
+        int game, table, category, coins, pays;
+    };
+    const Case cases[] = {
+        {kJacksOrBetter, 0, 9, 4, 1000},
+        {kJacksOrBetter, 0, 9, 5, 4000},
+        {kJacksOrBetter, 0, 9, 1, 250},
+        {kJacksOrBetter, 0, 6, 3, 24},
+        {kJacksOrBetter, 1, 6, 3, 27},
+        {kJacksOrBetter, 1, 5, 1, 6},
+        {kTripleDoubleBonus, 0, 12, 4, 1600},
+        {kTripleDoubleBonus, 0, 12, 5, 4000},
+        {kTripleDoubleBonus, 0, 13, 1, 400},
+        {kTripleDoubleBonus, 0, 12, 1, 400},
+        {kDeucesWild, 0, 9, 5, 1000},
+        {kDeucesWild, 0, 10, 5, 4000},
+        {kDeucesWild, 0, 8, 5, 125},
+        {kBonusPoker, 1, 2, 1, 1},
+        {kBonusPoker, 1, 4, 1, 5},
+        {kBonusPoker, 1, 5, 1, 8},
+        {kBonusPoker, 1, 6, 1, 10},
+    };
+    for (const Case& c : cases) {
+        PayTables t;
+        t.Apply(c.game, c.table);
+        t.ApplyRoyalRule(c.game, c.coins);
+        EXPECT_EQ(t.Payout(c.game, c.category, c.coins), c.pays)
+            << c.game << "/" << c.table << " category " << c.category << " at " << c.coins;
+    }
     // Every game's top hand pays 4000 for five coins.
+    PayTables t;
     for (int g = 0; g < kGameCount; ++g) {
         t.ApplyRoyalRule(g, 5);
         const int top = CategoryCount(GameInfoFor(g).family) - 1;
         EXPECT_EQ(t.Payout(g, top, 5), 4000) << g;
     }
-}
-
-TEST(PayTables, FullHouseOnBothJacksTables) {
-    PayTables t;
-    EXPECT_EQ(t.Payout(kJacksOrBetter, 6, 3), 24);
-    t.Apply(kJacksOrBetter, 1);
-    EXPECT_EQ(t.Payout(kJacksOrBetter, 6, 3), 27);
-    EXPECT_EQ(t.Payout(kJacksOrBetter, 5, 1), 6);
-}
-
-TEST(PayTables, TripleDoubleAcesWithKickerAndRoyal) {
-    PayTables t;
-    t.ApplyRoyalRule(kTripleDoubleBonus, 4);
-    EXPECT_EQ(t.Payout(kTripleDoubleBonus, 12, 4), 1600);
-    t.ApplyRoyalRule(kTripleDoubleBonus, 5);
-    EXPECT_EQ(t.Payout(kTripleDoubleBonus, 12, 5), 4000);
-    t.ApplyRoyalRule(kTripleDoubleBonus, 1);
-    EXPECT_EQ(t.Payout(kTripleDoubleBonus, 13, 1), 400);
-    EXPECT_EQ(t.Payout(kTripleDoubleBonus, 12, 1), 400);
-}
-
-TEST(PayTables, DeucesWildFourDeucesHaveNoFiveCoinBonus) {
-    PayTables t;
-    t.ApplyRoyalRule(kDeucesWild, 5);
-    EXPECT_EQ(t.Payout(kDeucesWild, 9, 5), 1000);
-    EXPECT_EQ(t.Payout(kDeucesWild, 10, 5), 4000);
-    EXPECT_EQ(t.Payout(kDeucesWild, 8, 5), 125);
-}
-
-TEST(PayTables, BonusPokerSecondTable) {
-    PayTables t;
-    t.Apply(kBonusPoker, 1);
-    EXPECT_EQ(t.Row(kBonusPoker)[2], 1);
-    EXPECT_EQ(t.Row(kBonusPoker)[5], 8);
-    EXPECT_EQ(t.Row(kBonusPoker)[4], 5);
-    EXPECT_EQ(t.Row(kBonusPoker)[6], 10);
 }
 
 TEST(PayTables, SwitchingTwiceRestoresEveryEntryAndCell) {
@@ -90,9 +79,6 @@ TEST(PayTables, EntriesBeyondTheLastCategoryAreZero) {
 TEST(PayTables, NamesOfTheTables) {
     EXPECT_EQ(PayTableMenuCaption(kBonusPoker, 0), "8/5/4/3/2");
     EXPECT_EQ(PayTableMenuCaption(kBonusPoker, 1), "10/8/5/3/1");
-    EXPECT_EQ(PayTableShortName(kBonusPoker, 1), "10/8");
-    EXPECT_EQ(PayTableShortName(kDeucesWild, 1), "4/3");
-    EXPECT_EQ(PayTableShortName(kSuperAces, 1), "7/5");
 }
 
 TEST(PayTables, EngineAppliesItsGamesRow) {

@@ -8,6 +8,7 @@
 #include <random>
 #include <unordered_map>
 
+#include "../every_hand.h"
 #include "core/evaluation.h"
 #include "core/hand_analysis.h"
 #include "exact/engine.h"
@@ -36,14 +37,9 @@ TEST_P(PerFamily, LookupEqualsTheGamesEvaluationOverEveryHand) {
     const EvaluationFamily family = GetParam();
     HandAnalysis a;
     long wrong = 0;
-    std::array<Card, 5> c{};
-    for (c[0] = 0; c[0] < 48; ++c[0])
-        for (c[1] = c[0] + 1; c[1] < 49; ++c[1])
-            for (c[2] = c[1] + 1; c[2] < 50; ++c[2])
-                for (c[3] = c[2] + 1; c[3] < 51; ++c[3])
-                    for (c[4] = c[3] + 1; c[4] < 52; ++c[4])
-                        if (EvaluateCards(family, c, a) != detail::LookupCategory(family, c))
-                            ++wrong;
+    ForEveryHand([&](const std::array<Card, 5>& c) {
+        wrong += EvaluateCards(family, c, a) != detail::LookupCategory(family, c);
+    });
     EXPECT_EQ(wrong, 0);
 
     const detail::CountTables& t = detail::EnsureTables(family);
@@ -290,15 +286,10 @@ TEST(ExactReturns, ReturnsAreAveragesOverEveryDeal) {
     // its suit masks.
     long double strategy = 0;
     std::unordered_map<std::uint64_t, int> dealsSeen;
-    std::array<Card, 5> c{};
-    for (c[0] = 0; c[0] < 48; ++c[0])
-        for (c[1] = c[0] + 1; c[1] < 49; ++c[1])
-            for (c[2] = c[1] + 1; c[2] < 50; ++c[2])
-                for (c[3] = c[2] + 1; c[3] < 51; ++c[3])
-                    for (c[4] = c[3] + 1; c[4] < 52; ++c[4]) {
-                        strategy += AnalyseHolds(game, 0, 5, c).perCoin[ListHold(game, 0, c)];
-                        ++dealsSeen[key(c)];
-                    }
+    ForEveryHand([&](const std::array<Card, 5>& c) {
+        strategy += AnalyseHolds(game, 0, 5, c).perCoin[ListHold(game, 0, c)];
+        ++dealsSeen[key(c)];
+    });
     EXPECT_EQ(dealsSeen.size(), classes.size());
     for (const auto& [k, n] : dealsSeen) EXPECT_EQ(n, weightOf[k]);
     const PayTableReturn r = ComputeReturn(game, 0, 5, 2);

@@ -42,6 +42,11 @@ int Ink(const QImage& cell, QRgb background, int tolerance = 60) {
 }
 
 // Average colour of the inked pixels.
+// The pixels of a cell, to tell cells apart.
+QByteArray Bytes(const QImage& cell) {
+    return QByteArray(reinterpret_cast<const char*>(cell.constBits()), int(cell.sizeInBytes()));
+}
+
 QColor InkColour(const QImage& cell, QRgb background) {
     double r = 0, g = 0, b = 0;
     int n = 0;
@@ -163,9 +168,7 @@ void SheetsTest::rankGlyphsHaveInkInTheirSuitColours() {
                 QVERIFY(qGray(cell.pixel(x, 0)) > 200);
                 QVERIFY(qGray(cell.pixel(x, cell.height() - 1)) > 200);
             }
-            const QByteArray bytes(reinterpret_cast<const char*>(cell.constBits()),
-                                   int(cell.sizeInBytes()));
-            QVERIFY(seen.insert(bytes).second);
+            QVERIFY(seen.insert(Bytes(cell)).second);
         }
     // The Ten of hearts takes the red cell (424, 38, 469, 73).
     QCOMPARE(sheets::RankGlyphForSuit(9, 0), (CellRect{424, 38, 469, 73}));
@@ -209,10 +212,7 @@ void SheetsTest::courtPicturesAndBacksDifferFromEachOther() {
     const QImage cards = Sheet32(Sheet::PokerGraphics);
     std::set<QByteArray> seen;
     for (int slot = 0; slot < 6; ++slot) {
-        const QImage cell = Cut(cards, sheets::PictureSlot(slot));
-        QVERIFY(seen.insert(QByteArray(reinterpret_cast<const char*>(cell.constBits()),
-                                       int(cell.sizeInBytes())))
-                    .second);
+        QVERIFY(seen.insert(Bytes(Cut(cards, sheets::PictureSlot(slot)))).second);
     }
     const QColor back = InkColour(Cut(cards, sheets::kCardBack), qRgb(255, 255, 255));
     const QColor second = InkColour(Cut(cards, sheets::kSecondBack), qRgb(255, 255, 255));
@@ -233,9 +233,7 @@ void SheetsTest::digitsAreRedOnPureBlackAndDistinct() {
         // Pure black around the glyph: the session recolours exactly that to the meter's colour.
         QCOMPARE(cell.pixel(0, 0), qRgb(0, 0, 0));
         QCOMPARE(cell.pixel(cell.width() - 1, 40), qRgb(0, 0, 0));
-        QVERIFY(seen.insert(QByteArray(reinterpret_cast<const char*>(cell.constBits()),
-                                       int(cell.sizeInBytes())))
-                    .second);
+        QVERIFY(seen.insert(Bytes(cell)).second);
     }
     // No glow reaches into a neighbour's cell, where it would stand beside that glyph: the
     // "1" is lit on its right only, so its left columns show any glow of the "0" before it.
@@ -300,9 +298,7 @@ void SheetsTest::creditValuePicturesDiffer() {
         const QImage cell = Cut(value, sheets::CreditValuePicture(v));
         QCOMPARE(cell.size(), QSize(89, 55));
         QVERIFY(Ink(cell, qRgb(0, 0, 0)) > 1000);
-        QVERIFY(seen.insert(QByteArray(reinterpret_cast<const char*>(cell.constBits()),
-                                       int(cell.sizeInBytes())))
-                    .second);
+        QVERIFY(seen.insert(Bytes(cell)).second);
     }
     QCOMPARE(sheets::CreditValuePicture(2).top, 141);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <random>
 
 #include <sys/resource.h>
@@ -73,9 +74,11 @@ TEST(ParseProfileInteger, ReadsTheLeadingDecimalOrPrefixedHexNumberWithin32Bits)
     }
 }
 
+// Booleans are integers, any non-zero one true; a value that is no number reads as the default.
 TEST(IniDocument, IntegerAndBooleanKeysReadTheLeadingNumber) {
     const IniDocument ini("[Menu]\nCredits=250 ; my note\nWhichSpeed=1 (slow)\n"
-                          "Sound=0 off\nAutoHold=1;on\nLastGame=none\nFastCredits=yes 1\n");
+                          "Sound=0 off\nAutoHold=1;on\nLastGame=none\nFastCredits=yes 1\n"
+                          "c=-3\nd=$10\nf=\n");
     EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 150), 250);
     EXPECT_EQ(ini.ReadInteger("Menu", "WhichSpeed", 2), 1);
     EXPECT_FALSE(ini.ReadBool("Menu", "Sound", true));
@@ -83,6 +86,9 @@ TEST(IniDocument, IntegerAndBooleanKeysReadTheLeadingNumber) {
     EXPECT_EQ(ini.ReadInteger("Menu", "LastGame", 4), 4); // no leading number: the default
     EXPECT_TRUE(ini.ReadBool("Menu", "FastCredits", true));
     EXPECT_FALSE(ini.ReadBool("Menu", "FastCredits", false));
+    EXPECT_TRUE(ini.ReadBool("Menu", "c", false));
+    EXPECT_TRUE(ini.ReadBool("Menu", "d", false));
+    EXPECT_TRUE(ini.ReadBool("Menu", "f", true));
 }
 
 TEST(IniDocument, EveryStringReadsBackExactlyAsWritten) {
@@ -146,23 +152,16 @@ TEST(IniDocument, NamesIgnoreCaseAndValuesAreTrimmed) {
     EXPECT_EQ(ini.ReadString("spaced", "half", ""), "\"open");
 }
 
-TEST(IniDocument, FirstOfDuplicateKeysAndSectionsWins) {
+TEST(IniDocument, FirstOfDuplicateKeysAndSectionsWinsAndIsWritten) {
     const IniDocument ini("[Menu]\nCredits=10\nCredits=20\n[Game]\nA=1\n[MENU]\nCredits=30\n"
                           "WhichSpeed=0\n");
     EXPECT_EQ(ini.ReadInteger("Menu", "Credits", 0), 10);
     // Keys of a later section with the same name are not seen.
     EXPECT_EQ(ini.ReadInteger("Menu", "WhichSpeed", 2), 2);
-}
-
-TEST(IniDocument, BooleansAreIntegersWithAnyNonZeroTrue) {
-    const IniDocument ini("[S]\na=1\nb=0\nc=-3\nd=$10\ne=yes\nf=\n");
-    EXPECT_TRUE(ini.ReadBool("S", "a", false));
-    EXPECT_FALSE(ini.ReadBool("S", "b", true));
-    EXPECT_TRUE(ini.ReadBool("S", "c", false));
-    EXPECT_TRUE(ini.ReadBool("S", "d", false));
-    EXPECT_TRUE(ini.ReadBool("S", "e", true)); // not an integer: default
-    EXPECT_FALSE(ini.ReadBool("S", "e", false));
-    EXPECT_TRUE(ini.ReadBool("S", "f", true));
+    // A write changes only the first of duplicate keys.
+    IniDocument twice("[Menu]\nCredits=10\nCredits=20\n");
+    twice.WriteInteger("Menu", "Credits", 5);
+    EXPECT_EQ(twice.Text(), "[Menu]\nCredits=5\nCredits=20\n");
 }
 
 TEST(IniDocument, LinesThatAreNotEntriesNeverMatch) {
@@ -212,12 +211,6 @@ TEST(IniDocument, NewSectionsGoAtTheEndInTheFilesLineEnding) {
     EXPECT_EQ(bom.Text(), "\xEF\xBB\xBF[Menu]\nCredits=1\n");
 }
 
-TEST(IniDocument, WritesOnlyTheFirstOfDuplicateKeys) {
-    IniDocument ini("[Menu]\nCredits=10\nCredits=20\n");
-    ini.WriteInteger("Menu", "Credits", 5);
-    EXPECT_EQ(ini.Text(), "[Menu]\nCredits=5\nCredits=20\n");
-}
-
 TEST(IniDocument, AValueCannotAddLines) {
     IniDocument ini;
     ini.WriteString("Menu", "SchemeName", "evil\n[Menu]\r\nCredits=999999");
@@ -257,6 +250,25 @@ TEST(IniDocument, TenMegabyteFileIsHandled) {
     EXPECT_EQ(ini.Text().size(), big.size() + std::string("LastBet=3\n").size());
 }
 
+int CountFiles(const std::filesystem::path& folder) {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        (void)e;
+        ++n;
+    }
+    return n;
+}
+
+// The exit status of `run` in a child process (for limits and identities the
+// test program itself must keep), or -1 when the child did not exit normally.
+int InChild(const std::function<int()>& run) {
+    const pid_t child = fork();
+    if (child == 0) _exit(run());
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
 TEST(LoadIniFile, MissingFileIsEmptyAndNotAnError) {
     ScratchDir dir;
     IniLoad load = LoadIniFile(dir / "nothing.ini");
@@ -273,22 +285,7 @@ TEST(SaveFileAtomically, ReplacesTheFileAndCreatesItsFolder) {
     EXPECT_EQ(ReadFile(path), "[Menu]\nCredits=1\n");
     ASSERT_TRUE(SaveFileAtomically(path, "second"));
     EXPECT_EQ(ReadFile(path), "second");
-    // Only the file itself remains: no temporary files beside it.
-    int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(path.parent_path())) {
-        (void)e;
-        ++files;
-    }
-    EXPECT_EQ(files, 1);
-}
-
-int CountFiles(const std::filesystem::path& folder) {
-    int n = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) {
-        (void)e;
-        ++n;
-    }
-    return n;
+    EXPECT_EQ(CountFiles(path.parent_path()), 1); // no temporary files beside it
 }
 
 TEST(SaveFileAtomically, FailsCleanlyInAReadOnlyFolder) {
@@ -302,20 +299,14 @@ TEST(SaveFileAtomically, FailsCleanlyInAReadOnlyFolder) {
                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
     // The administrator account ignores folder permissions, so the save runs
     // in a child process that gives them up first.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        const FileResult r = SaveFileAtomically(path, "[Menu]\nCredits=0\n");
-        if (r) _exit(1);
-        if (r.error.find("Quintaro.ini") == std::string::npos) _exit(2);
-        if (r.error.find("ermission") == std::string::npos) _exit(4);
-        _exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(InChild([&] {
+                  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 3;
+                  const FileResult r = SaveFileAtomically(path, "[Menu]\nCredits=0\n");
+                  if (r) return 1;
+                  if (r.error.find("Quintaro.ini") == std::string::npos) return 2;
+                  return r.error.find("ermission") == std::string::npos ? 4 : 0;
+              }),
+              0);
     EXPECT_EQ(ReadFile(path), "[Menu]\nCredits=77\n");
     EXPECT_EQ(CountFiles(folder), 1);
 }
@@ -325,19 +316,14 @@ TEST(SaveFileAtomically, FailsCleanlyWhenTheDiskIsFull) {
     const auto path = dir / "Quintaro.ini";
     WriteFile(path, "[Menu]\nCredits=77\n");
     // A file-size limit makes the write fail the way a full disk does.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{16, 16};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
-        const FileResult r = SaveFileAtomically(path, std::string(4096, 'x'));
-        _exit(r ? 1 : (r.error.empty() ? 2 : 0));
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(InChild([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  rlimit limit{16, 16};
+                  if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+                  const FileResult r = SaveFileAtomically(path, std::string(4096, 'x'));
+                  return r ? 1 : (r.error.empty() ? 2 : 0);
+              }),
+              0);
     EXPECT_EQ(ReadFile(path), "[Menu]\nCredits=77\n");
     EXPECT_EQ(CountFiles(dir.path()), 1);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace quintaro {
@@ -454,14 +455,6 @@ TEST(Formats, ThousandsAndMoney) {
     EXPECT_EQ(FormatCreditMoney(999999, kQuarter), "$249,999.75");
 }
 
-TEST_F(SessionTest, CashOutEmptiesTheMeter) {
-    auto s = Make();
-    rec.Clear();
-    s->CashOut();
-    EXPECT_EQ(s->Credits, 0);
-    EXPECT_EQ(rec.log, (Log{"effect 3", "credits 0"}));
-}
-
 TEST_F(SessionTest, OverflowCashOutAboveTheMeterLimit) {
     auto s = Make();
     const std::pair<std::int32_t, std::int32_t> cases[] = {
@@ -484,6 +477,11 @@ TEST_F(SessionTest, OverflowCashOutAboveTheMeterLimit) {
     EXPECT_GT(s->Credits, 99'999);
     EXPECT_LE(s->Credits, 999'999);
     EXPECT_EQ((std::int64_t{INT32_MAX} - s->Credits) % 900'000, 0);
+    // Cash Out empties the meter.
+    rec.Clear();
+    s->CashOut();
+    EXPECT_EQ(s->Credits, 0);
+    EXPECT_EQ(rec.log, (Log{"effect 3", "credits 0"}));
 }
 
 TEST_F(SessionTest, ButtonBarTableStartsAsDesigned) {
@@ -587,38 +585,30 @@ Log CountUpSteps(std::int32_t credits, const std::vector<std::int32_t>& steps) {
     return log;
 }
 
-TEST_F(SessionTest, CountUpOfAWinOfOneHundred) {
-    auto s = Make();
-    rec.Clear();
-    s->CountUpWin(100);
-    // By 3 while 31 or more remain (100, 97, ..., 31), then by 1 from 28.
-    std::vector<std::int32_t> steps(24, 3);
-    steps.insert(steps.end(), 28, 1);
-    EXPECT_EQ(rec.log, CountUpSteps(150, steps));
-    EXPECT_EQ(s->Credits, 250);
-    EXPECT_EQ(s->WinMeter, 100);
-}
-
+// The step follows what is left to count: by 27, 9, 3 and 1 below 751, 151 and 31;
+// tones run 1..18 and start again at 1.
 TEST_F(SessionTest, CountUpStepSizesFollowTheRemainingAmount) {
     auto s = Make();
-    s->Credits = 0;
-    rec.Clear();
-    s->CountUpWin(1000);
-    // 1000 -> 751 by 27 would stop at 757, then 9 down to 748, ...
-    std::vector<std::int32_t> steps;
-    for (std::int32_t left = 1000; left > 0;) {
-        const std::int32_t step = left < 31 ? 1 : left < 151 ? 3 : left < 751 ? 9 : 27;
-        steps.push_back(step);
-        left -= step;
+    for (const auto& [credits, win] : {std::pair{150, 100}, std::pair{0, 1000}}) {
+        s->Credits = credits;
+        s->WinMeter = 0;
+        rec.Clear();
+        s->CountUpWin(win);
+        std::vector<std::int32_t> steps;
+        for (std::int32_t left = win; left > 0;) {
+            const std::int32_t step = left < 31 ? 1 : left < 151 ? 3 : left < 751 ? 9 : 27;
+            steps.push_back(step);
+            left -= step;
+        }
+        EXPECT_EQ(rec.log, CountUpSteps(credits, steps));
+        EXPECT_EQ(s->Credits, credits + win);
+        EXPECT_EQ(s->WinMeter, win);
+        if (win == 100) {
+            EXPECT_EQ(steps.size(), 24u + 28u); // 100, 97, ..., 31 by 3, then by 1
+        } else {
+            EXPECT_GT(std::count(rec.log.begin(), rec.log.end(), "tone 18"), 1);
+        }
     }
-    EXPECT_EQ(steps.front(), 27);
-    EXPECT_EQ(rec.log, CountUpSteps(0, steps));
-    EXPECT_EQ(s->Credits, 1000);
-    // Tones run 1..18 and start again at 1.
-    int tones = 0;
-    for (const std::string& line : rec.log)
-        if (line == "tone 18") ++tones;
-    EXPECT_GT(tones, 1);
 }
 
 TEST_F(SessionTest, EscapeFinishesTheCountAtOnce) {
@@ -748,13 +738,7 @@ TEST(MeterLayout, WinMeterIsLeftAligned) {
     EXPECT_EQ(win.glyphs[1].target, (Rect{25, 0, 36, 41}));
     EXPECT_EQ(win.glyphs[4].target, (Rect{86, 0, 111, 41}));
     EXPECT_EQ(win.blank, (Rect{111, 0, 161, 41}));
-}
-
-TEST(Geometry, SheetCellsAndSlots) {
-    EXPECT_EQ(kMeterPositionRects[3], (Rect{75, 0, 86, 41}));
-    EXPECT_EQ(kMeterPositionRects[4], (Rect{86, 0, 111, 41}));
-    EXPECT_EQ(kMeterPositionRects[6], (Rect{136, 0, 161, 41}));
-    EXPECT_EQ(kBarSlotRects[6], (Rect{648, 0, 755, 27}));
+    // The button sheet's tiles, plain and pressed.
     EXPECT_EQ(BarTileRect(18), (Rect{0, 504, 107, 531}));
     EXPECT_EQ(BarTileRect(18, true), (Rect{108, 504, 215, 531}));
 }

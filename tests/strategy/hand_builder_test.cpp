@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "core/game_variant.h"
 #include "strategy/strategy_list.h"
 
@@ -9,12 +12,11 @@ namespace quintaro {
 namespace {
 
 using Cards = std::array<Card, 5>;
-constexpr std::array<bool, 5> kAll{true, true, true, true, true};
 
-Cards Of(std::initializer_list<std::pair<int, int>> rankSuit) {
+// "Ah 2d Jc Kh Qc" as five cards.
+Cards Of(std::string_view text) {
     Cards cards{};
-    std::size_t i = 0;
-    for (auto [rank, suit] : rankSuit) cards[i++] = CardOf(rank, suit);
+    for (std::size_t i = 0; i < 5; ++i) cards[i] = *ParseCard(text.substr(3 * i, 2));
     return cards;
 }
 
@@ -42,68 +44,49 @@ TEST(BuiltHand, PicksInOrderAndRefusesRepeatsAndASixthCard) {
     EXPECT_EQ(hand.Count(), 1);
 }
 
-TEST(JudgeBuiltHand, RoyalFlushAtOneAndFiveCoins) {
-    // A royal built in any order: Pat Royal, rank 1, every card held.
-    const Cards royal = Of(
-        {{kKing, kSpades}, {kTen, kSpades}, {kAce, kSpades}, {kQueen, kSpades}, {kJack, kSpades}});
-    for (int choice = 0; choice < 2; ++choice) {
-        const BuiltHandResult five = JudgeBuiltHand(kJacksOrBetter, choice, 5, royal);
-        EXPECT_EQ(five.name, "Pat Royal");
-        EXPECT_EQ(five.rank, 1);
-        EXPECT_EQ(five.rankText, "1");
-        EXPECT_EQ(five.valueText, "4000.0000");
-        EXPECT_EQ(five.hold, kAll);
-        const BuiltHandResult one = JudgeBuiltHand(kJacksOrBetter, choice, 1, royal);
-        EXPECT_EQ(one.valueText, "800.0000");
-        EXPECT_EQ(one.hold, kAll);
-        EXPECT_EQ(JudgeBuiltHand(kJacksOrBetter, choice, 2, royal).valueText, "1600.0000");
+// A built hand in any order gets its list entry, rank, hold and value for the
+// coins bet: pat hands keep every card, only the royal takes the five-coin rate.
+TEST(JudgeBuiltHand, EntryRankHoldAndValueForTheCoins) {
+    struct Case {
+        int game, choice, coins;
+        const char* cards;
+        const char* name;
+        int rank;
+        const char* value;
+        const char* hold; // by place, or nullptr when not checked
+    };
+    const char* royal = "Ks Ts As Qs Js";
+    const char* aces = "Ah Ad 7c Ac As";
+    const char* highCards = "Ah 2d Jc Kh Qc"; // 8/5 keeps the four high cards, 9/6 QJ suited
+    const Case cases[] = {
+        {kJacksOrBetter, 0, 5, royal, "Pat Royal", 1, "4000.0000", "11111"},
+        {kJacksOrBetter, 1, 5, royal, "Pat Royal", 1, "4000.0000", "11111"},
+        {kJacksOrBetter, 0, 1, royal, "Pat Royal", 1, "800.0000", "11111"},
+        {kJacksOrBetter, 1, 1, royal, "Pat Royal", 1, "800.0000", "11111"},
+        {kJacksOrBetter, 1, 2, royal, "Pat Royal", 1, "1600.0000", "11111"},
+        {kSuperAces, 0, 5, aces, "Four Aces", 2, "2000.0000", "11111"}, // no five-coin bonus
+        {kSuperAces, 0, 1, aces, "Four Aces", 2, "400.0000", "11111"},
+        {kSuperAces, 0, 4, aces, "Four Aces", 2, "1600.0000", "11111"},
+        {kBonusPoker, 0, 5, aces, "Four Aces", 2, "400.0000", nullptr},
+        {kJacksOrBetter, 0, 1, highCards, "AKQJ", 23, "0.5938", "10111"},
+        {kJacksOrBetter, 1, 1, highCards, "QJs", 26, "0.6000", "00101"},
+        {kJacksOrBetter, 1, 3, highCards, "QJs", 26, "1.8000", "00101"},
+        {kDeucesWild, 0, 1, "2h 2d 2c 2s 9c", "Pat Four Deuces", 2, "200.0000", "11111"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.game << "/" << c.choice << " " << c.coins
+                                          << " coins [" << c.cards << "]");
+        const BuiltHandResult r = JudgeBuiltHand(c.game, c.choice, c.coins, Of(c.cards));
+        EXPECT_EQ(r.name, c.name);
+        EXPECT_EQ(r.name, StrategyListFor(c.game, c.choice).Entry(r.rank).name);
+        EXPECT_EQ(r.rank, c.rank);
+        EXPECT_EQ(r.rankText, std::to_string(c.rank));
+        EXPECT_EQ(r.valueText, c.value);
+        if (!c.hold) continue;
+        std::string hold;
+        for (bool h : r.hold) hold += h ? '1' : '0';
+        EXPECT_EQ(hold, c.hold);
     }
-}
-
-TEST(JudgeBuiltHand, FourAcesShowsCoinsTimesItsPayPerCoin) {
-    const Cards aces =
-        Of({{kAce, kHearts}, {kAce, kDiamonds}, {kSeven, kClubs}, {kAce, kClubs}, {kAce, kSpades}});
-    const BuiltHandResult superAces = JudgeBuiltHand(kSuperAces, 0, 5, aces);
-    EXPECT_EQ(superAces.name, "Four Aces");
-    EXPECT_EQ(superAces.rank, 2);
-    EXPECT_EQ(superAces.valueText, "2000.0000"); // 400 per coin, no five-coin bonus
-    EXPECT_EQ(superAces.hold, kAll);             // a pat four of a kind keeps its kicker
-    EXPECT_EQ(JudgeBuiltHand(kSuperAces, 0, 1, aces).valueText, "400.0000");
-    EXPECT_EQ(JudgeBuiltHand(kSuperAces, 0, 4, aces).valueText, "1600.0000");
-    const BuiltHandResult bonus = JudgeBuiltHand(kBonusPoker, 0, 5, aces);
-    EXPECT_EQ(bonus.name, "Four Aces");
-    EXPECT_EQ(bonus.rank, 2);
-    EXPECT_EQ(bonus.valueText, "400.0000");
-}
-
-TEST(JudgeBuiltHand, TheSameHandUnderBothPayTables) {
-    // Ace of Hearts, Two of Diamonds, Jack of Clubs, King of Hearts, Queen of Clubs:
-    // 8/5 keeps the four high cards, 9/6 the suited Queen and Jack.
-    const Cards hand = Of(
-        {{kAce, kHearts}, {kTwo, kDiamonds}, {kJack, kClubs}, {kKing, kHearts}, {kQueen, kClubs}});
-    const BuiltHandResult first = JudgeBuiltHand(kJacksOrBetter, 0, 1, hand);
-    EXPECT_EQ(first.name, "AKQJ");
-    EXPECT_EQ(first.rank, 23);
-    EXPECT_EQ(first.valueText, "0.5938");
-    EXPECT_EQ(first.hold, (std::array<bool, 5>{true, false, true, true, true}));
-    const BuiltHandResult second = JudgeBuiltHand(kJacksOrBetter, 1, 1, hand);
-    EXPECT_EQ(second.name, "QJs");
-    EXPECT_EQ(second.rank, 26);
-    EXPECT_EQ(second.valueText, "0.6000");
-    EXPECT_EQ(second.hold, (std::array<bool, 5>{false, false, true, false, true}));
-    EXPECT_EQ(JudgeBuiltHand(kJacksOrBetter, 1, 3, hand).valueText, "1.8000");
-}
-
-TEST(JudgeBuiltHand, DeucesWildUsesTheDeuceAwareAnalysis) {
-    const Cards deuces =
-        Of({{kTwo, kHearts}, {kTwo, kDiamonds}, {kTwo, kClubs}, {kTwo, kSpades}, {kNine, kClubs}});
-    const BuiltHandResult r = JudgeBuiltHand(kDeucesWild, 0, 1, deuces);
-    const StrategyList& list = StrategyListFor(kDeucesWild, 0);
-    EXPECT_EQ(r.name, list.Entry(r.rank).name);
-    EXPECT_EQ(r.name, "Pat Four Deuces");
-    EXPECT_EQ(r.rank, 2);
-    EXPECT_EQ(r.valueText, "200.0000");
-    EXPECT_EQ(r.hold, kAll);
 }
 
 TEST(HandBuilderTexts, TitleRanksAndSuits) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "advised_round.h"
 #include "round_fakes.h"
 #include "table/exact_figures.h"
 #include "table/strategy_advisor.h"
@@ -19,6 +20,7 @@ using testing::FakeView;
 using testing::FindSeed;
 using testing::Log;
 using testing::Only;
+using testing::TwosWithAnAce;
 using testing::ValuedAdvisor;
 
 constexpr exact::HoldMask kListHold = 0b00101; // positions 0 and 2
@@ -32,15 +34,8 @@ std::array<bool, 5> Held(const GameEngine& e) {
     return held;
 }
 
-class PerfectPlayTest : public ::testing::Test {
+class PerfectPlayTest : public testing::RoundFixture<ValuedAdvisor> {
 protected:
-    Log log;
-    FakeSession session{log};
-    FakeView view{log};
-    PayTables tables;
-    ValuedAdvisor advisor;
-    std::unique_ptr<TableRound> round;
-
     void SetUp() override {
         std::array<double, exact::kHoldCount> perCoin{};
         perCoin.fill(0.25);
@@ -53,19 +48,11 @@ protected:
         advisor.advice.hold = exact::HeldOf(kListHold);
         advisor.advice.name = "Listed";
         advisor.advice.ev = 0.7;
-        round = std::make_unique<TableRound>(MakeGameEngine(kJacksOrBetter, tables), session, view,
-                                             &advisor, nullptr);
-        round->Engine().clock = [] { return std::int64_t{1}; };
-        round->Open();
-        log.clear();
+        OpenGame(kJacksOrBetter);
     }
     void DealAndHold(exact::HoldMask mask) {
         round->BetMax();
-        const auto want = exact::HeldOf(mask);
-        for (int p = 0; p < 5; ++p)
-            if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
-                want[static_cast<std::size_t>(p)])
-                round->ToggleHold(p);
+        Hold(exact::HeldOf(mask));
     }
 };
 
@@ -222,51 +209,14 @@ TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
 
 // ---- against the exact engine ----------------------------------------------------------------
 
-class ExactRoundTest : public ::testing::Test {
-protected:
-    Log log;
-    FakeSession session{log};
-    FakeView view{log};
-    PayTables tables;
-    StrategyHoldAdvisor advisor;
-    std::unique_ptr<TableRound> round;
-
-    void Open(int game) {
-        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view, &advisor,
-                                             nullptr);
-        round->Open();
-    }
-    void Deal(const std::function<bool(GameEngine&)>& wanted) {
-        const std::int64_t seed = FindSeed(round->Engine(), wanted);
-        ASSERT_GE(seed, 0);
-        round->Engine().clock = [seed] { return seed; };
-        round->BetMax();
-    }
-    std::array<Card, 5> Cards() {
-        std::array<Card, 5> cards{};
-        for (std::size_t p = 0; p < 5; ++p) cards[p] = round->Engine().hand[p].card;
-        return cards;
-    }
-};
-
-// Three Twos with an Ace and a card that is no kicker.
-bool TwosWithAnAce(GameEngine& g) {
-    int twos = 0, aces = 0, kickers = 0;
-    for (const auto& s : g.hand) {
-        const int r = RankOf(s.card);
-        twos += r == kTwo;
-        aces += r == kAce;
-        kickers += r == kThree || r == kFour;
-    }
-    return twos == 3 && aces == 1 && kickers == 0;
-}
+using ExactRoundTest = testing::AdviceRoundTest;
 
 TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
     session.autoHold = true;
     session.PerfectPlay() = true;
-    Open(kTripleDoubleBonus);
+    OpenGame(kTripleDoubleBonus);
     Deal(TwosWithAnAce);
-    const auto cards = Cards();
+    const auto cards = CardsOf(E().hand);
     const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
     const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
     const exact::HoldMask held = exact::MaskOf(Held(round->Engine()));
@@ -281,9 +231,9 @@ TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
 
 TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     session.showMistakes = true;
-    Open(kTripleDoubleBonus);
+    OpenGame(kTripleDoubleBonus);
     Deal(TwosWithAnAce);
-    const auto cards = Cards();
+    const auto cards = CardsOf(E().hand);
     const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
     const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
     const exact::HoldMask best = values.best;
@@ -296,11 +246,7 @@ TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     // The best hold (which beats the list's) and holding nothing.
     for (const Case c : {Case{best, true}, Case{0, false}}) {
         SCOPED_TRACE(int(c.hold));
-        const auto want = exact::HeldOf(c.hold);
-        for (int p = 0; p < 5; ++p)
-            if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
-                want[static_cast<std::size_t>(p)])
-                round->ToggleHold(p);
+        Hold(exact::HeldOf(c.hold));
         view.figures.reset();
         round->DealOrDraw();
         ASSERT_TRUE(view.panelShown);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game_engine.h"
+#include "strategy/classifier.h"
 #include "table/round_ports.h"
 #include "table/table_round.h"
 
@@ -287,6 +288,27 @@ inline std::int64_t FindSeed(const GameEngine& engine,
         if (wanted(*scratch)) return s;
     }
     return -1;
+}
+
+// The strategy list's advice for the engine's hand.
+inline Recommendation AdviceFor(const GameEngine& g) {
+    HandAnalysis a;
+    Recommendation r;
+    AdviseHand(g.game, g.altPayTable, CardsOf(g.hand), a, r);
+    return r;
+}
+
+// Three Twos with an Ace and a card that is no kicker: Triple Double Bonus's
+// list drops the Ace that the best hold keeps.
+inline bool TwosWithAnAce(GameEngine& g) {
+    int twos = 0, aces = 0, kickers = 0;
+    for (const auto& s : g.hand) {
+        const int r = RankOf(s.card);
+        twos += r == kTwo;
+        aces += r == kAce;
+        kickers += r == kThree || r == kFour;
+    }
+    return twos == 3 && aces == 1 && kickers == 0;
 }
 
 } // namespace quintaro::testing

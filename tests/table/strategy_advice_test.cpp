@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "advised_round.h"
 #include "round_fakes.h"
 #include "strategy/classifier.h"
 #include "strategy/strategy_list.h"
@@ -14,6 +15,7 @@
 namespace quintaro {
 namespace {
 
+using testing::AdviceRoundTest;
 using testing::FakeSession;
 using testing::FakeView;
 using testing::FindSeed;
@@ -88,46 +90,6 @@ TEST(StrategyTableLines, SelectionStandsInTheMiddleAsFarAsTheListAllows) {
     EXPECT_EQ(StrategyTableTopLine(44, 45, 340), 17);
     EXPECT_EQ(StrategyTableTopLine(5, 20, 412), 0); // a short list never scrolls
 }
-
-class AdviceRoundTest : public ::testing::Test {
-protected:
-    Log log;
-    FakeSession session{log};
-    FakeView view{log};
-    PayTables tables;
-    StrategyHoldAdvisor advisor;
-    std::unique_ptr<TableRound> round;
-
-    void OpenGame(int game) {
-        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view, &advisor,
-                                             nullptr);
-        round->Open();
-        log.clear();
-    }
-    GameEngine& E() { return round->Engine(); }
-    // Deals the next hand for which `wanted` holds.
-    void Deal(const std::function<bool(GameEngine&)>& wanted) {
-        const std::int64_t seed = FindSeed(E(), wanted);
-        ASSERT_GE(seed, 0);
-        E().clock = [seed] { return seed; };
-        round->BetMax();
-        ASSERT_EQ(round->State(), RoundState::Holding);
-    }
-    void Hold(const std::array<bool, 5>& keep) {
-        for (int p = 0; p < 5; ++p)
-            if (E().hand[static_cast<std::size_t>(p)].held != keep[static_cast<std::size_t>(p)])
-                round->ToggleHold(p);
-    }
-    Recommendation Expected() {
-        HandAnalysis a;
-        Recommendation r;
-        AdviseHand(E().game, E().altPayTable, CardsOf(E().hand), a, r);
-        return r;
-    }
-    static std::array<bool, 5> Flags(const std::array<std::uint8_t, 5>& f) {
-        return {f[0] != 0, f[1] != 0, f[2] != 0, f[3] != 0, f[4] != 0};
-    }
-};
 
 bool HasRanks(const GameEngine& g, std::vector<int> ranks) {
     std::vector<int> have;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "advised_round.h"
 #include "core/hand_names.h"
 #include "round_fakes.h"
 #include "shell/settings.h"
@@ -24,30 +25,8 @@ using testing::FixedAdvisor;
 using testing::Log;
 using testing::Only;
 
-class RoundTest : public ::testing::Test {
+class RoundTest : public testing::RoundFixture<FixedAdvisor> {
 protected:
-    Log log;
-    FakeSession session{log};
-    FakeView view{log};
-    PayTables tables;
-    FixedAdvisor advisor;
-    std::unique_ptr<TableRound> round;
-
-    void OpenGame(int game, SettingsFile* settings = nullptr, bool withAdvisor = true) {
-        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view,
-                                             withAdvisor ? &advisor : nullptr, settings);
-        round->Engine().clock = [] { return std::int64_t{1}; };
-        round->Open();
-        log.clear();
-    }
-    GameEngine& E() { return round->Engine(); }
-    // Makes the next deal one for which `wanted` holds.
-    void NextDeal(const std::function<bool(GameEngine&)>& wanted) {
-        const std::int64_t seed = FindSeed(E(), wanted);
-        ASSERT_GE(seed, 0) << "no seed found";
-        E().clock = [seed] { return seed; };
-    }
-    HandCategory Dealt(GameEngine& g) { return g.EvaluateTable(); }
     // Dealt hand of category `dealt`; with every position not in `keep` drawn,
     // the final hand is of category `final`.
     void NextRound(HandCategory dealt, HandCategory final, std::array<bool, 5> keep = {}) {
@@ -57,11 +36,6 @@ protected:
             g.DrawReplacements();
             return g.EvaluateTable() == final;
         });
-    }
-    void Hold(std::array<bool, 5> keep) {
-        for (int p = 0; p < 5; ++p)
-            if (E().hand[static_cast<std::size_t>(p)].held != keep[static_cast<std::size_t>(p)])
-                round->ToggleHold(p);
     }
     std::vector<int> Bar(int state) { return session.Row(state); }
 };
@@ -776,22 +750,19 @@ TEST_F(RoundTest, AStoppedDrawIsToldOnceWithTheFinalHold) {
     }
 }
 
-TEST_F(RoundTest, StrategyTableCommandClassifiesOnlyWhileHolding) {
+// The strategy table classifies only while holding; the statistics need a
+// finished hand of this game.
+TEST_F(RoundTest, StrategyTableAndStatisticsCommandsWaitForTheirHand) {
     OpenGame(kJacksOrBetter);
     round->StrategyTableCommand();
     EXPECT_FALSE(view.lastTableSelected);
     EXPECT_EQ(advisor.calls, 0);
+    EXPECT_FALSE(round->StatisticsEnabled());
     round->BetMax();
+    EXPECT_FALSE(round->StatisticsEnabled());
     round->StrategyTableCommand();
     EXPECT_TRUE(view.lastTableSelected);
     EXPECT_EQ(advisor.calls, 1);
-}
-
-TEST_F(RoundTest, StatisticsCommandNeedsAFinishedHandOfThisGame) {
-    OpenGame(kJacksOrBetter);
-    EXPECT_FALSE(round->StatisticsEnabled());
-    round->BetMax();
-    EXPECT_FALSE(round->StatisticsEnabled());
     round->DealOrDraw();
     EXPECT_TRUE(round->StatisticsEnabled());
 }

@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 
+#include "../table/round_fakes.h"
 #include "core/game_engine.h"
 #include "core/pay_table.h"
 #include "media/embedded_fonts.h"
@@ -49,6 +50,7 @@
 #include "table/ui/game_screen.h"
 
 using namespace quintaro;
+using quintaro::testing::AdviceFor;
 
 namespace {
 
@@ -180,13 +182,6 @@ void Key(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
 void RightClick(QWidget* window, QPoint at) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
     QApplication::sendEvent(window, &event);
-}
-
-Recommendation AdviceFor(const GameEngine& g) {
-    HandAnalysis a;
-    Recommendation r;
-    AdviseHand(g.game, g.altPayTable, CardsOf(g.hand), a, r);
-    return r;
 }
 
 std::array<bool, 5> Holds(const GameEngine& g) {

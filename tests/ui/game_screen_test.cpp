@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "../table/round_fakes.h"
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
@@ -31,28 +32,11 @@
 #include "table/ui/game_screen.h"
 
 using namespace quintaro;
+using quintaro::testing::AdviceFor;
 
 namespace {
 
 // A seed for the engine's next deal whose dealt hand satisfies `wanted`.
-std::int64_t FindSeed(const GameEngine& engine, const std::function<bool(GameEngine&)>& wanted) {
-    auto scratch = MakeGameEngine(engine.game);
-    for (std::int64_t s = 1; s < 20000000; ++s) {
-        scratch->deck = engine.deck;
-        scratch->clock = [s] { return s; };
-        scratch->DealHand();
-        if (wanted(*scratch)) return s;
-    }
-    return -1;
-}
-
-Recommendation AdviceFor(const GameEngine& g) {
-    HandAnalysis a;
-    Recommendation r;
-    AdviseHand(g.game, g.altPayTable, CardsOf(g.hand), a, r);
-    return r;
-}
-
 void SendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
@@ -82,7 +66,7 @@ private:
     }
     GameEngine& E() { return m_screen->Round().Engine(); }
     void NextDeal(const std::function<bool(GameEngine&)>& wanted) {
-        const std::int64_t seed = FindSeed(E(), wanted);
+        const std::int64_t seed = quintaro::testing::FindSeed(E(), wanted);
         QVERIFY(seed >= 0);
         E().clock = [seed] { return seed; };
     }
@@ -99,16 +83,6 @@ private:
         for (int p = 0; p < 5; ++p)
             if (E().hand[static_cast<std::size_t>(p)].held != bool((mask >> p) & 1))
                 m_screen->Round().ToggleHold(p);
-    }
-    // Three Twos with an Ace and a card that is no kicker.
-    static bool TwosWithAnAce(GameEngine& g) {
-        int twos = 0, aces = 0, kickers = 0;
-        for (const auto& s : g.hand) {
-            twos += RankOf(s.card) == kTwo;
-            aces += RankOf(s.card) == kAce;
-            kickers += RankOf(s.card) == kThree || RankOf(s.card) == kFour;
-        }
-        return twos == 3 && aces == 1 && kickers == 0;
     }
 
 private slots:
@@ -548,7 +522,7 @@ private slots:
     void mistakePanelShowsTheExactFigures() {
         m_session->ShowMistakes = true;
         QVERIFY(Open(kTripleDoubleBonus));
-        NextDeal(TwosWithAnAce);
+        NextDeal(quintaro::testing::TwosWithAnAce);
         QTest::keyClick(m_screen, Qt::Key_B);
         const auto cards = Cards();
         const exact::HoldValues values =

@@ -230,47 +230,42 @@ private slots:
         Form().close();
     }
 
-    void RoyalAtOneCoin() {
-        // No coin bet yet: the last bet counts.
-        Open(kJacksOrBetter, 1, 0, 1);
-        Build(kRoyal);
-        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Royal"));
-        QCOMPARE(Form().ValueLabel()->text(), QString("800.0000"));
-        QCOMPARE(Form().TitleLabel()->text(), QString("(9/6) Jacks or Better"));
-        Form().close();
-    }
-
-    void SameHandUnderBothPayTables() {
+    // The form shows what the judging gives for the screen's game, pay table and
+    // coins (the last bet while no coin is bet); the figures themselves are the
+    // hand builder logic's to test.
+    void JudgedHands() {
         // Ace of Hearts, Two of Diamonds, Jack of Clubs, King of Hearts, Queen of Clubs.
         const std::vector<Card> hand{0, 1, 10, 12, 50};
-        Open(kJacksOrBetter, 0, 1);
-        Build(hand);
-        QCOMPARE(Form().StrategyLabel()->text(), QString("AKQJ"));
-        QCOMPARE(Form().RankLabel()->text(), QString("23"));
-        QCOMPARE(Form().ValueLabel()->text(), QString("0.5938"));
-        QCOMPARE(HoldLabels(), (std::array<bool, 5>{true, false, true, true, true}));
-        Form().close();
-
-        Open(kJacksOrBetter, 1, 1);
-        QCOMPARE(Form().Hand().Count(), 0); // every opening starts empty
-        Build(hand);
-        QCOMPARE(Form().StrategyLabel()->text(), QString("QJs"));
-        QCOMPARE(Form().RankLabel()->text(), QString("26"));
-        QCOMPARE(Form().ValueLabel()->text(), QString("0.6000"));
-        QCOMPARE(HoldLabels(), (std::array<bool, 5>{false, false, true, false, true}));
+        struct Case {
+            int game, choice, bet;
+            std::vector<Card> cards;
+            const char *name, *rank, *value, *title, *hold;
+        };
+        const Case cases[] = {
+            {kJacksOrBetter, 1, 0, kRoyal, "Pat Royal", "1", "800.0000", "(9/6) Jacks or Better",
+             "11111"},
+            {kSuperAces, 0, 5, {0, 13, 26, 39, 6}, "Four Aces", "2", "2000.0000", nullptr, "11111"},
+            {kJacksOrBetter, 0, 1, hand, "AKQJ", "23", "0.5938", "(8/5) Jacks or Better", "10111"},
+            {kJacksOrBetter, 1, 1, hand, "QJs", "26", "0.6000", "(9/6) Jacks or Better", "00101"},
+        };
+        for (const Case& c : cases) {
+            Open(c.game, c.choice, c.bet);
+            QCOMPARE(Form().Hand().Count(), 0); // every opening starts empty
+            Build(c.cards);
+            QCOMPARE(Form().StrategyLabel()->text(), QString(c.name));
+            QCOMPARE(Form().RankLabel()->text(), QString(c.rank));
+            QCOMPARE(Form().ValueLabel()->text(), QString(c.value));
+            if (c.title) QCOMPARE(Form().TitleLabel()->text(), QString(c.title));
+            QString hold;
+            for (bool shown : HoldLabels()) hold += shown ? '1' : '0';
+            QCOMPARE(hold, QString(c.hold));
+            if (c.game == kSuperAces)
+                QVERIFY(Form().TitleLabel()->text().endsWith(") Super Aces Bonus"));
+            if (&c != &cases[3]) Form().close();
+        }
         SaveScreenshot(&Form(), "hand_builder_9_6");
         Form().StrategyButton()->click();
         QCOMPARE(m_tablesOpened, (std::vector<std::tuple<int, int, int, int>>{{0, 1, 1, 26}}));
-        Form().close();
-    }
-
-    void SuperAcesFourAces() {
-        Open(kSuperAces, 0, 5);
-        QCOMPARE(Form().TitleLabel()->text().endsWith(") Super Aces Bonus"), true);
-        Build({0, 13, 26, 39, 6});
-        QCOMPARE(Form().StrategyLabel()->text(), QString("Four Aces"));
-        QCOMPARE(Form().RankLabel()->text(), QString("2"));
-        QCOMPARE(Form().ValueLabel()->text(), QString("2000.0000")); // 400 per coin
         Form().close();
     }
 

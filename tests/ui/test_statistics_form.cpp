@@ -95,9 +95,11 @@ private slots:
         m_dir.reset();
     }
 
-    void DesignAndCaption() {
+    void OneLosingJacksHand() {
+        Session().LastGame = 0;
+        Play(0, 0, 1);
         TTableBuilderForm form(&Session());
-        QCOMPARE(form.windowTitle(), QString("Current Session  Statistics"));
+        QCOMPARE(form.windowTitle(), QString("Current Session  Statistics")); // no page yet
         // The chart and totals keep their places; the training grades stand below them.
         QCOMPARE(form.size(), QSize(769, 699));
         const char* captions[] = {"Jacks or Better", "Bonus Poker",      "Bonus Deluxe",
@@ -109,12 +111,6 @@ private slots:
         }
         QCOMPARE(form.ResetButton()->text(), QString("Reset All Stats"));
         QCOMPARE(form.CloseButton()->text(), QString("Close"));
-    }
-
-    void OneLosingJacksHand() {
-        Session().LastGame = 0;
-        Play(0, 0, 1);
-        TTableBuilderForm form(&Session());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.Page(), 0);
@@ -294,46 +290,35 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
-    void ResetWithNo() {
-        Play(0, 0, 1);
-        Play(5, 12, 5);
-        const StatisticsRecord before = Session().Statistics;
-        TTableBuilderForm form(&Session());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        BoxAnswer answer;
-        AnswerNextBox(QMessageBox::No, &answer);
-        Watchdog(5000);
-        QTest::mouseClick(form.ResetButton(), Qt::LeftButton);
-        QVERIFY(answer.seen);
-        QCOMPARE(answer.caption, QString("Confirmation"));
-        QCOMPARE(answer.text, QString("Reset all statistics?"));
-        QCOMPARE(answer.icon, QMessageBox::Question);
-        QVERIFY(form.isVisible());
-        QVERIFY(Session().Statistics.HandCount == before.HandCount);
-        QVERIFY(Session().Statistics.CreditsPaid == before.CreditsPaid);
-        QVERIFY(Session().Statistics.HandsPlayed == before.HandsPlayed);
-        QCOMPARE(form.TotalLabel(1, 0)->text(), QString("2"));
-        form.close();
-    }
-
-    void ResetWithYes() {
-        // Reset pressed on the Jacks or Better page clears also the categories
-        // 10 to 13 of the games that have them.
+    void ResetAsksFirst() {
+        // No keeps everything. Yes, pressed on the Jacks or Better page, clears also
+        // the categories 10 to 13 of the games that have them.
         Session().LastGame = 0;
         Play(0, 1, 1);
         Play(5, 13, 5);
         Play(7, 10, 3);
         Play(5, 10, 1);
+        const StatisticsRecord before = Session().Statistics;
         TTableBuilderForm form(&Session());
         Watchdog(5000);
-        BoxAnswer answer;
-        QTimer::singleShot(0, [&form, &answer] {
-            AnswerNextBox(QMessageBox::Yes, &answer);
+        BoxAnswer no, yes;
+        QTimer::singleShot(0, [&form, &no, &yes, &before, this] {
+            AnswerNextBox(QMessageBox::No, &no);
+            QTest::mouseClick(form.ResetButton(), Qt::LeftButton);
+            QVERIFY(no.seen);
+            QCOMPARE(no.caption, QString("Confirmation"));
+            QCOMPARE(no.text, QString("Reset all statistics?"));
+            QCOMPARE(no.icon, QMessageBox::Question);
+            QVERIFY(form.isVisible());
+            QVERIFY(Session().Statistics.HandCount == before.HandCount);
+            QVERIFY(Session().Statistics.CreditsPaid == before.CreditsPaid);
+            QVERIFY(Session().Statistics.HandsPlayed == before.HandsPlayed);
+            QCOMPARE(form.TotalLabel(1, 0)->text(), QString("4"));
+            AnswerNextBox(QMessageBox::Yes, &yes);
             QTimer::singleShot(0, &form, [&form] { form.ResetButton()->click(); });
         });
         const int result = form.exec();
-        QVERIFY(answer.seen);
+        QVERIFY(yes.seen);
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(!form.isVisible());
         const StatisticsRecord zero{};
