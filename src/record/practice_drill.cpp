@@ -88,7 +88,8 @@ std::vector<DrillHand> ListDiffersHands(const std::vector<DecisionRow>& rows,
     for (const DecisionRow& r : rows) all.push_back(&r);
     const auto histories = Histories(all);
     std::vector<const DecisionRow*> newestFirst;
-    for (const auto& [key, h] : histories) {
+    for (const auto& entry : histories) {
+        const auto& h = entry.second;
         if (!ListIsMistake(*h.newest) || h.streak >= PracticeDrill::kStreakToLeave) continue;
         const bool skipped = std::any_of(skip.begin(), skip.end(), [&](const DrillHand& s) {
             return s.dealt == h.newest->dealt && s.coins == h.newest->coins;
