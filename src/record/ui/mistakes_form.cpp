@@ -168,12 +168,16 @@ void TMistakesForm::Fill() {
     const Grades g = m_record.Grade(all);
     if (!m_record.Usable())
         m_summary->setText("The training record is not in use.");
-    else
-        m_summary->setText(QString("%1 decisions, %2 mistakes, %3 credits lost, accuracy %4")
-                               .arg(g.decisions)
-                               .arg(g.mistakes)
+    else {
+        const auto count = [](std::int64_t n, const char* one, const char* many) {
+            return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+        };
+        m_summary->setText(QString("%1, %2, %3 credits lost, accuracy %4")
+                               .arg(count(g.decisions, "decision", "decisions"))
+                               .arg(count(g.mistakes, "mistake", "mistakes"))
                                .arg(QString::fromStdString(g.CreditsLostText()))
                                .arg(QString::fromStdString(g.AccuracyText())));
+    }
 }
 
 void TMistakesForm::OpenRow(int index) {
