@@ -51,6 +51,16 @@ void SetFillColour(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// The olive line under a panel's column headings.
+void AddRule(QWidget* panel, const QRect& rect) {
+    auto* rule = new QFrame(panel);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    rule->setGeometry(rect);
+    QPalette rp = rule->palette();
+    rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
+    rule->setPalette(rp);
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
                   const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(text, parent);
@@ -239,12 +249,7 @@ void TTableBuilderForm::BuildTotals() {
               Qt::AlignRight | Qt::AlignVCenter);
     MakeLabel(panel3, "Session", QRect(280, 12, 110, 22), heading, kYellow,
               Qt::AlignRight | Qt::AlignVCenter);
-    auto* rule = new QFrame(panel3);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    rule->setGeometry(16, 38, 376, 1);
-    QPalette rp = rule->palette();
-    rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
-    rule->setPalette(rp);
+    AddRule(panel3, QRect(16, 38, 376, 1));
 
     static const char* const kLines[4] = {"Total Hands", "Credits Bet", "Credits Won", "Payback"};
     static const char* const kNames[2][4] = {{"Label10", "Label2", "CreditsWon", "PayBack"},
@@ -288,12 +293,7 @@ void TTableBuilderForm::BuildGrades() {
     for (int c = 0; c < 4; ++c)
         MakeLabel(panel, kColumns[c], QRect(kLefts[c], 6, kWidths[c], 20), heading, kYellow,
                   Qt::AlignRight | Qt::AlignVCenter);
-    auto* rule = new QFrame(panel);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    rule->setGeometry(16, 29, 586, 1);
-    QPalette rp = rule->palette();
-    rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
-    rule->setPalette(rp);
+    AddRule(panel, QRect(16, 29, 586, 1));
 
     static const char* const kLines[4] = {"Decisions", "Mistakes", "Credits Lost", "Accuracy"};
     for (int k = 0; k < 4; ++k) {
