@@ -5,7 +5,7 @@ namespace quintaro {
 namespace {
 
 // First tables, one-coin values. Categories follow each game's own order.
-const std::array<PayTableSpec, kGameCount> kSpecs{{
+const std::array<PayTableSet, kGameCount> kSets{{
     // Jacks or Better
     {{0, 1, 2, 3, 4, 5, 8, 25, 50, 250},
      {{{5, 5, 6}, {6, 8, 9}}},
@@ -60,27 +60,27 @@ int TopCategory(int game) {
 
 } // namespace
 
-const PayTableSpec& PayTableSpecFor(int game) {
-    return kSpecs[static_cast<std::size_t>(game)];
+const PayTableSet& PayTableSetFor(int game) {
+    return kSets[static_cast<std::size_t>(game)];
 }
 
 std::string_view PayTableMenuCaption(int game, int choice) {
-    return PayTableSpecFor(game).menuCaptions[choice ? 1 : 0];
+    return PayTableSetFor(game).menuCaptions[choice ? 1 : 0];
 }
 
 std::string_view PayTableShortName(int game, int choice) {
-    return PayTableSpecFor(game).shortNames[choice ? 1 : 0];
+    return PayTableSetFor(game).shortNames[choice ? 1 : 0];
 }
 
 PayTables::PayTables() {
-    for (int g = 0; g < kGameCount; ++g) rows_[g] = kSpecs[g].firstTable;
+    for (int g = 0; g < kGameCount; ++g) rows_[g] = kSets[g].firstTable;
 }
 
 ChangedRows PayTables::Apply(int game, int choice) {
-    const PayTableSpec& spec = PayTableSpecFor(game);
+    const PayTableSet& set = PayTableSetFor(game);
     ChangedRows changed;
-    for (int i = 0; i < spec.differenceCount; ++i) {
-        const PayDifference& d = spec.differences[i];
+    for (int i = 0; i < set.differenceCount; ++i) {
+        const PayDifference& d = set.differences[i];
         rows_[game][d.category] = choice ? d.second : d.first;
         changed.rows[changed.count++] = d.category;
     }
@@ -106,6 +106,31 @@ std::int32_t PayTables::Payout(int game, HandCategory category, int coins) const
 PayTables& ThePayTables() {
     static PayTables tables;
     return tables;
+}
+
+PaySchedule BuiltInSchedule(int game, int choice) {
+    PayTables tables;
+    tables.Apply(game, choice);
+    PaySchedule s;
+    tables.ApplyRoyalRule(game, 1);
+    s.belowFive = tables.Row(game);
+    tables.ApplyRoyalRule(game, 5);
+    s.atFive = tables.Row(game);
+    return s;
+}
+
+PaySchedule ScheduleFromFiveCoinPays(int game, const PayRow& atFive) {
+    // The royal rule of a fresh table gives the top rows below five coins.
+    PayTables tables;
+    tables.ApplyRoyalRule(game, 1);
+    PaySchedule s;
+    s.atFive = atFive;
+    s.belowFive = atFive;
+    const PayRow& royal = tables.Row(game);
+    const PayRow& fiveCoinRoyal = BuiltInSchedule(game, 0).atFive;
+    for (int c = 0; c < kPayRowSize; ++c)
+        if (royal[c] != fiveCoinRoyal[c]) s.belowFive[c] = royal[c];
+    return s;
 }
 
 } // namespace quintaro

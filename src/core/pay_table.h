@@ -22,7 +22,7 @@ struct PayDifference {
     std::int32_t second;
 };
 
-struct PayTableSpec {
+struct PayTableSet {
     PayRow firstTable; // top entries hold the one-coin royal values
     std::array<PayDifference, 4> differences;
     int differenceCount;
@@ -30,7 +30,7 @@ struct PayTableSpec {
     std::array<std::string_view, 2> shortNames;   // used in strategy-table titles
 };
 
-const PayTableSpec& PayTableSpecFor(int game);
+const PayTableSet& PayTableSetFor(int game);
 std::string_view PayTableMenuCaption(int game, int choice);
 std::string_view PayTableShortName(int game, int choice);
 
@@ -69,5 +69,19 @@ private:
 };
 
 PayTables& ThePayTables();
+
+// The per-coin payouts of one pay table at every bet: the row paid at one to
+// four coins and the row paid at five, which differ only where the royal rule
+// lifts the top rows. The exact engine and the advisor price a table through it.
+struct PaySchedule {
+    PayRow belowFive{};
+    PayRow atFive{};
+    const PayRow& PerCoin(int coins) const { return coins == 5 ? atFive : belowFive; }
+};
+// A built-in table (choice 0 or 1) of a game.
+PaySchedule BuiltInSchedule(int game, int choice);
+// A table given as paid at five coins; below five coins its top rows follow
+// the game's royal rule, as the built-in tables' do.
+PaySchedule ScheduleFromFiveCoinPays(int game, const PayRow& atFive);
 
 } // namespace quintaro

@@ -209,12 +209,14 @@ void DropTables() {
 }
 
 PriceRow PricesFor(int game, int choice, int coins) {
-    PayTables tables;
-    tables.Apply(game, choice);
-    tables.ApplyRoyalRule(game, coins);
+    return PricesFor(game, BuiltInSchedule(game, choice), coins);
+}
+
+PriceRow PricesFor(int game, const PaySchedule& pays, int coins) {
     PriceRow p{};
+    const PayRow& row = pays.PerCoin(coins);
     const int n = CategoryCount(GameInfoFor(game).family);
-    for (int c = 0; c < n; ++c) p[c] = tables.Payout(game, c, coins);
+    for (int c = 0; c < n; ++c) p[c] = row[c] * coins;
     return p;
 }
 

@@ -28,6 +28,7 @@
 #include "core/evaluation.h"
 #include "core/game_variant.h"
 #include "core/hand_analysis.h"
+#include "core/pay_table.h"
 #include "exact/exact_analysis.h"
 #include "strategy/recommendation.h"
 
@@ -126,6 +127,7 @@ void DropTables();
 // Per-coin prices of the categories for the coins bet (credits), padded.
 using PriceRow = std::array<std::int32_t, kLanes>;
 PriceRow PricesFor(int game, int choice, int coins);
+PriceRow PricesFor(int game, const PaySchedule& pays, int coins);
 
 // Totals in credits of each subset of a hand (bit i = the i-th card of the
 // hand in ascending engine order) over every draw of the rest.

@@ -47,6 +47,22 @@ TEST(PayTables, KnownPayoutsAndTheRoyalRule) {
     }
 }
 
+// A table typed in as paid at five coins pays like the built-in table it copies, at every bet.
+TEST(PayTables, ScheduleFromFiveCoinPaysFollowsTheRoyalRule) {
+    for (int g = 0; g < kGameCount; ++g)
+        for (int choice = 0; choice < 2; ++choice) {
+            const PaySchedule built = BuiltInSchedule(g, choice);
+            const PaySchedule typed = ScheduleFromFiveCoinPays(g, built.atFive);
+            for (int coins = 1; coins <= 5; ++coins) {
+                PayTables t;
+                t.Apply(g, choice);
+                t.ApplyRoyalRule(g, coins);
+                EXPECT_EQ(typed.PerCoin(coins), t.Row(g)) << g << "/" << choice << " at " << coins;
+                EXPECT_EQ(built.PerCoin(coins), t.Row(g)) << g << "/" << choice << " at " << coins;
+            }
+        }
+}
+
 TEST(PayTables, SwitchingTwiceRestoresEveryEntryAndCell) {
     for (int g = 0; g < kGameCount; ++g) {
         for (int start = 0; start < 2; ++start) {

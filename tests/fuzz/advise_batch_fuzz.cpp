@@ -2,8 +2,8 @@
 // either an error naming its line or five well-formed fields, and the result
 // says whether any line failed.
 
+#include "advise/batch.h"
 #include "fuzz_check.h"
-#include "strategy/advise/batch.h"
 
 #include <string>
 

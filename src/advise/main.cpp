@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "advise/batch.h"
 #include "core/card.h"
 #include "core/evaluation.h"
 #include "core/game_variant.h"
@@ -31,7 +32,6 @@
 #include "quintaro_version.h"
 #include "record/training_record.h"
 #include "shell/settings.h"
-#include "strategy/advise/batch.h"
 #include "strategy/classifier.h"
 
 namespace quintaro {

@@ -1,4 +1,4 @@
-#include "strategy/advise/batch.h"
+#include "advise/batch.h"
 
 #include "core/evaluation.h"
 #include "core/game_variant.h"
