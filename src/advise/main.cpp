@@ -1,7 +1,7 @@
 // quintaro-advise: the expert hold for a five-card hand, for players and for
 // bulk checks.
 //
-//   quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD
+//   quintaro-advise --game G (--table T | --pays P1,P2,...) [--coins C] CARD CARD CARD CARD CARD
 //   quintaro-advise --batch < lines of "G T c0 c1 c2 c3 c4"
 //   quintaro-advise --exact --game G --table T [--coins C] CARD CARD CARD CARD CARD
 //   quintaro-advise --exact --batch [--coins C] < lines of "G T c0 c1 c2 c3 c4"
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "advise/batch.h"
+#include "advise/options.h"
 #include "core/card.h"
 #include "core/evaluation.h"
 #include "core/game_variant.h"
@@ -36,83 +37,6 @@
 
 namespace quintaro {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
-    "       quintaro-advise --batch\n"
-    "       quintaro-advise --exact --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
-    "       quintaro-advise --exact --batch [--coins C]\n"
-    "       quintaro-advise --return --game G --table T [--coins C]\n"
-    "       quintaro-advise --record [--game G] [--file PATH]\n"
-    "       quintaro-advise --help | --version\n"
-    "\n"
-    "G: game 0..8 or jacks, bonus, deluxe, deuces, double, ddb, sdb, tdb, aces\n"
-    "T: pay table 0 or 1, or its name (8/5, 9/6, ...)\n"
-    "C: coins bet, 1..5 (default 5)\n"
-    "CARD: a number 0..51 or a name such as Ah, Td, 10c, 2s\n"
-    "\n"
-    "--batch reads lines \"G T c0 c1 c2 c3 c4\" (integers) from standard input and\n"
-    "writes per line: category, rank, hold, alternative hold (or -), entry name,\n"
-    "separated by tabs; a line that cannot be read gives \"error\" and a message.\n"
-    "\n"
-    "--exact values every one of the 32 holds exactly, over every draw of the\n"
-    "replacements: the holds ranked by value, with the held cards, the value per\n"
-    "coin and for the coins bet, the shortfall per coin from the best hold, and\n"
-    "the strategy list's hold marked. With --batch it reads the lines --batch\n"
-    "reads and writes per line the 32 values per coin of hold masks 0 to 31 in\n"
-    "mask order (bit i set = the card at position i held), separated by tabs.\n"
-    "\n"
-    "--return computes the return per coin of the pay table over all 2,598,960\n"
-    "deals at the coins bet: \"optimal R\" (the best hold of every deal) and\n"
-    "\"strategy R\" (the strategy list's hold of every deal).\n"
-    "\n"
-    "--record prints the training record's grades per game: decisions, mistakes,\n"
-    "credits lost to mistakes and accuracy (value of the holds drawn over the value\n"
-    "of the best holds), table decisions only. The record is read from PATH, else\n"
-    "from $QUINTARO_RECORD, else from $XDG_DATA_HOME/Quintaro/training.sqlite3\n"
-    "(~/.local/share/Quintaro/training.sqlite3). Exit status 1 when it cannot be read.\n"
-    "\n"
-    "Exit status: 0 success, 1 when a batch line or the record could not be read,\n"
-    "2 for bad options or arguments.\n";
-
-std::string Lower(std::string_view s) {
-    std::string out;
-    for (char c : s)
-        if (std::isalnum(static_cast<unsigned char>(c)) || c == '/')
-            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::optional<int> ParseGame(std::string_view text) {
-    if (const auto n = ParseSmallInt(text)) return IsValidGame(*n) ? n : std::nullopt;
-    static constexpr struct {
-        const char* alias;
-        int game;
-    } kAliases[] = {
-        {"jacks", kJacksOrBetter},   {"job", kJacksOrBetter},
-        {"bonus", kBonusPoker},      {"bp", kBonusPoker},
-        {"deluxe", kBonusDeluxe},    {"bd", kBonusDeluxe},
-        {"deuces", kDeucesWild},     {"dw", kDeucesWild},
-        {"double", kDoubleBonus},    {"db", kDoubleBonus},
-        {"ddb", kDoubleDoubleBonus}, {"sdb", kSuperDoubleBonus},
-        {"tdb", kTripleDoubleBonus}, {"aces", kSuperAces},
-        {"sa", kSuperAces},          {"superacesbonus", kSuperAces},
-    };
-    const std::string key = Lower(text);
-    for (const auto& a : kAliases)
-        if (key == a.alias) return a.game;
-    for (int g = 0; g < kGameCount; ++g)
-        if (key == Lower(GameInfoFor(g).name)) return g;
-    return std::nullopt;
-}
-
-std::optional<int> ParseTable(int game, std::string_view text) {
-    if (const auto n = ParseSmallInt(text)) return *n <= 1 ? n : std::nullopt;
-    for (int choice = 0; choice < 2; ++choice)
-        if (text == PayTableShortName(game, choice) || text == PayTableMenuCaption(game, choice))
-            return choice;
-    return std::nullopt;
-}
 
 std::string HoldText(const std::array<std::uint8_t, 5>& flags) {
     std::string s(5, '0');
@@ -131,92 +55,23 @@ std::string HeldCards(const std::array<Card, 5>& cards, const std::array<std::ui
     return s.empty() ? "nothing (draw five new cards)" : s;
 }
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "quintaro-advise: %s\n%s", message.c_str(), kUsage);
-    return 2;
-}
-
 // --- One hand, for people -------------------------------------------------
-
-struct HandOptions {
-    int game = 0;
-    int choice = 0;
-    int coins = 5;
-    std::array<Card, 5> cards{};
-};
-
-// Reads --game, --table, --coins and, when wanted, five cards. Returns 0 or
-// the exit status after a message.
-int ReadHandOptions(const std::vector<std::string_view>& args, bool wantCards, HandOptions& out) {
-    std::optional<int> game;
-    std::string_view tableText;
-    int coins = 5;
-    std::vector<std::string_view> cardTexts;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view a = args[i];
-        auto value = [&](std::string_view& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        std::string_view v;
-        if (a == "--game") {
-            if (!value(v)) return Fail("--game needs a value");
-            game = ParseGame(v);
-            if (!game) return Fail("unknown game '" + std::string(v) + "'");
-        } else if (a == "--table") {
-            if (!value(tableText)) return Fail("--table needs a value");
-        } else if (a == "--coins") {
-            if (!value(v)) return Fail("--coins needs a value");
-            const auto n = ParseSmallInt(v);
-            if (!n || *n < 1 || *n > 5)
-                return Fail("coins must be 1 to 5, not '" + std::string(v) + "'");
-            coins = *n;
-        } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
-            return Fail("unknown option '" + std::string(a) + "'");
-        } else if (!wantCards) {
-            return Fail("unexpected argument '" + std::string(a) + "'");
-        } else {
-            cardTexts.push_back(a);
-        }
-    }
-    if (!game) return Fail("--game is required");
-    if (tableText.empty()) return Fail("--table is required");
-    const auto choice = ParseTable(*game, tableText);
-    if (!choice)
-        return Fail("unknown pay table '" + std::string(tableText) + "' for " +
-                    std::string(GameInfoFor(*game).name));
-    out.game = *game;
-    out.choice = *choice;
-    out.coins = coins;
-    if (!wantCards) return 0;
-    if (cardTexts.size() != 5)
-        return Fail("five cards are needed, " + std::to_string(cardTexts.size()) + " given");
-    for (int i = 0; i < 5; ++i) {
-        const auto c = ParseCard(cardTexts[static_cast<std::size_t>(i)]);
-        if (!c)
-            return Fail("bad card '" + std::string(cardTexts[static_cast<std::size_t>(i)]) + "'");
-        for (int j = 0; j < i; ++j)
-            if (out.cards[static_cast<std::size_t>(j)] == *c)
-                return Fail("card " + CardName(*c) + " given twice");
-        out.cards[static_cast<std::size_t>(i)] = *c;
-    }
-    return 0;
-}
 
 std::string CoinsText(int coins) {
     return std::to_string(coins) + (coins == 1 ? " coin" : " coins");
 }
 
 void PrintGameLine(const HandOptions& o) {
-    std::printf(
-        "Game:        %s, pay table %s, %s\n", std::string(GameInfoFor(o.game).name).c_str(),
-        std::string(PayTableShortName(o.game, o.choice)).c_str(), CoinsText(o.coins).c_str());
+    std::printf("Game:        %s, pay table %s, %s\n",
+                std::string(GameInfoFor(o.game).name).c_str(), o.tableName.c_str(),
+                CoinsText(o.coins).c_str());
 }
 
 int AdviseOne(const std::vector<std::string_view>& args) {
     HandOptions o;
     if (const int status = ReadHandOptions(args, true, o)) return status;
+    if (!o.BuiltIn())
+        return Fail("the advice of a strategy list needs --table; --exact takes --pays");
     const int coins = o.coins;
     const std::array<Card, 5>& cards = o.cards;
 
@@ -259,8 +114,9 @@ std::string HeldText(exact::HoldMask mask) {
 int ExactOne(const std::vector<std::string_view>& args) {
     HandOptions o;
     if (const int status = ReadHandOptions(args, true, o)) return status;
-    const exact::HoldValues v = exact::AnalyseHolds(o.game, o.choice, o.coins, o.cards);
-    const exact::HoldMask list = exact::ListHold(o.game, o.choice, o.cards);
+    const exact::HoldValues v = exact::AnalyseHolds(o.game, o.pays, o.coins, o.cards);
+    // A pay row of --pays has no strategy list to mark.
+    const int list = o.BuiltIn() ? exact::ListHold(o.game, o.choice, o.cards) : -1;
 
     std::string hand;
     for (Card c : o.cards) hand += (hand.empty() ? "" : " ") + CardName(c);
@@ -291,6 +147,10 @@ int ExactOne(const std::vector<std::string_view>& args) {
 int Return(const std::vector<std::string_view>& args) {
     HandOptions o;
     if (const int status = ReadHandOptions(args, false, o)) return status;
+    if (!o.BuiltIn()) {
+        std::printf("optimal %.8f\n", exact::ComputeOptimalReturn(o.game, o.pays, o.coins));
+        return 0;
+    }
     const exact::PayTableReturn r = exact::ComputeReturn(o.game, o.choice, o.coins);
     std::printf("optimal %.8f\nstrategy %.8f\n", r.optimal, r.strategy);
     return 0;

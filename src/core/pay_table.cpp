@@ -1,5 +1,7 @@
 #include "core/pay_table.h"
 
+#include <charconv>
+
 namespace quintaro {
 
 namespace {
@@ -131,6 +133,66 @@ PaySchedule ScheduleFromFiveCoinPays(int game, const PayRow& atFive) {
     for (int c = 0; c < kPayRowSize; ++c)
         if (royal[c] != fiveCoinRoyal[c]) s.belowFive[c] = royal[c];
     return s;
+}
+
+int PayingCategoryCount(int game) {
+    return CategoryCount(GameInfoFor(game).family) - 1;
+}
+
+std::string FiveCoinPaysProblem(int game, const PayRow& atFive) {
+    bool pays = false;
+    for (int c = 1; c <= PayingCategoryCount(game); ++c) {
+        if (atFive[c] < 0 || atFive[c] > kMaxPayPerCoin)
+            return "payout " + std::to_string(atFive[c]) + " of category " + std::to_string(c) +
+                   " is not a whole number from 0 to " + std::to_string(kMaxPayPerCoin);
+        pays = pays || atFive[c] > 0;
+    }
+    for (int c = PayingCategoryCount(game) + 1; c < kPayRowSize; ++c)
+        if (atFive[c] != 0) return "category " + std::to_string(c) + " does not exist in this game";
+    if (atFive[0] != 0) return "a hand that wins nothing cannot pay";
+    if (!pays) return "no hand pays anything";
+    return {};
+}
+
+std::optional<PaySchedule> ParseFiveCoinPays(int game, std::string_view text, std::string& error) {
+    const int wanted = PayingCategoryCount(game);
+    PayRow row{};
+    int count = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string_view item =
+            text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
+        std::int64_t value = -1;
+        const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
+        if (item.empty() || ec != std::errc() || end != item.data() + item.size() || value < 0 ||
+            value > kMaxPayPerCoin) {
+            error = "'" + std::string(item) +
+                    "' is not a payout: each is a whole number from 0 to " +
+                    std::to_string(kMaxPayPerCoin);
+            return std::nullopt;
+        }
+        if (++count <= wanted) row[count] = static_cast<std::int32_t>(value);
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (count != wanted) {
+        error = std::string(GameInfoFor(game).name) + " has " + std::to_string(wanted) +
+                " paying hands, " + std::to_string(count) + " payouts given";
+        return std::nullopt;
+    }
+    error = FiveCoinPaysProblem(game, row);
+    if (!error.empty()) return std::nullopt;
+    return ScheduleFromFiveCoinPays(game, row);
+}
+
+std::string FiveCoinPaysText(int game, const PayRow& atFive) {
+    std::string text;
+    for (int c = 1; c <= PayingCategoryCount(game); ++c) {
+        if (c > 1) text += ',';
+        text += std::to_string(atFive[c]);
+    }
+    return text;
 }
 
 } // namespace quintaro

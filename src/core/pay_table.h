@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/evaluation.h"
@@ -83,5 +85,19 @@ PaySchedule BuiltInSchedule(int game, int choice);
 // A table given as paid at five coins; below five coins its top rows follow
 // the game's royal rule, as the built-in tables' do.
 PaySchedule ScheduleFromFiveCoinPays(int game, const PayRow& atFive);
+
+// A pay row of one's own is whole numbers from 0 to this per coin at five coins.
+inline constexpr std::int32_t kMaxPayPerCoin = 99'999;
+// The number of paying categories of a game (every category but "no win").
+int PayingCategoryCount(int game);
+// Why a row given as paid at five coins cannot be played, or empty when it can:
+// each paying category 0..kMaxPayPerCoin per coin, at least one paying.
+std::string FiveCoinPaysProblem(int game, const PayRow& atFive);
+// Reads "P1,P2,...": the payout per coin at five coins of each paying category
+// of a game, the lowest paying hand first. On a bad value, a wrong count or a
+// row that pays nothing, gives nothing and says why in error.
+std::optional<PaySchedule> ParseFiveCoinPays(int game, std::string_view text, std::string& error);
+// The row paid at five coins in the form ParseFiveCoinPays reads.
+std::string FiveCoinPaysText(int game, const PayRow& atFive);
 
 } // namespace quintaro

@@ -181,8 +181,8 @@ std::shared_ptr<const ListHolds> ListHoldsFor(int game, int choice, int threads)
 void DropListHolds();
 
 // AnalyseHolds with the path chosen: tables (built if needed) or none.
-HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Card, 5>& cards,
-                           bool useTables);
+HoldValues AnalyseHoldsVia(int game, const PaySchedule& pays, int coins,
+                           const std::array<Card, 5>& cards, bool useTables);
 
 // The plain reference: every draw of every hold evaluated one by one, by
 // EvaluateCards or (much faster, and equal over every hand) by the lookup.

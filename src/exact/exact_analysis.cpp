@@ -13,11 +13,11 @@ namespace quintaro::exact {
 
 namespace detail {
 
-HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Card, 5>& cards,
-                           bool useTables) {
+HoldValues AnalyseHoldsVia(int game, const PaySchedule& pays, int coins,
+                           const std::array<Card, 5>& cards, bool useTables) {
     const EvaluationFamily family = GameInfoFor(game).family;
     const CategoryLookup& lookup = LookupFor(family);
-    const PriceRow prices = PricesFor(game, choice, coins);
+    const PriceRow prices = PricesFor(game, pays, coins);
 
     // The engine works on the cards in ascending order; bit j of a subset is
     // the j-th card in that order.
@@ -57,9 +57,14 @@ HoldValues AnalyseHoldsVia(int game, int choice, int coins, const std::array<Car
 } // namespace detail
 
 HoldValues AnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards) {
+    return AnalyseHolds(game, BuiltInSchedule(game, choice), coins, cards);
+}
+
+HoldValues AnalyseHolds(int game, const PaySchedule& pays, int coins,
+                        const std::array<Card, 5>& cards) {
     // Without tables the hand's own counts are made directly (a few
     // milliseconds); the tables come from Prepare() or a return calculation.
-    return detail::AnalyseHoldsVia(game, choice, coins, cards,
+    return detail::AnalyseHoldsVia(game, pays, coins, cards,
                                    detail::TablesIfReady(GameInfoFor(game).family) != nullptr);
 }
 
@@ -100,7 +105,8 @@ std::array<bool, 5> HeldOf(HoldMask mask) {
 
 namespace {
 
-PayTableReturn Returns(int game, int choice, int coins, int threads, bool withStrategy) {
+PayTableReturn Returns(int game, int choice, const PaySchedule& pays, int coins, int threads,
+                       bool withStrategy) {
     using namespace detail;
     const EvaluationFamily family = GameInfoFor(game).family;
     if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -126,7 +132,7 @@ PayTableReturn Returns(int game, int choice, int coins, int threads, bool withSt
     };
     std::vector<Sums> sums(static_cast<std::size_t>(threads));
     std::atomic<int> nextPriced{0};
-    const PriceRow prices = PricesFor(game, choice, coins);
+    const PriceRow prices = PricesFor(game, pays, coins);
     const CategoryLookup& lookup = LookupFor(family);
     std::array<double, kHoldCount> perDraw{};
     for (int s = 0; s < kHoldCount; ++s)
@@ -187,11 +193,15 @@ PayTableReturn Returns(int game, int choice, int coins, int threads, bool withSt
 } // namespace
 
 PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
-    return Returns(game, choice, coins, threads, true);
+    return Returns(game, choice, BuiltInSchedule(game, choice), coins, threads, true);
 }
 
 double ComputeOptimalReturn(int game, int choice, int coins, int threads) {
-    return Returns(game, choice, coins, threads, false).optimal;
+    return ComputeOptimalReturn(game, BuiltInSchedule(game, choice), coins, threads);
+}
+
+double ComputeOptimalReturn(int game, const PaySchedule& pays, int coins, int threads) {
+    return Returns(game, 0, pays, coins, threads, false).optimal;
 }
 
 void Prepare(int game) {

@@ -18,6 +18,7 @@
 
 #include "core/card.h"
 #include "core/game_variant.h"
+#include "core/pay_table.h"
 
 namespace quintaro::exact {
 
@@ -50,6 +51,9 @@ struct HoldValues {
 // Values all 32 holds of five distinct cards (in position order) for a game
 // 0..8, pay-table choice 0/1 and coins 1..5.
 HoldValues AnalyseHolds(int game, int choice, int coins, const std::array<Card, 5>& cards);
+// The same for any pay table.
+HoldValues AnalyseHolds(int game, const PaySchedule& pays, int coins,
+                        const std::array<Card, 5>& cards);
 
 // The 32 holds, best first; equal values keep mask order.
 std::array<HoldMask, kHoldCount> RankHolds(const HoldValues& values);
@@ -78,6 +82,7 @@ struct PayTableReturn {
 PayTableReturn ComputeReturn(int game, int choice, int coins, int threads = 0);
 // The optimal return alone, faster.
 double ComputeOptimalReturn(int game, int choice, int coins, int threads = 0);
+double ComputeOptimalReturn(int game, const PaySchedule& pays, int coins, int threads = 0);
 
 // Builds the tables of a game's family now, if they are not built yet.
 void Prepare(int game);

@@ -54,8 +54,8 @@ void BM_HandWithoutTables(benchmark::State& state) {
     const auto hands = RandomHands(64);
     std::size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            exact::detail::AnalyseHoldsVia(kDeucesWild, 0, 5, hands[i++ % hands.size()], false));
+        benchmark::DoNotOptimize(exact::detail::AnalyseHoldsVia(
+            kDeucesWild, BuiltInSchedule(kDeucesWild, 0), 5, hands[i++ % hands.size()], false));
 }
 BENCHMARK(BM_HandWithoutTables)->Unit(benchmark::kMillisecond);
 

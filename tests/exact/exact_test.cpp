@@ -105,8 +105,8 @@ TEST_P(PerFamily, FastPathsEqualPlainEnumeration) {
                         SCOPED_TRACE(testing::Message()
                                      << "hand " << h << " game " << game << " table " << choice
                                      << " coins " << coins << " tables " << useTables);
-                        const HoldValues got =
-                            detail::AnalyseHoldsVia(game, choice, coins, hands[h], useTables);
+                        const HoldValues got = detail::AnalyseHoldsVia(
+                            game, BuiltInSchedule(game, choice), coins, hands[h], useTables);
                         ASSERT_EQ(got.totals, want.totals);
                         ASSERT_EQ(got.draws, want.draws);
                         ASSERT_EQ(got.perCoin, want.perCoin);
@@ -123,7 +123,8 @@ TEST(ExactHolds, PlainReferenceWithTheGamesEvaluation) {
         {{kKing, kHearts}, {kQueen, kHearts}, {kJack, kHearts}, {kTen, kHearts}, {kTwo, kSpades}});
     for (int game : {kDeucesWild, kTripleDoubleBonus}) {
         const HoldValues want = detail::PlainAnalyseHolds(game, 0, 5, hand, false);
-        EXPECT_EQ(detail::AnalyseHoldsVia(game, 0, 5, hand, false).totals, want.totals);
+        EXPECT_EQ(detail::AnalyseHoldsVia(game, BuiltInSchedule(game, 0), 5, hand, false).totals,
+                  want.totals);
         EXPECT_EQ(AnalyseHolds(game, 0, 5, hand).totals, want.totals);
     }
 }
