@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6multimedia6 libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libqt6multimedia6 libgl-dev
     libqt6gui6 qt6-qpa-plugins
     libgtest-dev googletest libgmock-dev libbenchmark-dev gcovr
     libsqlite3-dev
