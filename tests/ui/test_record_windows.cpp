@@ -121,6 +121,11 @@ private slots:
         QVERIFY(form.findChild<QPushButton*>("MistakesButton")->isEnabled());
         QTest::mouseDClick(form.KindTable()->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(opened.size(), std::size_t{1});
+        // Enter opens it too, and the window stays.
+        form.KindTable()->setFocus();
+        QTest::keyClick(form.KindTable(), Qt::Key_Return);
+        QCOMPARE(opened.size(), std::size_t{2});
+        QVERIFY(form.isVisible());
         QCOMPARE(opened[0].game, 0);
         QCOMPARE(opened[0].creditsLost, 4.0);
         form.findChild<QPushButton*>("DrillButton")->click();

@@ -186,8 +186,8 @@ void TTrainingProgressForm::BuildChoices() {
     };
     m_mistakesButton = button("Show Mistakes", "MistakesButton", 440);
     m_drillButton = button("Drill This Kind", "DrillButton", 480);
+    // No default button: Enter belongs to the list of kinds.
     QPushButton* close = button("Close", "CloseButton", 521);
-    close->setDefault(true);
     connect(m_mistakesButton, &QPushButton::clicked, this,
             [this] { OpenKindMistakes(m_kinds->currentRow()); });
     connect(m_drillButton, &QPushButton::clicked, this,
