@@ -481,6 +481,8 @@ void TTrainingProgressForm::FillChart() {
             }
         }
     }
+    // Dots while they can be told apart; a long record is drawn as lines.
+    for (QLineSeries* s : m_series) s->setPointsVisible(periods.size() <= 60);
     for (std::size_t k = 2; k < 4; ++k) {
         m_series[k]->setVisible(m_filter.drillApart);
         for (QLegendMarker* marker : m_chart->legend()->markers(m_series[k]))
