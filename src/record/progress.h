@@ -54,6 +54,7 @@ struct ProgressFilter {
     std::optional<int> payTable; // only counts with a game
     enum class Span { Day, Session } span = Span::Day;
     bool drillApart = true; // false: drill answers are left out
+    bool operator==(const ProgressFilter&) const = default;
 };
 
 // One point of the chart: the decisions of a day or of a session.

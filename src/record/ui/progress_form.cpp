@@ -418,13 +418,12 @@ void TTrainingProgressForm::Reload() {
             result->second = BuildProgress(result->first, filter);
         },
         [this, result, generation, filter] {
-            if (generation != m_generation) return;
+            // The rows read are the newest whatever else happened meanwhile.
             m_data = std::make_shared<const ProgressRecord>(std::move(result->first));
-            if (filter.game != m_filter.game || filter.payTable != m_filter.payTable ||
-                filter.span != m_filter.span || filter.drillApart != m_filter.drillApart)
-                Refigure(); // the choices moved while the record was read
-            else
+            if (generation == m_generation && filter == m_filter)
                 Show(std::move(result->second));
+            else
+                Refigure(); // the choices moved while the record was read
         });
 }
 
