@@ -197,6 +197,9 @@ private slots:
         QCOMPARE(mistakes.Table()->rowCount(), 1);
         QCOMPARE(mistakes.Rows()[0].dealt, hands[0]);
         QVERIFY(mistakes.findChild<QLabel*>("Summary")->text().contains("1 mistake of the kind"));
+        mistakes.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mistakes));
+        SaveScreenshot(&mistakes, "mistakes_of_one_kind");
         mistakes.ShowGame(0);
         QCOMPARE(mistakes.Table()->rowCount(), 3);
 

@@ -189,9 +189,6 @@ void TMistakesForm::Fill() {
         m_table->setItem(i, 3, best);
         m_table->setItem(i, 4, cost);
     }
-    RowQuery all;
-    all.game = m_game;
-    const Grades g = m_record.Grade(all);
     if (m_kindEntry > 0) {
         m_summary->setText(
             QString("%1 of the kind \"%2\" (%3)")
@@ -201,6 +198,9 @@ void TMistakesForm::Fill() {
                 .arg(Text(PayTableMenuCaption(m_game, m_kindPayTable))));
         return;
     }
+    RowQuery all;
+    all.game = m_game;
+    const Grades g = m_record.Grade(all);
     if (!m_record.Usable())
         m_summary->setText("The training record is not in use.");
     else {
