@@ -11,7 +11,7 @@
 # window with its frame. The exact engine's windows are photographed too: the strategy
 # table with the pay table's returns, the mistake panel with its figures, and the hold
 # values of a hand from the table (at game over, with the hold drawn) and from the builder,
-# and the training record's mistakes window and practice drill.
+# and the training record's mistakes window, practice drill and training progress.
 # At the end it leaves with Ctrl+X from the menu and checks that the program exited with
 # status 0 and wrote its settings file (copied to build/screenshots-x11/Quintaro.ini).
 #
@@ -324,6 +324,15 @@ sleep 0.8
 shot 12d-practice-drill
 xdotool key Escape
 wait_active_is "$JACKS" "the practice drill"
+
+# The training progress (the item after the mistakes): grades, chart and costly kinds.
+xdotool mousemove --window "$JACKS" 400 250 click 3
+sleep 0.8
+key_and_wait "$JACKS" "the training progress" Down Down Down Down Down Down Down Return >/dev/null
+sleep 1.5
+shot 12e-training-progress
+xdotool key Escape
+wait_active_is "$JACKS" "the training progress"
 
 # The credit meter's hint gives the money value.
 xdotool mousemove --window "$JACKS" 470 487

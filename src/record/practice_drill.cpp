@@ -129,6 +129,18 @@ DrillHand PracticeDrill::Generated() {
         }
         return h;
     };
+    if (filter_) {
+        // Hands of one kind only: the first deal of that kind, else any deal
+        // when the kind is too rare to be met by chance.
+        const auto start = std::chrono::steady_clock::now();
+        for (int t = 0;
+             t < kFilterTries && std::chrono::steady_clock::now() - start < kListDiffersBudget;
+             ++t) {
+            DrillHand h = deal();
+            if (filter_(h.dealt)) return h;
+        }
+        return deal();
+    }
     if (generatedListDiffers_) {
         // The search is bounded in time as well, so a slow valuation never
         // holds up the next hand: a random hand is dealt instead.

@@ -81,12 +81,17 @@ public:
     using Valuer = std::function<HandValues(int game, int payTable, int coins,
                                             const std::array<Card, 5>& dealt)>;
     using Append = std::function<bool(DecisionRow& row)>;
+    // Which dealt hands the drill may deal of its own (a kind of hand); unset: any.
+    using HandFilter = std::function<bool(const std::array<Card, 5>& dealt)>;
+    // Random deals tried for one hand that passes the filter.
+    static constexpr int kFilterTries = 20000;
 
     PracticeDrill(int game, int payTable, std::vector<DrillHand> mistakes,
                   std::vector<DrillHand> listDiffers, std::uint32_t seed, int coins = 5);
 
     void SetValuer(Valuer valuer) { valuer_ = std::move(valuer); }
     void SetAppend(Append append) { append_ = std::move(append); }
+    void SetHandFilter(HandFilter filter) { filter_ = std::move(filter); }
 
     int Game() const { return game_; }
     int PayTable() const { return payTable_; }
@@ -116,6 +121,7 @@ private:
     std::mt19937 rng_;
     Valuer valuer_;
     Append append_;
+    HandFilter filter_;
     DrillTally tally_;
     bool answered_ = false;
     bool leaving_ = false;

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <sstream>
 #include <system_error>
 
 #include "exact/exact_analysis.h"
@@ -161,19 +160,21 @@ std::string FormatDealt(const std::array<Card, 5>& cards) {
 }
 
 bool ParseDealt(const std::string& text, std::array<Card, 5>& cards) {
+    // Read by hand: the whole record passes through here when it is figured.
     std::array<Card, 5> parsed{};
-    std::istringstream in(text);
-    std::string part;
     std::size_t n = 0;
-    while (std::getline(in, part, ',')) {
-        if (n >= 5 || part.empty() || part.size() > 2) return false;
-        if (!std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return false;
-        const int v = std::stoi(part);
-        if (v >= kCardCount) return false;
+    std::size_t i = 0;
+    while (true) {
+        int v = 0;
+        std::size_t digits = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+            v = v * 10 + (text[i] - '0');
+        if (digits == 0 || digits > 2 || v >= kCardCount || n >= 5) return false;
         for (std::size_t k = 0; k < n; ++k)
             if (parsed[k] == v) return false;
         parsed[n++] = v;
+        if (i == text.size()) break;
+        if (text[i++] != ',') return false;
     }
     if (n != 5) return false;
     cards = parsed;

@@ -1,6 +1,7 @@
 // The training record's write on the GUI thread: one committed row (WAL,
-// synchronous FULL) into a database in the system's temporary folder, and the
-// grades read over a record of 20,000 rows for the statistics page.
+// synchronous FULL) into a database in the system's temporary folder, the
+// grades read over a record of 20,000 rows, and the training progress
+// window's figures over 100,000 rows (from rows in memory, and read from disk).
 //
 //   build/tests/bench/bench_record
 #include <benchmark/benchmark.h>
@@ -11,6 +12,9 @@
 #include <string>
 #include <unistd.h>
 
+#include <random>
+
+#include "record/progress.h"
 #include "record/training_record.h"
 
 namespace {
@@ -77,6 +81,80 @@ void BM_GradesOverTwentyThousandRows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GradesOverTwentyThousandRows)->Unit(benchmark::kMillisecond);
+
+// A year of play: shuffled deals in every game, a session or two a day, one
+// decision in four a mistake, one in ten a drill answer.
+std::vector<quintaro::DecisionRow> YearOfRows(int count) {
+    std::mt19937 rng(2026);
+    std::vector<quintaro::DecisionRow> rows;
+    rows.reserve(static_cast<std::size_t>(count));
+    std::array<quintaro::Card, 52> deck{};
+    for (int c = 0; c < 52; ++c) deck[static_cast<std::size_t>(c)] = c;
+    for (int i = 0; i < count; ++i) {
+        quintaro::DecisionRow r;
+        r.id = i + 1;
+        r.game = static_cast<int>(rng() % 9);
+        r.payTable = static_cast<int>(rng() % 2);
+        r.coins = 5;
+        for (std::size_t k = 0; k < 5; ++k) {
+            std::swap(deck[k], deck[k + rng() % (52 - k)]);
+            r.dealt[k] = deck[k];
+        }
+        r.evBest = 3.7;
+        r.evHeld = rng() % 4 == 0 ? 3.0 : 3.7;
+        r.evList = 3.7;
+        r.source = i % 10 == 0 ? quintaro::DecisionSource::Drill : quintaro::DecisionSource::Table;
+        const int day = i / 300, minute = (i % 300) / 3 + (i % 300 >= 150 ? 600 : 0);
+        char at[32];
+        std::snprintf(at, sizeof at, "2026-%02d-%02dT%02d:%02d:%02dZ", 1 + day % 12,
+                      1 + day / 12 % 28, 8 + minute / 60, minute % 60, i % 60);
+        r.playedAt = at;
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+// Everything the window figures once the rows are read: the entries of the
+// mistaken hands and the points, grades and kinds for all games.
+void BM_ProgressFiguresOverHundredThousandRows(benchmark::State& state) {
+    const std::vector<quintaro::DecisionRow> rows = YearOfRows(100000);
+    quintaro::ProgressFilter bySession;
+    bySession.span = quintaro::ProgressFilter::Span::Session;
+    for (auto _ : state) {
+        const quintaro::ProgressRecord record = quintaro::MakeProgressRecord(rows);
+        benchmark::DoNotOptimize(quintaro::BuildProgress(record, {}));
+        benchmark::DoNotOptimize(quintaro::BuildProgress(record, bySession));
+    }
+}
+BENCHMARK(BM_ProgressFiguresOverHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+// The same from the file, as the window's worker does it.
+void BM_ProgressReadAndFigureHundredThousandRows(benchmark::State& state) {
+    const fs::path path = ScratchPath("progress.sqlite3");
+    {
+        quintaro::TrainingRecord record(path, {});
+        sqlite3* db = nullptr;
+        sqlite3_open(path.string().c_str(), &db);
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        for (const quintaro::DecisionRow& r : YearOfRows(100000)) {
+            const std::string sql =
+                "INSERT INTO decisions (played_at, game, pay_table, coins, dealt, held, list_hold, "
+                "best_hold, ev_held, ev_list, ev_best, mode, source) VALUES ('" +
+                r.playedAt + "', " + std::to_string(r.game) + ", " + std::to_string(r.payTable) +
+                ", 5, '" + quintaro::FormatDealt(r.dealt) + "', 0, 0, 0, " +
+                std::to_string(r.evHeld) + ", 3.7, 3.7, 0, '" +
+                (r.source == quintaro::DecisionSource::Drill ? "drill" : "table") + "')";
+            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+        }
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    for (auto _ : state) {
+        const quintaro::ProgressRecord record = quintaro::ReadProgressRecord(path);
+        benchmark::DoNotOptimize(quintaro::BuildProgress(record, {}));
+    }
+}
+BENCHMARK(BM_ProgressReadAndFigureHundredThousandRows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -315,12 +315,13 @@ private slots:
         QStringList captions;
         for (QAction* a : m_screen->PopupMenu1()->actions())
             captions << (a->isSeparator() ? QString("-") : a->text());
-        // The training record's two commands follow the statistics page.
-        QCOMPARE(captions, (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
-                                        "Hold Values...", "Statistics Page...", "Mistakes...",
-                                        "Practice &Drill...", "-", "Fast Credits", "&Sound",
-                                        "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
-                                        "&Minimize", "&Return to Menu"}));
+        // The training record's three commands follow the statistics page.
+        QCOMPARE(captions,
+                 (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
+                              "Hold Values...", "Statistics Page...", "Mistakes...",
+                              "Training Progress...", "Practice &Drill...", "-", "Fast Credits",
+                              "&Sound", "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
+                              "&Minimize", "&Return to Menu"}));
         // The pay-table switch rewrites the changed cells.
         QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
         m_screen->Action("N961")->trigger();

@@ -1,13 +1,16 @@
-// The training record's windows: the grades on the statistics page, the
-// mistakes window and the practice drill, over a record in a scratch folder.
+// The training record's windows: the training progress, the mistakes window
+// and the practice drill, over a record in a scratch folder.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 #include <memory>
@@ -16,9 +19,9 @@
 #include "record/decision_writer.h"
 #include "record/ui/mistakes_form.h"
 #include "record/ui/practice_drill_form.h"
+#include "record/ui/progress_form.h"
 #include "screenshot.h"
 #include "shell/session.h"
-#include "shell/ui/statistics_form.h"
 #include "shell/ui/window_kit.h"
 
 using namespace quintaro;
@@ -64,8 +67,9 @@ private slots:
     void cleanup() { m_dir.reset(); }
 
     // The grades of the game shown and of the run, and over the whole record;
-    // drill answers never count.
-    void StatisticsPageShowsTheGrades() {
+    // drill answers never count. The chart has a point per day, the drill's
+    // apart; the costliest kind opens its mistakes and its drill.
+    void ProgressWindowShowsGradesChartAndKinds() {
         {
             TrainingRecord earlier(RecordPath(), {});
             DecisionRow old = Row(0, 0, 2.0, 5.0, "2026-11-30T20:00:00Z");
@@ -81,15 +85,14 @@ private slots:
         DecisionRow drill = Row(0, 6, 0.0, 9.0, "");
         drill.source = DecisionSource::Drill;
         QVERIFY(session->Record().Append(drill));
-        session->LastGame = 0;
-        session->Statistics.HandStarted(0);
-        session->Statistics.HandFinished(0, 0, 5, 0);
-        session->Statistics.HandStarted(0);
-        session->Statistics.HandFinished(0, 2, 5, 10);
 
-        TTableBuilderForm form(session.get());
+        TTrainingProgressForm form(session->Record(), RecordPath(), 0);
+        std::vector<CostlyKind> opened, drilled;
+        form.SetMistakesOpener([&](const CostlyKind& k) { opened.push_back(k); });
+        form.SetDrillOpener([&](const CostlyKind& k) { drilled.push_back(k); });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(!form.Busy());
         const char* expected[4][4] = {
             {"2", "1", "1.00", "87.50%"}, // this game, this run
             {"3", "2", "1.25", "86.49%"}, // every game, this run: 8 / 9.25
@@ -99,9 +102,124 @@ private slots:
         for (int c = 0; c < 4; ++c)
             for (int k = 0; k < 4; ++k)
                 QCOMPARE(form.GradeLabel(c, k)->text(), QString(expected[c][k]));
-        // The totals of the run keep their place above.
-        QCOMPARE(form.TotalLabel(0, 0)->mapTo(&form, QPoint(0, 0)).y(), 378 + 48);
-        SaveScreenshot(&form, "statistics_with_grades");
+        QVERIFY(form.NoticeLabel()->isHidden());
+        // Two days of table play, one of drill answers.
+        const int points[4] = {2, 2, 1, 1};
+        for (int i = 0; i < 4; ++i) QCOMPARE(form.Series(i)->count(), points[i]);
+        QVERIFY(qFuzzyCompare(form.Series(0)->at(0).y(), 9.5 / 12.5 * 100));
+        // The two straights of Jacks or Better are one kind.
+        QCOMPARE(form.KindTable()->rowCount(), 2);
+        QCOMPARE(form.KindTable()->item(0, 0)->text(), QString("Pat Straight"));
+        QCOMPARE(form.KindTable()->item(0, 2)->text(), QString("2"));
+        QCOMPARE(form.KindTable()->item(0, 3)->text(), QString("4.00"));
+        SaveScreenshot(&form, "training_progress");
+
+        // The costliest kind, chosen and opened by the mouse and by its buttons.
+        const QRect cell = form.KindTable()->visualItemRect(form.KindTable()->item(0, 0));
+        QTest::mouseClick(form.KindTable()->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(opened.empty()); // one click chooses
+        QVERIFY(form.findChild<QPushButton*>("MistakesButton")->isEnabled());
+        QTest::mouseDClick(form.KindTable()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(opened.size(), std::size_t{1});
+        // Enter opens it too, and the window stays.
+        form.KindTable()->setFocus();
+        QTest::keyClick(form.KindTable(), Qt::Key_Return);
+        QCOMPARE(opened.size(), std::size_t{2});
+        QVERIFY(form.isVisible());
+        QCOMPARE(opened[0].game, 0);
+        QCOMPARE(opened[0].creditsLost, 4.0);
+        form.findChild<QPushButton*>("DrillButton")->click();
+        QCOMPARE(drilled.size(), std::size_t{1});
+        QCOMPARE(drilled[0].entry, opened[0].entry);
+        QTRY_VERIFY(!form.Busy()); // read again after the drill
+
+        // One game, its sessions, the drill left out.
+        form.GameChoice()->setCurrentIndex(1 + 1);
+        form.SpanChoice()->setCurrentIndex(1);
+        form.DrillChoice()->setChecked(false);
+        QTRY_VERIFY(!form.Busy());
+        QCOMPARE(form.Filter().game, std::optional<int>(1));
+        QCOMPARE(form.Series(0)->count(), 1);
+        QVERIFY(!form.Series(2)->isVisible());
+        QCOMPARE(form.GradeLabel(0, 0)->text(), QString("1"));
+        QCOMPARE(form.KindTable()->rowCount(), 1);
+        SaveScreenshot(&form, "training_progress_one_game");
+    }
+
+    // No record yet, and a file that is not a training record: said in the chart's place.
+    void ProgressWindowEmptyAndUnreadable() {
+        auto session = MakeSession();
+        struct Case {
+            const char* name;
+            QByteArray content; // empty: no file
+            const char* notice;
+        } cases[] = {{"empty", {}, "No decisions are recorded yet"},
+                     {"unreadable", "not a database, not at all\n", "cannot be read"}};
+        for (const Case& c : cases) {
+            const std::filesystem::path path = m_root / (std::string(c.name) + ".sqlite3");
+            if (!c.content.isEmpty()) {
+                QFile file(QString::fromStdString(path.string()));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write(c.content);
+            }
+            TTrainingProgressForm form(session->Record(), path, 3);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QTRY_VERIFY(!form.Busy());
+            QVERIFY2(form.NoticeLabel()->isVisible(), c.name);
+            QVERIFY2(form.NoticeLabel()->text().contains(c.notice),
+                     qPrintable(form.NoticeLabel()->text()));
+            QCOMPARE(form.KindTable()->rowCount(), 0);
+            QCOMPARE(form.Series(0)->count(), 0);
+            SaveScreenshot(&form, QString("training_progress_") + c.name);
+        }
+    }
+
+    // A kind from the progress window: its mistakes alone, and a drill of it.
+    void MistakesAndDrillOfOneKind() {
+        TrainingRecord record(RecordPath(), {});
+        const std::array<std::array<Card, 5>, 3> hands = {{
+            {0, 12, 11, 10, 14}, // Ah Kh Qs Jc 2c: AKQJ
+            {10, 23, 4, 18, 33}, // a pair of Jacks
+            {1, 15, 29, 3, 43},  // another hand
+        }};
+        std::vector<int> entries;
+        for (const auto& dealt : hands) {
+            DecisionRow r = Row(0, 0, 1.0, 2.0, "2026-12-01T10:00:00Z");
+            r.dealt = dealt;
+            QVERIFY(record.Append(r));
+            entries.push_back(StrategyEntryOf(r));
+        }
+        QVERIFY(entries[0] != entries[1] && entries[0] != entries[2]);
+        TMistakesForm mistakes(record, QString(), 0);
+        QCOMPARE(mistakes.Table()->rowCount(), 3);
+        mistakes.ShowKind(0, 0, entries[0]);
+        QCOMPARE(mistakes.Table()->rowCount(), 1);
+        QCOMPARE(mistakes.Rows()[0].dealt, hands[0]);
+        QVERIFY(mistakes.findChild<QLabel*>("Summary")->text().contains("1 mistake of the kind"));
+        mistakes.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mistakes));
+        SaveScreenshot(&mistakes, "mistakes_of_one_kind");
+        mistakes.ShowGame(0);
+        QCOMPARE(mistakes.Table()->rowCount(), 3);
+
+        TPracticeDrillForm drill(record, QString(), 0, 0, 7);
+        drill.StartKind(0, 0, entries[1]);
+        drill.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&drill));
+        QCOMPARE(drill.Kind(), std::optional<int>(entries[1]));
+        QVERIFY(drill.KindLabel()->text().contains("High Pair"));
+        for (int i = 0; i < 4; ++i) {
+            DecisionRow probe;
+            probe.dealt = drill.Drill().Current().dealt;
+            QCOMPARE(StrategyEntryOf(probe), entries[1]);
+            if (i == 0) QCOMPARE(probe.dealt, hands[1]); // the recorded mistake first
+            drill.CheckOrNext();
+            drill.CheckOrNext();
+        }
+        SaveScreenshot(&drill, "drill_of_one_kind");
+        drill.Start(0, 0);
+        QVERIFY(!drill.Kind());
     }
 
     void MistakesWindowSortsChoosesAndOpens() {

@@ -100,8 +100,9 @@ private slots:
         Play(0, 0, 1);
         TTableBuilderForm form(&Session());
         QCOMPARE(form.windowTitle(), QString("Current Session  Statistics")); // no page yet
-        // The chart and totals keep their places; the training grades stand below them.
-        QCOMPARE(form.size(), QSize(769, 699));
+        QCOMPARE(form.size(), QSize(769, 573));
+        // The training progress button shows only when something opens it.
+        QVERIFY(form.ProgressButton()->isHidden());
         const char* captions[] = {"Jacks or Better", "Bonus Poker",      "Bonus Deluxe",
                                   "Deuces Wild",     "Double Bonus",     "Dbl Dbl Bonus",
                                   "Super Dbl Bonus", "Triple Dbl Bonus", "Super Aces Bonus"};
@@ -161,8 +162,16 @@ private slots:
         const int lines[kGameCount] = {10, 12, 10, 11, 12, 14, 13, 14, 12};
         for (int g = 0; g < kGameCount; ++g) Play(g, 0, 5);
         TTableBuilderForm form(&Session());
+        int progressOpened = 0;
+        form.SetProgressOpener([&] { ++progressOpened; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The one thing added: a button to the training progress, in the free
+        // space between the game buttons and Reset.
+        QVERIFY(form.ProgressButton()->isVisible());
+        QCOMPARE(form.ProgressButton()->geometry(), QRect(10, 378, 128, 32));
+        QTest::mouseClick(form.ProgressButton(), Qt::LeftButton);
+        QCOMPARE(progressOpened, 1);
         for (int g = 0; g < kGameCount; ++g) {
             QTest::mouseClick(form.GameButton(g), Qt::LeftButton);
             QCOMPARE(form.Page(), g);

@@ -338,6 +338,16 @@ private slots:
         QCOMPARE(item("Mistakes1")->text(), QString("Mistakes..."));
         QCOMPARE(item("PracticeDrill1")->text(), QString("Practice &Drill..."));
         QCOMPARE(item("PracticeDrill1")->shortcut(), QKeySequence(Qt::Key_F12));
+        // The training progress opens through the registry, over the menu.
+        int progress = 0;
+        Windows().trainingProgress = [&](TVantaSession& session, SessionView&, QWidget* parent) {
+            QCOMPARE(&session, &s);
+            QCOMPARE(parent, static_cast<QWidget*>(&m));
+            ++progress;
+        };
+        item("TrainingProgress1")->trigger();
+        Windows().trainingProgress = {};
+        QCOMPARE(progress, 1);
         QVERIFY(item("Sound_On_Off")->isChecked());
         QVERIFY(!item("FastCredits1")->isChecked());
         QVERIFY(item("ShowMistakes1")->isChecked());

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "core/game_variant.h"
 #include "core/pay_table.h"
+#include "record/progress.h"
 #include "shell/ui/window_kit.h"
 
 namespace quintaro {
@@ -122,7 +124,20 @@ TMistakesForm::TMistakesForm(TrainingRecord& record, const QString& schemeDir, i
 void TMistakesForm::ShowGame(int game) {
     if (!IsValidGame(game)) return;
     m_game = game;
+    m_kindEntry = 0;
     if (m_gameChoice->currentIndex() != game) m_gameChoice->setCurrentIndex(game);
+    Fill();
+}
+
+void TMistakesForm::ShowKind(int game, int payTable, int entry) {
+    if (!IsValidGame(game)) return;
+    m_game = game;
+    {
+        const QSignalBlocker block(m_gameChoice);
+        m_gameChoice->setCurrentIndex(game);
+    }
+    m_kindPayTable = payTable ? 1 : 0;
+    m_kindEntry = entry;
     Fill();
 }
 
@@ -139,7 +154,18 @@ void TMistakesForm::Fill() {
     q.mistakesOnly = true;
     q.order = m_sort == Sort::ByCost ? RowQuery::Order::Costliest : RowQuery::Order::Newest;
     q.limit = kShownMistakes;
+    if (m_kindEntry > 0) {
+        q.payTable = m_kindPayTable;
+        q.limit = 0;
+    }
     m_rows = m_record.Rows(q);
+    if (m_kindEntry > 0) {
+        std::erase_if(m_rows, [this](const DecisionRow& r) {
+            return !IsOfKind(r, m_game, m_kindPayTable, m_kindEntry);
+        });
+        if (m_rows.size() > static_cast<std::size_t>(kShownMistakes))
+            m_rows.resize(static_cast<std::size_t>(kShownMistakes));
+    }
     m_table->setRowCount(static_cast<int>(m_rows.size()));
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
         const DecisionRow& r = m_rows[static_cast<std::size_t>(i)];
@@ -162,6 +188,15 @@ void TMistakesForm::Fill() {
         m_table->setItem(i, 2, held);
         m_table->setItem(i, 3, best);
         m_table->setItem(i, 4, cost);
+    }
+    if (m_kindEntry > 0) {
+        m_summary->setText(
+            QString("%1 of the kind \"%2\" (%3)")
+                .arg(m_rows.size() == 1 ? QString("1 mistake")
+                                        : QString("%1 mistakes").arg(m_rows.size()))
+                .arg(QString::fromStdString(EntryText(m_game, m_kindPayTable, m_kindEntry)))
+                .arg(Text(PayTableMenuCaption(m_game, m_kindPayTable))));
+        return;
     }
     RowQuery all;
     all.game = m_game;

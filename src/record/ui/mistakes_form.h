@@ -33,6 +33,10 @@ public:
     void SetHandOpener(HandOpener opener) { m_open = std::move(opener); }
 
     void ShowGame(int game);
+    // Lists only the mistakes of one kind: the hands of one entry of the list
+    // of a game and pay-table choice. Choosing another game lists them all again.
+    void ShowKind(int game, int payTable, int entry);
+    bool FiltersKind() const { return m_kindEntry > 0; }
     void SetSort(Sort sort);
     int Game() const { return m_game; }
     const std::vector<DecisionRow>& Rows() const { return m_rows; }
@@ -54,6 +58,8 @@ private:
     HandOpener m_open;
     int m_game = 0;
     Sort m_sort = Sort::ByCost;
+    int m_kindPayTable = 0;
+    int m_kindEntry = 0; // 0: every kind
     std::vector<DecisionRow> m_rows;
     QComboBox* m_gameChoice = nullptr;
     QComboBox* m_sortChoice = nullptr;

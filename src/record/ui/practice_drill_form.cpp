@@ -9,6 +9,7 @@
 
 #include "core/game_variant.h"
 #include "core/pay_table.h"
+#include "record/progress.h"
 #include "shell/ui/window_kit.h"
 
 namespace quintaro {
@@ -155,6 +156,9 @@ TPracticeDrillForm::TPracticeDrillForm(TrainingRecord& record, const QString& sc
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
     }
+    m_kindLabel = Caption(this, QRect(16, 508, 490, 34), 13, kYellow);
+    m_kindLabel->setObjectName("KindLabel");
+    m_kindLabel->setWordWrap(true);
     connect(m_check, &QPushButton::clicked, this, [this] { CheckOrNext(); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -168,6 +172,17 @@ TPracticeDrillForm::TPracticeDrillForm(TrainingRecord& record, const QString& sc
 }
 
 void TPracticeDrillForm::Start(int game, int payTable) {
+    m_kind.reset();
+    Begin(game, payTable);
+}
+
+void TPracticeDrillForm::StartKind(int game, int payTable, int entry) {
+    if (EntryText(game, payTable, entry).empty()) return;
+    m_kind = entry;
+    Begin(game, payTable);
+}
+
+void TPracticeDrillForm::Begin(int game, int payTable) {
     if (!IsValidGame(game)) return;
     const QSignalBlocker blockGame(m_gameChoice);
     const QSignalBlocker blockPay(m_payChoice);
@@ -180,13 +195,30 @@ void TPracticeDrillForm::Start(int game, int payTable) {
     all.game = game;
     all.payTable = payTable;
     all.source.reset();
-    const std::vector<DecisionRow> rows = m_record.Rows(all);
+    std::vector<DecisionRow> rows = m_record.Rows(all);
+    if (m_kind) {
+        const int entry = *m_kind;
+        std::erase_if(rows, [entry](const DecisionRow& r) { return StrategyEntryOf(r) != entry; });
+    }
     std::vector<DrillHand> mistakes = PendingMistakes(rows, {});
     std::vector<DrillHand> listDiffers = ListDiffersHands(rows, mistakes);
     m_drill = std::make_unique<PracticeDrill>(game, payTable, std::move(mistakes),
                                               std::move(listDiffers), m_seed);
     TrainingRecord* record = &m_record;
     m_drill->SetAppend([record](DecisionRow& row) { return record->Append(row); });
+    m_kindLabel->clear();
+    if (m_kind) {
+        DecisionRow probe;
+        probe.game = game;
+        probe.payTable = payTable;
+        const int entry = *m_kind;
+        m_drill->SetHandFilter([probe, entry](const std::array<Card, 5>& dealt) mutable {
+            probe.dealt = dealt;
+            return StrategyEntryOf(probe) == entry;
+        });
+        m_kindLabel->setText(QString("Only hands of the kind \"%1\"")
+                                 .arg(QString::fromStdString(EntryText(game, payTable, entry))));
+    }
     setWindowTitle(QString("Practice Drill - %1 (%2)")
                        .arg(Text(GameInfoFor(game).name))
                        .arg(Text(PayTableMenuCaption(game, payTable))));

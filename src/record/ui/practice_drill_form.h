@@ -34,6 +34,9 @@ public:
 
     // Starts the drill afresh for a game and pay-table choice.
     void Start(int game, int payTable);
+    // Starts it on one kind of hand only: the hands whose strategy entry is `entry`.
+    void StartKind(int game, int payTable, int entry);
+    std::optional<int> Kind() const { return m_kind; }
     void ToggleHold(int position);
     // Check while the hand waits for an answer; the next hand after it.
     void CheckOrNext();
@@ -44,6 +47,7 @@ public:
     QLabel* ResultLabel(int line) const { return m_result[static_cast<std::size_t>(line)]; }
     QLabel* TallyLabel() const { return m_tally; }
     QLabel* OriginLabel() const { return m_origin; }
+    QLabel* KindLabel() const { return m_kindLabel; }
     QPushButton* CheckButton() const { return m_check; }
 
 protected:
@@ -52,6 +56,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Begin(int game, int payTable);
     void ShowHand();
     void ShowAnswer();
     void ShowTally();
@@ -69,6 +74,8 @@ private:
     std::array<QLabel*, 5> m_heldCaptions{};
     std::array<QLabel*, 5> m_result{};
     QLabel* m_tally = nullptr;
+    QLabel* m_kindLabel = nullptr;
+    std::optional<int> m_kind;
     QPushButton* m_check = nullptr;
 };
 

@@ -8,6 +8,7 @@
 
 #include "record/ui/mistakes_form.h"
 #include "record/ui/practice_drill_form.h"
+#include "record/ui/progress_form.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/session_view.h"
@@ -48,6 +49,21 @@ void OpenHand(TVantaSession& session, SessionView& view, const DecisionRow& row)
     builder->exec();
 }
 
+std::uint32_t DrillSeed() {
+    return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+}
+
+void OpenMistakes(TVantaSession& session, SessionView& view, QWidget* parent, int game,
+                  const CostlyKind* kind) {
+    session.PlayEffect(kEffectClick);
+    TMistakesForm form(session.Record(), SchemeDir(session), game, parent);
+    if (kind) form.ShowKind(kind->game, kind->payTable, kind->entry);
+    TVantaSession* s = &session;
+    SessionView* v = &view;
+    form.SetHandOpener([s, v](const DecisionRow& row) { OpenHand(*s, *v, row); });
+    form.exec();
+}
+
 } // namespace
 
 void RegisterRecordWindows() {
@@ -55,16 +71,30 @@ void RegisterRecordWindows() {
     registry.practiceDrill = [](TVantaSession& session, SessionView&, QWidget* parent, int game,
                                 int payTable) {
         session.PlayEffect(kEffectClick);
-        const auto seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
-        TPracticeDrillForm form(session.Record(), SchemeDir(session), game, payTable, seed, parent);
+        TPracticeDrillForm form(session.Record(), SchemeDir(session), game, payTable, DrillSeed(),
+                                parent);
         form.exec();
     };
     registry.mistakes = [](TVantaSession& session, SessionView& view, QWidget* parent, int game) {
+        OpenMistakes(session, view, parent, game, nullptr);
+    };
+    registry.trainingProgress = [](TVantaSession& session, SessionView& view, QWidget* parent) {
         session.PlayEffect(kEffectClick);
-        TMistakesForm form(session.Record(), SchemeDir(session), game, parent);
+        TrainingRecord& record = session.Record();
+        TTrainingProgressForm form(record, record.Path(), session.LastGame, parent);
         TVantaSession* s = &session;
         SessionView* v = &view;
-        form.SetHandOpener([s, v](const DecisionRow& row) { OpenHand(*s, *v, row); });
+        QWidget* owner = &form;
+        form.SetMistakesOpener([s, v, owner](const CostlyKind& kind) {
+            OpenMistakes(*s, *v, owner, kind.game, &kind);
+        });
+        form.SetDrillOpener([s, owner](const CostlyKind& kind) {
+            s->PlayEffect(kEffectClick);
+            TPracticeDrillForm drill(s->Record(), SchemeDir(*s), kind.game, kind.payTable,
+                                     DrillSeed(), owner);
+            drill.StartKind(kind.game, kind.payTable, kind.entry);
+            drill.exec();
+        });
         form.exec();
     };
 }

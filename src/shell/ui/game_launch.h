@@ -43,6 +43,10 @@ struct WindowRegistry {
         practiceDrill;
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game)>
         mistakes;
+    // The training progress window (grades, charts over time, the costliest
+    // kinds of hands); it runs modally and frees itself.
+    std::function<void(TVantaSession& session, SessionView& view, QWidget* parent)>
+        trainingProgress;
 };
 
 // The program-wide registry (GUI thread only).

@@ -31,8 +31,6 @@ constexpr QRect kPanel2Rect(148, 10, 611, 360);
 constexpr QRect kPanel1Rect(290, 4, 316, 352);
 constexpr int kBarHeight = 10;
 constexpr int kPercentWidth = 52;
-// The training grades below the totals, in the totals' style.
-constexpr QRect kGradesPanelRect(148, 571, 611, 118);
 
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -108,14 +106,13 @@ TTableBuilderForm::TTableBuilderForm(TVantaSession* session, QWidget* parent)
       m_session(session) {
     setObjectName("TableBuilderForm");
     setWindowTitle("Current Session  Statistics");
-    setFixedSize(769, kGradesPanelRect.bottom() + 1 + 10);
+    setFixedSize(769, 573);
     SetFillColour(this, kMaroon);
     m_picture = ChartPicture();
 
     BuildGameButtons();
     BuildChart();
     BuildTotals();
-    BuildGrades();
 
     const QString style =
         "QPushButton { background: #c0c0c0; color: black; border: 2px outset #e8e8e8; }"
@@ -126,7 +123,15 @@ TTableBuilderForm::TTableBuilderForm(TVantaSession* session, QWidget* parent)
     m_close = new ui::PressButton("Close", this);
     m_close->setObjectName("CloseFormBtn");
     m_close->setGeometry(10, 521, 128, 32);
-    for (ui::PressButton* b : {m_reset, m_close}) {
+    // The training grades and charts have a window of their own.
+    m_progress = new ui::PressButton("Training Progress", this);
+    m_progress->setObjectName("TrainingProgressBtn");
+    m_progress->setGeometry(10, 378, 128, 32);
+    m_progress->hide();
+    connect(m_progress, &QPushButton::clicked, this, [this] {
+        if (m_openProgress) m_openProgress();
+    });
+    for (ui::PressButton* b : {m_reset, m_close, m_progress}) {
         b->setFont(ui::SansFont(14, true));
         b->setStyleSheet(style);
         b->setAutoDefault(false);
@@ -274,56 +279,6 @@ void TTableBuilderForm::BuildTotals() {
     picture->setGeometry(462, 30, m_picture.width(), m_picture.height());
 }
 
-void TTableBuilderForm::BuildGrades() {
-    auto* panel = new QFrame(this);
-    panel->setObjectName("GradesPanel");
-    panel->setGeometry(kGradesPanelRect);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
-    SetFillColour(panel, Qt::black);
-    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    const QFont heading = ui::SansFont(14, true);
-    const QFont line = ui::SansFont(14, true);
-    MakeLabel(panel, "Training Grades", QRect(16, 6, 140, 20), heading, kYellow);
-    static const char* const kColumns[4] = {"This Game", "Session", "Game Record", "Whole Record"};
-    // The first two columns stand under the totals' "This Game" and "Session".
-    static constexpr int kLefts[4] = {150, 280, 392, 493};
-    static constexpr int kWidths[4] = {110, 110, 103, 103};
-    for (int c = 0; c < 4; ++c)
-        MakeLabel(panel, kColumns[c], QRect(kLefts[c], 6, kWidths[c], 20), heading, kYellow,
-                  Qt::AlignRight | Qt::AlignVCenter);
-    AddRule(panel, QRect(16, 29, 586, 1));
-
-    static const char* const kLines[4] = {"Decisions", "Mistakes", "Credits Lost", "Accuracy"};
-    for (int k = 0; k < 4; ++k) {
-        const int y = 33 + 20 * k;
-        MakeLabel(panel, kLines[k], QRect(16, y, 130, 20), line, Qt::white);
-        for (int c = 0; c < 4; ++c) {
-            QLabel* value = MakeLabel(panel, "0", QRect(kLefts[c], y, kWidths[c], 20), line, kLime,
-                                      Qt::AlignRight | Qt::AlignVCenter);
-            value->setObjectName(QString("LbGrade%1%2").arg(c).arg(k));
-            m_grades[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = value;
-        }
-    }
-}
-
-void TTableBuilderForm::FillGrades(int game) {
-    if (!m_session) return;
-    const TrainingRecord& record = m_session->Record();
-    RowQuery ofGame;
-    ofGame.game = game;
-    const Grades columns[4] = {record.SessionGrades(game), record.SessionGrades(),
-                               record.Grade(ofGame), record.Grade(RowQuery{})};
-    for (std::size_t c = 0; c < 4; ++c) {
-        const Grades& g = columns[c];
-        m_grades[c][0]->setText(QString::number(g.decisions));
-        m_grades[c][1]->setText(QString::number(g.mistakes));
-        m_grades[c][2]->setText(QString::fromStdString(g.CreditsLostText()));
-        m_grades[c][3]->setText(QString::fromStdString(g.AccuracyText()));
-    }
-}
-
 bool TTableBuilderForm::FormShow() {
     if (!m_session) return false;
     const StatisticsRecord& record = m_session->Statistics;
@@ -381,8 +336,13 @@ void TTableBuilderForm::FillStatisticsPage(int game) {
         m_totals[c][2]->setText(QString::number(totals[c]->creditsWon));
         m_totals[c][3]->setText(QString::fromStdString(totals[c]->payback));
     }
-    FillGrades(game);
     SetButtonCursors();
+}
+
+void TTableBuilderForm::SetProgressOpener(std::function<void()> opener) {
+    m_openProgress = std::move(opener);
+    m_progress->setVisible(static_cast<bool>(m_openProgress));
+    m_progress->setFont(ui::SansFont(12, true));
 }
 
 void TTableBuilderForm::SetButtonCursors() {

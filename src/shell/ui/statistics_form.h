@@ -7,9 +7,8 @@
 // chosen, and with no hands at all the window closes as soon as it is shown.
 // "Reset All Stats" asks first, then clears every counter of every game.
 //
-// Below, the training grades of the record: decisions, mistakes, credits lost
-// to them and accuracy, for the game shown and the run, and over the whole
-// record for that game and for all games.
+// A "Training Progress" button opens the training record's window, when the
+// program has one.
 //
 // The window computes nothing itself: BuildStatisticsPage gives every text,
 // colour and width, and the window copies them into its labels.
@@ -18,6 +17,7 @@
 #include <QImage>
 
 #include <array>
+#include <functional>
 
 #include "shell/statistics.h"
 
@@ -73,11 +73,9 @@ public:
     QLabel* TotalLabel(int column, int line) const {
         return m_totals[static_cast<std::size_t>(column)][static_cast<std::size_t>(line)];
     }
-    // The training grades: columns "This Game", "Session" (this run), "Game
-    // Record" and "Whole Record"; lines decisions, mistakes, credits lost, accuracy.
-    QLabel* GradeLabel(int column, int line) const {
-        return m_grades[static_cast<std::size_t>(column)][static_cast<std::size_t>(line)];
-    }
+    ui::PressButton* ProgressButton() const { return m_progress; }
+    // What the "Training Progress" button opens; the button shows once it is set.
+    void SetProgressOpener(std::function<void()> opener);
     ui::PressButton* ResetButton() const { return m_reset; }
     ui::PressButton* CloseButton() const { return m_close; }
 
@@ -89,8 +87,6 @@ private:
     void BuildGameButtons();
     void BuildChart();
     void BuildTotals();
-    void BuildGrades();
-    void FillGrades(int game);
     void SetButtonCursors();
 
     TVantaSession* m_session;
@@ -106,9 +102,10 @@ private:
     std::array<QLabel*, kStatisticsRows> m_percents{};
     std::array<QFrame*, kStatisticsRows> m_bars{};
     std::array<std::array<QLabel*, 4>, 2> m_totals{};
-    std::array<std::array<QLabel*, 4>, 4> m_grades{};
     ui::PressButton* m_reset = nullptr;
     ui::PressButton* m_close = nullptr;
+    ui::PressButton* m_progress = nullptr;
+    std::function<void()> m_openProgress;
     QImage m_picture;
 };
 

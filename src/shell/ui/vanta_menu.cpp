@@ -376,6 +376,8 @@ void TVantaTBMenu::BuildMenus() {
         [this] { StatisticsPage1Click(); });
     add(m_menu1, "CashOut1", "Cash &Out", QKeySequence(), [this] { CashOut1Click(); });
     add(m_menu1, "Mistakes1", "Mistakes...", QKeySequence(), [this] { Mistakes1Click(); });
+    add(m_menu1, "TrainingProgress1", "Training Progress...", QKeySequence(),
+        [this] { TrainingProgress1Click(); });
     add(m_menu1, "PracticeDrill1", "Practice &Drill...", QKeySequence(Qt::Key_F12),
         [this] { PracticeDrill1Click(); });
     m_menu1->addSeparator()->setObjectName("N3");
@@ -903,6 +905,11 @@ void TVantaTBMenu::StatisticsPage1Click() {
 void TVantaTBMenu::Mistakes1Click() {
     if (!Windows().mistakes) return;
     RunModal([this] { Windows().mistakes(*m_session, *m_view, this, m_session->LastGame); });
+}
+
+void TVantaTBMenu::TrainingProgress1Click() {
+    if (!Windows().trainingProgress) return;
+    RunModal([this] { Windows().trainingProgress(*m_session, *m_view, this); });
 }
 
 void TVantaTBMenu::PracticeDrill1Click() {

@@ -102,6 +102,7 @@ public:
     void CashOut1Click();
     // The training record's windows for the last game.
     void Mistakes1Click();
+    void TrainingProgress1Click();
     void PracticeDrill1Click();
     void ExitItemClick();
 

@@ -26,8 +26,15 @@ const GameEngine* OpenGameEngine() {
 
 void RegisterAnalysisWindows() {
     WindowRegistry& registry = Windows();
-    registry.statistics = [](TVantaSession& session, SessionView&, QWidget* parent) -> QDialog* {
-        return new TTableBuilderForm(&session, parent);
+    registry.statistics = [](TVantaSession& session, SessionView& view,
+                             QWidget* parent) -> QDialog* {
+        auto* form = new TTableBuilderForm(&session, parent);
+        TVantaSession* s = &session;
+        SessionView* v = &view;
+        form->SetProgressOpener([s, v, form] {
+            if (Windows().trainingProgress) Windows().trainingProgress(*s, *v, form);
+        });
+        return form;
     };
     registry.handBuilder = [](TVantaSession& session, SessionView&, QWidget* parent) -> QDialog* {
         auto* form = new THandBuilderForm(&session, parent);

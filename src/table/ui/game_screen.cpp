@@ -503,6 +503,10 @@ void TGameScreen::BuildMenu() {
         if (!Windows().mistakes) return;
         WithTimerOff([this] { Windows().mistakes(m_session, m_view, this, m_game); });
     });
+    add(m_menu, "TrainingProgress1", "Training Progress...", QKeySequence(), [this] {
+        if (!Windows().trainingProgress) return;
+        WithTimerOff([this] { Windows().trainingProgress(m_session, m_view, this); });
+    });
     add(m_menu, "PracticeDrill1", "Practice &Drill...", QKeySequence(Qt::Key_F12), [this] {
         // The drill deals hands of its own: between rounds only.
         if (!m_round->GameOverOnly() || !Windows().practiceDrill) return;
