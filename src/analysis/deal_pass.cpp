@@ -22,7 +22,26 @@ std::shared_ptr<const ListHolds> ListInForce(const TableInForce& table, int thre
 
 namespace {
 
-using Counts = std::array<std::int64_t, kLanes>;
+using Counts = std::array<std::int32_t, kLanes>;
+
+// The size of every subset of five cards, and the draws of a hold of that size.
+struct SubsetSizes {
+    std::array<int, exact::kHoldCount> size{};
+    std::array<std::int64_t, exact::kHoldCount> draws{};
+    std::array<double, exact::kHoldCount> perDraw{};
+    SubsetSizes() {
+        for (int s = 0; s < exact::kHoldCount; ++s) {
+            size[s] = s ? size[s & (s - 1)] + 1 : 0;
+            draws[s] = DrawsFor(size[s]);
+            perDraw[s] = 1.0 / static_cast<double>(draws[s]);
+        }
+    }
+};
+const SubsetSizes kSizes;
+
+template <class T> void AddRow(Counts& out, const T* row, std::int32_t sign) {
+    for (int k = 0; k < kLanes; ++k) out[k] += sign * static_cast<std::int32_t>(row[k]);
+}
 
 // A class's cards: the colex index of each subset and the category of the
 // dealt hand, so that the draws of any hold can be counted by category.
@@ -30,13 +49,11 @@ struct ClassHand {
     std::array<std::int32_t, exact::kHoldCount> index{};
     int dealt = 0;
 
-    ClassHand(const DealClass& d, const CategoryLookup& lookup) {
-        const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
+    ClassHand(const int* sorted, const CategoryLookup& lookup) {
         for (int s = 1; s < exact::kHoldCount; ++s) {
             const int top = 31 - std::countl_zero(static_cast<unsigned>(s));
             const int rest = s ^ (1 << top);
-            index[s] =
-                index[rest] + Choose(sorted[top], std::popcount(static_cast<unsigned>(rest)) + 1);
+            index[s] = index[rest] + Choose(sorted[top], kSizes.size[rest] + 1);
         }
         dealt = lookup.OfSorted(sorted);
     }
@@ -48,23 +65,23 @@ struct ClassHand {
         const int rest = 31 & ~s;
         for (int u = rest;; u = (u - 1) & rest) {
             const int set = s | u;
-            const std::int64_t sign = std::popcount(static_cast<unsigned>(u)) & 1 ? -1 : 1;
+            const std::int32_t sign = (kSizes.size[u] & 1) ? -1 : 1;
             const std::size_t at = static_cast<std::size_t>(index[set]) * kLanes;
-            switch (std::popcount(static_cast<unsigned>(set))) {
+            switch (kSizes.size[set]) {
             case 0:
-                for (int k = 0; k < kLanes; ++k) out[k] += sign * t.n0[k];
+                AddRow(out, t.n0.data(), sign);
                 break;
             case 1:
-                for (int k = 0; k < kLanes; ++k) out[k] += sign * t.n1[at + k];
+                AddRow(out, &t.n1[at], sign);
                 break;
             case 2:
-                for (int k = 0; k < kLanes; ++k) out[k] += sign * t.n2[at + k];
+                AddRow(out, &t.n2[at], sign);
                 break;
             case 3:
-                for (int k = 0; k < kLanes; ++k) out[k] += sign * t.n3[at + k];
+                AddRow(out, &t.n3[at], sign);
                 break;
             case 4:
-                for (int k = 0; k < kLanes; ++k) out[k] += sign * t.n4[at + k];
+                AddRow(out, &t.n4[at], sign);
                 break;
             default:
                 out[dealt] += sign;
@@ -81,14 +98,14 @@ struct Sums {
     double value = 0;                  // deals times the hold's value in bets
     double valueSquared = 0;
 
-    void Add(double deals, const Counts& counts, std::int64_t draws, const PriceRow& bets) {
-        const double perDraw = deals / static_cast<double>(draws);
-        double total = 0;
+    void Add(double deals, const Counts& counts, int hold, const PriceRow& bets) {
+        const double perDraw = deals * kSizes.perDraw[hold];
+        std::int64_t total = 0;
         for (int k = 0; k < kLanes; ++k) {
-            mass[k] += perDraw * static_cast<double>(counts[k]);
-            total += static_cast<double>(counts[k]) * bets[k];
+            mass[k] += perDraw * counts[k];
+            total += static_cast<std::int64_t>(counts[k]) * bets[k];
         }
-        const double v = total / static_cast<double>(draws);
+        const double v = static_cast<double>(total) * kSizes.perDraw[hold];
         value += deals * v;
         valueSquared += deals * v * v;
     }
@@ -160,44 +177,46 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
                 const DealClass& d = classes[i];
                 const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
                 TotalsPriced(priced, lookup, sorted, prices, totals);
-                const ClassHand hand(d, lookup);
+                const ClassHand hand(sorted, lookup);
+                // Values in credits for the coins bet.
                 std::array<double, exact::kHoldCount> value{};
                 double top = 0;
                 for (int s = 0; s < exact::kHoldCount; ++s) {
-                    value[s] = static_cast<double>(totals[s]) /
-                               static_cast<double>(DrawsFor(std::popcount(unsigned(s)))) /
-                               table.coins;
+                    value[s] = static_cast<double>(totals[s]) * kSizes.perDraw[s];
                     top = std::max(top, value[s]);
                 }
                 // Of the best holds, the one with the smallest second moment.
+                const double tie = exact::kTieTolerance * table.coins;
                 int chosen = -1;
                 double chosenSecond = 0;
                 for (int s = 0; s < exact::kHoldCount; ++s) {
-                    if (top - value[s] > exact::kTieTolerance) continue;
+                    if (top - value[s] > tie) continue;
                     hand.CountHold(tables, s, counts);
-                    double second = 0;
+                    std::int64_t sum = 0;
                     for (int k = 0; k < kLanes; ++k)
-                        second += static_cast<double>(counts[k]) * bets[k] * bets[k];
-                    second /= static_cast<double>(DrawsFor(std::popcount(unsigned(s))));
+                        sum += static_cast<std::int64_t>(counts[k]) * bets[k] * bets[k];
+                    const double second = static_cast<double>(sum) * kSizes.perDraw[s];
                     if (chosen < 0 || second < chosenSecond) {
                         chosen = s;
                         chosenSecond = second;
                         best = counts;
                     }
                 }
-                out.perfect.Add(d.weight, best, DrawsFor(std::popcount(unsigned(chosen))), bets);
+                out.perfect.Add(d.weight, best, chosen, bets);
                 if (!list) continue;
                 const int hold = list->uniform[i];
-                if (hold != ListHolds::kMixed) {
+                if (hold == chosen) {
+                    out.list.Add(d.weight, best, hold, bets);
+                } else if (hold != ListHolds::kMixed) {
                     hand.CountHold(tables, hold, counts);
-                    out.list.Add(d.weight, counts, DrawsFor(std::popcount(unsigned(hold))), bets);
-                    continue;
-                }
-                const auto& byHold = list->mixed.at(i);
-                for (int h = 0; h < exact::kHoldCount; ++h) {
-                    if (!byHold[h]) continue;
-                    hand.CountHold(tables, h, counts);
-                    out.list.Add(byHold[h], counts, DrawsFor(std::popcount(unsigned(h))), bets);
+                    out.list.Add(d.weight, counts, hold, bets);
+                } else {
+                    const auto& byHold = list->mixed.at(i);
+                    for (int h = 0; h < exact::kHoldCount; ++h) {
+                        if (!byHold[h]) continue;
+                        hand.CountHold(tables, h, counts);
+                        out.list.Add(byHold[h], counts, h, bets);
+                    }
                 }
             }
         }

@@ -140,6 +140,15 @@ struct RiskFigures {
 RiskFigures RiskOf(const PlayFigures& play, const TableInForce& table, const BankrollInputs& inputs,
                    int sessionPoints);
 
+// The lifetime ruin against the bankroll in credits, points + 1 evenly spaced
+// bankrolls from 0 to the larger of twice the bankroll given and the bankroll of
+// 1 % ruin (when that is finite).
+struct CurvePoint {
+    double bankroll = 0;
+    double ruin = 0;
+};
+std::vector<CurvePoint> RuinCurve(const RiskFigures& risk, double bankroll, int points);
+
 // Why bankroll inputs cannot be used, or empty when they can.
 std::string InputsProblem(const BankrollInputs& inputs);
 

@@ -94,7 +94,7 @@ SessionFigures ExactSession(const PlayFigures& play, std::int64_t bankroll, int 
     const std::vector<Outcome> outcomes = OutcomesOf(play);
     std::int64_t top = 0;
     for (const Outcome& o : outcomes) top = std::max(top, o.pays - 1);
-    const double spread = 7 * play.deviation * std::sqrt(static_cast<double>(hands));
+    const double spread = 5 * play.deviation * std::sqrt(static_cast<double>(hands));
     const std::int64_t ceiling =
         std::min<std::int64_t>(bankroll + top * std::int64_t{hands},
                                bankroll + top + static_cast<std::int64_t>(spread) + 1);
@@ -235,6 +235,18 @@ RiskFigures RiskOf(const PlayFigures& play, const TableInForce& table, const Ban
     const std::int64_t bets = inputs.bankroll / (static_cast<std::int64_t>(lines) * table.coins);
     r.session = SessionSpread(play, lines, bets, inputs.hands, sessionPoints);
     return r;
+}
+
+std::vector<CurvePoint> RuinCurve(const RiskFigures& risk, double bankroll, int points) {
+    double end = 2 * bankroll;
+    if (std::isfinite(risk.bankrollFor[0])) end = std::max(end, risk.bankrollFor[0]);
+    points = std::max(1, points);
+    std::vector<CurvePoint> curve;
+    for (int i = 0; i <= points; ++i) {
+        const double b = end * i / points;
+        curve.push_back({b, LifetimeRuin(risk.exponent, b / risk.totalBet)});
+    }
+    return curve;
 }
 
 std::string InputsProblem(const BankrollInputs& inputs) {
