@@ -103,6 +103,7 @@ public:
     // The training record's windows for the last game.
     void Mistakes1Click();
     void PracticeDrill1Click();
+    void PayTableAnalysis1Click();
     void ExitItemClick();
 
     void DrawPicker(int game);
