@@ -423,9 +423,12 @@ void TPayTableAnalysis::ShowRisk() {
                        .arg(totalBet, 0, 'f', 0);
     text += QString("Lifetime ruin %1").arg(Percent(r.lifetimeRuin));
     if (in.cashback > 0) text += QString(" with %1 % cashback").arg(in.cashback, 0, 'f', 2);
-    text += QString("\nBankroll for 1 % ruin %1, 5 % %2, 10 % %3 credits\n")
-                .arg(CreditsText(r.bankrollFor[0]), CreditsText(r.bankrollFor[1]),
-                     CreditsText(r.bankrollFor[2]));
+    if (std::isfinite(r.bankrollFor[0]))
+        text += QString("\nBankroll for 1 % ruin %1, 5 % %2, 10 % %3 credits\n")
+                    .arg(CreditsText(r.bankrollFor[0]), CreditsText(r.bankrollFor[1]),
+                         CreditsText(r.bankrollFor[2]));
+    else
+        text += "\nNo bankroll lasts for ever: the game does not gain\n";
     const analysis::SessionPoint& end = r.session.points.back();
     text += QString("Session of %1 hands: ruin %2\n")
                 .arg(QLocale(QLocale::English).toString(in.hands))
