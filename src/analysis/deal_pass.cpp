@@ -15,9 +15,15 @@ namespace quintaro::analysis {
 
 using namespace exact::detail;
 
-std::shared_ptr<const ListHolds> ListInForce(const TableInForce& table, int threads) {
+std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads) {
+    // A row of one's own has no list yet.
     if (table.choice < 0) return nullptr;
-    return ListHoldsFor(table.game, table.choice, std::max(1, threads));
+    const std::shared_ptr<const ListHolds> holds =
+        ListHoldsFor(table.game, table.choice, std::max(1, threads));
+    auto play = std::make_shared<ClassPlay>();
+    play->hold = holds->uniform;
+    play->mixed = holds->mixed;
+    return play;
 }
 
 namespace {
@@ -144,7 +150,7 @@ PlayFigures FiguresOf(const Sums& sums, int game, const PriceRow& bets) {
 TableFigures AnalyseTable(const TableInForce& table, int threads) {
     threads = std::max(1, threads);
     const EvaluationFamily family = GameInfoFor(table.game).family;
-    const std::shared_ptr<const ListHolds> list = ListInForce(table, threads);
+    const std::shared_ptr<const ClassPlay> list = ListInForce(table, threads);
     const CountTables& tables = EnsureTables(family, threads);
     const CategoryLookup& lookup = LookupFor(family);
     const PriceRow prices = PricesFor(table.game, table.pays, table.coins);
@@ -204,10 +210,10 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
                 }
                 out.perfect.Add(d.weight, best, chosen, bets);
                 if (!list) continue;
-                const int hold = list->uniform[i];
+                const int hold = list->hold[i];
                 if (hold == chosen) {
                     out.list.Add(d.weight, best, hold, bets);
-                } else if (hold != ListHolds::kMixed) {
+                } else if (hold != ClassPlay::kMixed) {
                     hand.CountHold(tables, hold, counts);
                     out.list.Add(d.weight, counts, hold, bets);
                 } else {

@@ -13,14 +13,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/evaluation.h"
 #include "core/pay_table.h"
-
-namespace quintaro::exact::detail {
-struct ListHolds;
-}
 
 namespace quintaro::analysis {
 
@@ -60,9 +57,18 @@ struct TableFigures {
     std::optional<PlayFigures> list; // when a strategy list plays the table
 };
 
-// The strategy list's holds over the suit classes of the deals for a table, or
-// null when no list plays it.
-std::shared_ptr<const exact::detail::ListHolds> ListInForce(const TableInForce& table, int threads);
+// How a strategy holds the deals of each suit class of the exact engine (a
+// class: deals that differ by a renaming of suits). A hold is a subset of the
+// class's cards, bit j = its j-th card in ascending order.
+struct ClassPlay {
+    static constexpr std::uint8_t kMixed = 0xFF;
+    // Per class the hold of all its deals, or kMixed when they are held apart.
+    std::vector<std::uint8_t> hold;
+    // For a mixed class, how many of its deals keep each subset.
+    std::unordered_map<int, std::array<std::uint8_t, 32>> mixed;
+};
+// The strategy list in force for a table, or null when no list plays it.
+std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads);
 
 // Every figure of a table over all 2,598,960 deals. threads: 1 or more.
 TableFigures AnalyseTable(const TableInForce& table, int threads = 1);
