@@ -64,6 +64,34 @@ struct ClassHand {
         dealt = lookup.OfSorted(sorted);
     }
 
+    // The totals in credits of every hold over its draws, from the priced
+    // tables (as the engine's TotalsPriced, with the indices made once).
+    void Totals(const PricedTables& t, const PriceRow& prices, SubsetTotals& out) const {
+        out[0] = t.p0;
+        for (int s = 1; s < exact::kHoldCount - 1; ++s) {
+            const std::size_t at = static_cast<std::size_t>(index[s]);
+            switch (kSizes.size[s]) {
+            case 1:
+                out[s] = t.p1[at];
+                break;
+            case 2:
+                out[s] = t.p2[at];
+                break;
+            case 3:
+                out[s] = t.p3[at];
+                break;
+            default:
+                out[s] = t.p4[at];
+                break;
+            }
+        }
+        out[exact::kHoldCount - 1] = prices[dealt];
+        // Less the draws that bring back a discarded card.
+        for (int b = 0; b < 5; ++b)
+            for (int s = 0; s < exact::kHoldCount; ++s)
+                if (!(s >> b & 1)) out[s] -= out[s | 1 << b];
+    }
+
     // The draws of hold s by category: the final hands that contain s less,
     // by inclusion and exclusion, those that contain a discarded card.
     void CountHold(const CountTables& t, int s, Counts& out) const {
@@ -182,8 +210,8 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
             for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
                 const DealClass& d = classes[i];
                 const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
-                TotalsPriced(priced, lookup, sorted, prices, totals);
                 const ClassHand hand(sorted, lookup);
+                hand.Totals(priced, prices, totals);
                 // Values in credits for the coins bet.
                 std::array<double, exact::kHoldCount> value{};
                 double top = 0;
