@@ -9,9 +9,10 @@
 # game's command menu and help, and Deuces Wild at game over. Each shot is kept twice:
 # NAME.png is the whole screen (to see where a window stands), NAME-window.png the active
 # window with its frame. The exact engine's windows are photographed too: the strategy
-# table with the pay table's returns, the mistake panel with its figures, and the hold
-# values of a hand from the table (at game over, with the hold drawn) and from the builder,
-# and the training record's mistakes window, practice drill and training progress.
+# table with the pay table's returns, the pay table analysis opened from it with each of its
+# charts, the mistake panel with its figures, and the hold values of a hand from the table
+# (at game over, with the hold drawn) and from the builder, and the training record's
+# mistakes window, practice drill and training progress.
 # At the end it leaves with Ctrl+X from the menu and checks that the program exited with
 # status 0 and wrote its settings file (copied to build/screenshots-x11/Quintaro.ini).
 #
@@ -254,8 +255,20 @@ for i in $(seq 6); do
     wait_table_still "$JACKS"
     if [ "$i" = 1 ]; then
         shot 07-jacks-holding
-        key_and_wait "$JACKS" "the strategy table (F9)" F9 >/dev/null
+        TABLE=$(key_and_wait "$JACKS" "the strategy table (F9)" F9)
         shot 08-strategy-table
+        # The pay table analysis from the strategy table (Alt+A), each chart in turn.
+        key_and_wait "$TABLE" "the pay table analysis (Alt+A)" alt+a >/dev/null
+        sleep 4
+        shot 08b-pay-table-analysis
+        xdotool key alt+u
+        sleep 1
+        shot 08c-pay-table-analysis-ruin
+        xdotool key alt+s
+        sleep 1
+        shot 08d-pay-table-analysis-sessions
+        xdotool key Escape
+        wait_active_is "$TABLE" "the pay table analysis"
         xdotool key Escape
         wait_active_is "$JACKS" "the strategy table"
     fi
@@ -308,11 +321,11 @@ wait_active_is "$BUILDER" "the hold values of the built hand"
 xdotool key Escape
 wait_active_is "$JACKS" "the hand builder"
 
-# The training record: the mistakes of this game (sixth item of the command menu) and the
+# The training record: the mistakes of this game (seventh item of the command menu) and the
 # practice drill (F12) on them.
 xdotool mousemove --window "$JACKS" 400 250 click 3
 sleep 0.8
-key_and_wait "$JACKS" "the mistakes window" Down Down Down Down Down Down Return >/dev/null
+key_and_wait "$JACKS" "the mistakes window" Down Down Down Down Down Down Down Return >/dev/null
 sleep 0.5
 shot 12c-mistakes
 xdotool key Escape

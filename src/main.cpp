@@ -1,5 +1,6 @@
 // Quintaro: video poker and strategy trainer.
 
+#include "analysis/ui/pay_table_analysis.h"
 #include "command_line.h"
 #include "record/ui/record_windows.h"
 #include "shell/ui/startup.h"
@@ -14,5 +15,6 @@ int main(int argc, char* argv[]) {
     quintaro::RegisterTableWindows();
     quintaro::RegisterAnalysisWindows();
     quintaro::RegisterRecordWindows();
+    quintaro::RegisterPayTableAnalysis();
     return quintaro::RunQuintaro(argc, argv);
 }

@@ -6,6 +6,8 @@
 //   quintaro-advise --exact --game G --table T [--coins C] CARD CARD CARD CARD CARD
 //   quintaro-advise --exact --batch [--coins C] < lines of "G T c0 c1 c2 c3 c4"
 //   quintaro-advise --return --game G --table T [--coins C]
+//   quintaro-advise --analyse --game G (--table T | --pays P) [--coins C] [--bankroll B]
+//                   [--hands N] [--cashback X] [--lines L]
 //   quintaro-advise --record [--game G] [--file PATH]
 //
 // Exit status: 0 success, 1 when a batch line could not be read, 2 for bad
@@ -24,6 +26,7 @@
 
 #include "advise/batch.h"
 #include "advise/options.h"
+#include "analysis/pay_analysis.h"
 #include "core/card.h"
 #include "core/evaluation.h"
 #include "core/game_variant.h"
@@ -153,6 +156,19 @@ int Return(const std::vector<std::string_view>& args) {
     }
     const exact::PayTableReturn r = exact::ComputeReturn(o.game, o.choice, o.coins);
     std::printf("optimal %.8f\nstrategy %.8f\n", r.optimal, r.strategy);
+    return 0;
+}
+
+// --- Pay-table figures ------------------------------------------------------
+
+int Analyse(std::vector<std::string_view> args) {
+    analysis::BankrollInputs inputs;
+    if (const int status = ReadBankrollOptions(args, inputs)) return status;
+    HandOptions o;
+    if (const int status = ReadHandOptions(args, false, o)) return status;
+    const analysis::TableInForce table{o.game, o.choice, o.pays, o.coins};
+    const analysis::TableFigures figures = analysis::AnalyseTable(table, 2);
+    std::fputs(analysis::FiguresText(table, o.tableName, figures, inputs).c_str(), stdout);
     return 0;
 }
 
@@ -292,14 +308,17 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    // --exact and --return may stand anywhere; the rest are their options.
+    // --exact, --return and --analyse may stand anywhere; the rest are their options.
     const bool exact = std::find(args.begin(), args.end(), "--exact") != args.end();
     const bool payReturn = std::find(args.begin(), args.end(), "--return") != args.end();
-    if (exact || payReturn) {
-        if (exact && payReturn) return quintaro::Fail("--exact and --return do not go together");
+    const bool analyse = std::find(args.begin(), args.end(), "--analyse") != args.end();
+    if (exact || payReturn || analyse) {
+        if (exact + payReturn + analyse > 1)
+            return quintaro::Fail("--exact, --return and --analyse do not go together");
         std::vector<std::string_view> rest;
         for (std::string_view a : args)
-            if (a != "--exact" && a != "--return") rest.push_back(a);
+            if (a != "--exact" && a != "--return" && a != "--analyse") rest.push_back(a);
+        if (analyse) return quintaro::Analyse(rest);
         return exact ? quintaro::Exact(rest) : quintaro::Return(rest);
     }
     if (!args.empty() && args[0] == "--batch") {

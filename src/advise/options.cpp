@@ -1,7 +1,9 @@
 #include "advise/options.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "advise/batch.h"
 #include "core/game_variant.h"
@@ -15,6 +17,8 @@ const char* const kUsage =
     "CARD CARD\n"
     "       quintaro-advise --exact --batch [--coins C]\n"
     "       quintaro-advise --return --game G (--table T | --pays P) [--coins C]\n"
+    "       quintaro-advise --analyse --game G (--table T | --pays P) [--coins C]\n"
+    "                       [--bankroll B] [--hands N] [--cashback X] [--lines L]\n"
     "       quintaro-advise --record [--game G] [--file PATH]\n"
     "       quintaro-advise --help | --version\n"
     "\n"
@@ -41,6 +45,20 @@ const char* const kUsage =
     "--return computes the return per coin of the pay table over all 2,598,960\n"
     "deals at the coins bet: \"optimal R\" (the best hold of every deal) and\n"
     "\"strategy R\" (the strategy list's hold of every deal).\n"
+    "\n"
+    "--analyse prints the figures of the pay table over all 2,598,960 deals, for\n"
+    "perfect play and, with --table, for the strategy list: return, variance and\n"
+    "standard deviation per coin bet (ties between best holds go to the hold with\n"
+    "the smaller variance), hit frequency, deal variance (the variance of the held\n"
+    "hand's value over the deals), and per hand its pay, probability, cycle (\"1 in\")\n"
+    "and share of the return. Then for a bankroll of B credits (default 4000),\n"
+    "sessions of N hands (default 1000), a cashback of X per cent of each bet\n"
+    "(default 0) and L lines dealt at once (1..100, default 1): the variance per\n"
+    "unit of the total bet, the lifetime ruin (the probability of ever losing the\n"
+    "bankroll), the bankrolls in credits for 1, 5 and 10 % lifetime ruin, the\n"
+    "session ruin and the 5th, 50th and 95th percentiles of a session's result in\n"
+    "credits. One line is followed exactly; several lines as a Brownian motion of\n"
+    "their mean and variance. The session figures leave the cashback out.\n"
     "\n"
     "--record prints the training record's grades per game: decisions, mistakes,\n"
     "credits lost to mistakes and accuracy (value of the holds drawn over the value\n"
@@ -169,6 +187,33 @@ int ReadHandOptions(const std::vector<std::string_view>& args, bool wantCards, H
                 return Fail("card " + CardName(*c) + " given twice");
         out.cards[static_cast<std::size_t>(i)] = *c;
     }
+    return 0;
+}
+
+int ReadBankrollOptions(std::vector<std::string_view>& args, analysis::BankrollInputs& out) {
+    std::vector<std::string_view> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view a = args[i];
+        if (a != "--bankroll" && a != "--hands" && a != "--cashback" && a != "--lines") {
+            rest.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size()) return Fail(std::string(a) + " needs a value");
+        const std::string v(args[++i]);
+        char* end = nullptr;
+        const double x = std::strtod(v.c_str(), &end);
+        const bool whole = x == static_cast<double>(static_cast<long long>(x));
+        if (v.empty() || *end != '\0' || !std::isfinite(x) ||
+            (a != "--cashback" && (!whole || std::fabs(x) > 2e9)))
+            return Fail("bad value '" + v + "' for " + std::string(a));
+        if (a == "--bankroll") out.bankroll = static_cast<std::int64_t>(x);
+        if (a == "--hands") out.hands = static_cast<int>(x);
+        if (a == "--cashback") out.cashback = x;
+        if (a == "--lines") out.lines = static_cast<int>(x);
+    }
+    if (const std::string problem = analysis::InputsProblem(out); !problem.empty())
+        return Fail(problem);
+    args = rest;
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/pay_analysis.h"
 #include "core/card.h"
 #include "core/pay_table.h"
 
@@ -36,5 +37,9 @@ struct HandOptions {
 // Reads --game, --table or --pays, --coins and, when wanted, five cards.
 // Returns 0, or the exit status after a message.
 int ReadHandOptions(const std::vector<std::string_view>& args, bool wantCards, HandOptions& out);
+
+// Takes --bankroll, --hands, --cashback and --lines out of args for --analyse.
+// Returns 0, or the exit status after a message.
+int ReadBankrollOptions(std::vector<std::string_view>& args, analysis::BankrollInputs& out);
 
 } // namespace quintaro

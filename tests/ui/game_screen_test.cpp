@@ -24,11 +24,13 @@
 #include "screenshot.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
+#include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
 #include "strategy/ui/hold_values_window.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/exact_figures.h"
+#include "table/strategy_advisor.h"
 #include "table/ui/game_screen.h"
 
 using namespace quintaro;
@@ -318,10 +320,20 @@ private slots:
         // The training record's three commands follow the statistics page.
         QCOMPARE(captions,
                  (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
-                              "Hold Values...", "Statistics Page...", "Mistakes...",
-                              "Training Progress...", "Practice &Drill...", "-", "Fast Credits",
-                              "&Sound", "Playing Modes", "Pay Tables", "-", "&Help", "&About", "-",
-                              "&Minimize", "&Return to Menu"}));
+                              "Pay Table Analysis...", "Hold Values...", "Statistics Page...",
+                              "Mistakes...", "Training Progress...", "Practice &Drill...", "-",
+                              "Fast Credits", "&Sound", "Playing Modes", "Pay Tables", "-",
+                              "&Help", "&About", "-", "&Minimize", "&Return to Menu"}));
+        // The pay table analysis opens through the registry for the game, table and bet.
+        std::array<int, 3> analysed{-1, -1, -1};
+        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins) {
+            analysed = {game, table, coins};
+        };
+        m_screen->Action("PayTableAnalysis1")->trigger();
+        Windows().payTableAnalysis = nullptr;
+        QCOMPARE(analysed[0], m_screen->Round().Engine().game);
+        QCOMPARE(analysed[1], m_screen->Round().Engine().altPayTable ? 1 : 0);
+        QCOMPARE(analysed[2], StrategyTableCoins(m_screen->Round().Engine()));
         // The pay-table switch rewrites the changed cells.
         QCOMPARE(Child<QLabel>("Lb36")->text(), QString("24"));
         m_screen->Action("N961")->trigger();
@@ -645,6 +657,17 @@ private slots:
         QCOMPARE(table.ReturnsLabel()->text(), returns);
         table.Fill(kJacksOrBetter, 0, 5, 0, "Jacks or Better");
         QVERIFY(table.ReturnsLabel()->text() != returns || TheReturnStore().Find(0, 0, 5));
+        // Its Analysis button (Alt+A) opens the pay table analysis of the table shown.
+        std::array<int, 3> analysed{-1, -1, -1};
+        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int choice,
+                                         int coins) {
+            analysed = {game, choice, coins};
+        };
+        table.Fill(kDeucesWild, 1, 3, 0, "Deuces Wild");
+        QCOMPARE(table.AnalysisButton()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
+        QTest::mouseClick(table.AnalysisButton(), Qt::LeftButton);
+        Windows().payTableAnalysis = nullptr;
+        QCOMPARE(analysed, (std::array<int, 3>{kDeucesWild, 1, 3}));
     }
 };
 

@@ -348,6 +348,19 @@ private slots:
         item("TrainingProgress1")->trigger();
         Windows().trainingProgress = {};
         QCOMPARE(progress, 1);
+        // The pay table analysis of the last game, at its pay table and last bet.
+        std::array<int, 3> analysed{-1, -1, -1};
+        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins) {
+            analysed = {game, table, coins};
+        };
+        const int lastGame = s.LastGame;
+        s.LastGame = kDeucesWild;
+        const GameSettings deuces = s.Settings().LoadGame(kDeucesWild);
+        item("PayTableAnalysis1")->trigger();
+        Windows().payTableAnalysis = nullptr;
+        s.LastGame = lastGame;
+        QCOMPARE(analysed,
+                 (std::array<int, 3>{kDeucesWild, deuces.AltPayTable ? 1 : 0, deuces.LastBet}));
         QVERIFY(item("Sound_On_Off")->isChecked());
         QVERIFY(!item("FastCredits1")->isChecked());
         QVERIFY(item("ShowMistakes1")->isChecked());

@@ -47,6 +47,11 @@ struct WindowRegistry {
     // kinds of hands); it runs modally and frees itself.
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent)>
         trainingProgress;
+
+    // The pay table analysis of a game, its built-in pay table and the coins
+    // bet; runs modally and frees itself.
+    std::function<void(TVantaSession& session, QWidget* parent, int game, int payTable, int coins)>
+        payTableAnalysis;
 };
 
 // The program-wide registry (GUI thread only).

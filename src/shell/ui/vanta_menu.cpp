@@ -380,6 +380,8 @@ void TVantaTBMenu::BuildMenus() {
         [this] { TrainingProgress1Click(); });
     add(m_menu1, "PracticeDrill1", "Practice &Drill...", QKeySequence(Qt::Key_F12),
         [this] { PracticeDrill1Click(); });
+    add(m_menu1, "PayTableAnalysis1", "Pay Table Analysis...", QKeySequence(),
+        [this] { PayTableAnalysis1Click(); });
     m_menu1->addSeparator()->setObjectName("N3");
     add(m_menu1, "FastCredits1", "Fast Credits", Qt::Key_F3, [this] {
         m_session->PlayEffect(kEffectClick);
@@ -919,6 +921,17 @@ void TVantaTBMenu::PracticeDrill1Click() {
     const int payTable = m_session->Settings().LoadGame(game).AltPayTable ? 1 : 0;
     RunModal([this, game, payTable] {
         Windows().practiceDrill(*m_session, *m_view, this, game, payTable);
+    });
+}
+
+void TVantaTBMenu::PayTableAnalysis1Click() {
+    if (!Windows().payTableAnalysis) return;
+    // The last game at the pay table and bet that game was left with.
+    const int game = m_session->LastGame;
+    const GameSettings settings = m_session->Settings().LoadGame(game);
+    RunModal([this, game, settings] {
+        Windows().payTableAnalysis(*m_session, this, game, settings.AltPayTable ? 1 : 0,
+                                   settings.LastBet);
     });
 }
 

@@ -104,6 +104,7 @@ public:
     void Mistakes1Click();
     void TrainingProgress1Click();
     void PracticeDrill1Click();
+    void PayTableAnalysis1Click();
     void ExitItemClick();
 
     void DrawPicker(int game);

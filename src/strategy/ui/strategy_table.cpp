@@ -18,6 +18,7 @@
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "shell/session.h"
+#include "shell/ui/game_launch.h"
 #include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/window_kit.h"
@@ -205,6 +206,16 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
         m_returns->hide(); // the legend takes the strip of the returns while it is up
         SetListHeight(kListHeightWithLegend);
         Recentre();
+    });
+    // The pay table's figures beyond its return, in a window of their own.
+    m_analysis = new ui::PressButton("&Analysis...", this);
+    m_analysis->setObjectName("ButtonAnalysis");
+    m_analysis->setFont(ui::SansFont(15, true));
+    m_analysis->setGeometry(187, 502, 100, 25);
+    m_analysis->setAutoDefault(false);
+    connect(m_analysis, &QPushButton::clicked, this, [this] {
+        if (!m_session || !Windows().payTableAnalysis) return;
+        Windows().payTableAnalysis(*m_session, this, m_returnGame, m_returnChoice, m_returnCoins);
     });
     m_close = new ui::PressButton("Close", this);
     m_close->setObjectName("Button1");

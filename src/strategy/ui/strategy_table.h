@@ -47,6 +47,8 @@ public:
 
     QListWidget* ListBox() const { return m_list; }
     QFrame* Legend() const { return m_legend; }
+    // Opens the pay table analysis of the table shown.
+    ui::PressButton* AnalysisButton() const { return m_analysis; }
     // The returns of the list and of perfect play for the pay table and coins
     // shown; a placeholder until a worker has computed them.
     QLabel* ReturnsLabel() const { return m_returns; }
@@ -68,6 +70,7 @@ private:
     QFrame* m_legend = nullptr;
     QLabel* m_ackLine = nullptr;
     ui::PressButton* m_legendButton = nullptr;
+    ui::PressButton* m_analysis = nullptr;
     ui::PressButton* m_close = nullptr;
     int m_selected = -1;
     QLabel* m_returns = nullptr;

@@ -28,6 +28,7 @@
 #include "strategy/ui/hold_values_view.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/exact_figures.h"
+#include "table/strategy_advisor.h"
 
 namespace quintaro {
 
@@ -494,6 +495,14 @@ void TGameScreen::BuildMenu() {
         [this] { WithTimerOff([this] { m_session.ShowHandBuilder(); }); });
     add(m_menu, "StrategyTable1", "Strategy Table...", Qt::Key_F9,
         [this] { m_round->StrategyTableCommand(); });
+    add(m_menu, "PayTableAnalysis1", "Pay Table Analysis...", QKeySequence(), [this] {
+        if (!Windows().payTableAnalysis) return;
+        const GameEngine& e = m_round->Engine();
+        WithTimerOff([this, &e] {
+            Windows().payTableAnalysis(m_session, this, m_game, e.altPayTable ? 1 : 0,
+                                       StrategyTableCoins(e));
+        });
+    });
     add(m_menu, "HoldValues1", "Hold Values...", Qt::Key_F11,
         [this] { m_round->HoldValuesCommand(); });
     add(m_menu, "StatisticsPage1", "Statistics Page...", Qt::Key_F10, [this] {

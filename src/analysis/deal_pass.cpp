@@ -1,0 +1,291 @@
+// The pass over the suit classes of the deals: per class the hold played and
+// how its draws fall into the categories, weighted by the deals the class
+// stands for.
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <cmath>
+#include <thread>
+
+#include "analysis/pay_analysis.h"
+#include "exact/engine.h"
+
+namespace quintaro::analysis {
+
+using namespace exact::detail;
+
+std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads) {
+    // A row of one's own has no list yet.
+    if (table.choice < 0) return nullptr;
+    const std::shared_ptr<const ListHolds> holds =
+        ListHoldsFor(table.game, table.choice, std::max(1, threads));
+    auto play = std::make_shared<ClassPlay>();
+    play->hold = holds->uniform;
+    play->mixed = holds->mixed;
+    return play;
+}
+
+namespace {
+
+using Counts = std::array<std::int32_t, kLanes>;
+
+// The size of every subset of five cards, and the draws of a hold of that size.
+struct SubsetSizes {
+    std::array<int, exact::kHoldCount> size{};
+    std::array<std::int64_t, exact::kHoldCount> draws{};
+    std::array<double, exact::kHoldCount> perDraw{};
+    SubsetSizes() {
+        for (int s = 0; s < exact::kHoldCount; ++s) {
+            size[s] = s ? size[s & (s - 1)] + 1 : 0;
+            draws[s] = DrawsFor(size[s]);
+            perDraw[s] = 1.0 / static_cast<double>(draws[s]);
+        }
+    }
+};
+const SubsetSizes kSizes;
+
+template <class T> void AddRow(Counts& out, const T* row, std::int32_t sign) {
+    for (int k = 0; k < kLanes; ++k) out[k] += sign * static_cast<std::int32_t>(row[k]);
+}
+
+// A class's cards: the colex index of each subset and the category of the
+// dealt hand, so that the draws of any hold can be counted by category.
+struct ClassHand {
+    std::array<std::int32_t, exact::kHoldCount> index{};
+    int dealt = 0;
+
+    ClassHand(const int* sorted, const CategoryLookup& lookup) {
+        for (int s = 1; s < exact::kHoldCount; ++s) {
+            const int top = 31 - std::countl_zero(static_cast<unsigned>(s));
+            const int rest = s ^ (1 << top);
+            index[s] = index[rest] + Choose(sorted[top], kSizes.size[rest] + 1);
+        }
+        dealt = lookup.OfSorted(sorted);
+    }
+
+    // The totals in credits of every hold over its draws, from the priced
+    // tables (as the engine's TotalsPriced, with the indices made once).
+    void Totals(const PricedTables& t, const PriceRow& prices, SubsetTotals& out) const {
+        out[0] = t.p0;
+        for (int s = 1; s < exact::kHoldCount - 1; ++s) {
+            const std::size_t at = static_cast<std::size_t>(index[s]);
+            switch (kSizes.size[s]) {
+            case 1:
+                out[s] = t.p1[at];
+                break;
+            case 2:
+                out[s] = t.p2[at];
+                break;
+            case 3:
+                out[s] = t.p3[at];
+                break;
+            default:
+                out[s] = t.p4[at];
+                break;
+            }
+        }
+        out[exact::kHoldCount - 1] = prices[dealt];
+        // Less the draws that bring back a discarded card.
+        for (int b = 0; b < 5; ++b)
+            for (int s = 0; s < exact::kHoldCount; ++s)
+                if (!(s >> b & 1)) out[s] -= out[s | 1 << b];
+    }
+
+    // The draws of hold s by category: the final hands that contain s less,
+    // by inclusion and exclusion, those that contain a discarded card.
+    void CountHold(const CountTables& t, int s, Counts& out) const {
+        out = {};
+        const int rest = 31 & ~s;
+        for (int u = rest;; u = (u - 1) & rest) {
+            const int set = s | u;
+            const std::int32_t sign = (kSizes.size[u] & 1) ? -1 : 1;
+            const std::size_t at = static_cast<std::size_t>(index[set]) * kLanes;
+            switch (kSizes.size[set]) {
+            case 0:
+                AddRow(out, t.n0.data(), sign);
+                break;
+            case 1:
+                AddRow(out, &t.n1[at], sign);
+                break;
+            case 2:
+                AddRow(out, &t.n2[at], sign);
+                break;
+            case 3:
+                AddRow(out, &t.n3[at], sign);
+                break;
+            case 4:
+                AddRow(out, &t.n4[at], sign);
+                break;
+            default:
+                out[dealt] += sign;
+                break;
+            }
+            if (u == 0) break;
+        }
+    }
+};
+
+// Sums over the deals of one way of playing.
+struct Sums {
+    std::array<double, kLanes> mass{}; // deals times the probability of each category
+    double value = 0;                  // deals times the hold's value in bets
+    double valueSquared = 0;
+
+    void Add(double deals, const Counts& counts, int hold, const PriceRow& bets) {
+        const double perDraw = deals * kSizes.perDraw[hold];
+        std::int64_t total = 0;
+        for (int k = 0; k < kLanes; ++k) {
+            mass[k] += perDraw * counts[k];
+            total += static_cast<std::int64_t>(counts[k]) * bets[k];
+        }
+        const double v = static_cast<double>(total) * kSizes.perDraw[hold];
+        value += deals * v;
+        valueSquared += deals * v * v;
+    }
+    void Merge(const Sums& o) {
+        for (int k = 0; k < kLanes; ++k) mass[k] += o.mass[k];
+        value += o.value;
+        valueSquared += o.valueSquared;
+    }
+};
+
+PlayFigures FiguresOf(const Sums& sums, int game, const PriceRow& bets) {
+    const int n = CategoryCount(GameInfoFor(game).family);
+    PlayFigures f;
+    double second = 0;
+    for (int k = n - 1; k >= 0; --k) {
+        CategoryFigures c;
+        c.category = k;
+        c.pays = bets[k];
+        c.probability = sums.mass[k] / kDealCount;
+        c.cycle = c.probability > 0 ? 1 / c.probability : 0;
+        c.contribution = c.probability * c.pays;
+        f.payback += c.contribution;
+        second += c.contribution * c.pays;
+        if (c.pays > 0) f.hitFrequency += c.probability;
+        f.categories.push_back(c);
+    }
+    f.variance = std::max(0.0, second - f.payback * f.payback);
+    f.deviation = std::sqrt(f.variance);
+    const double mean = sums.value / kDealCount;
+    f.dealVariance = std::max(0.0, sums.valueSquared / kDealCount - mean * mean);
+    return f;
+}
+
+} // namespace
+
+TableFigures AnalyseTable(const TableInForce& table, int threads) {
+    threads = std::max(1, threads);
+    const EvaluationFamily family = GameInfoFor(table.game).family;
+    const std::shared_ptr<const ClassPlay> list = ListInForce(table, threads);
+    const CountTables& tables = EnsureTables(family, threads);
+    const CategoryLookup& lookup = LookupFor(family);
+    const PriceRow prices = PricesFor(table.game, table.pays, table.coins);
+    PriceRow bets{};
+    for (int k = 0; k < kLanes; ++k) bets[k] = prices[k] / table.coins;
+
+    PricedTables priced = PricedTablesShape();
+    {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back([&, t] { PriceTables(tables, prices, t, threads, priced); });
+        PriceTables(tables, prices, 0, threads, priced);
+        for (auto& th : pool) th.join();
+    }
+
+    const std::vector<DealClass>& classes = DealClasses();
+    const int count = static_cast<int>(classes.size());
+    constexpr int kBlock = 2048;
+    const int blocks = (count + kBlock - 1) / kBlock;
+    std::atomic<int> next{0};
+    struct Partial {
+        Sums perfect, list;
+    };
+    std::vector<Partial> partials(static_cast<std::size_t>(threads));
+    auto work = [&](Partial& out) {
+        SubsetTotals totals;
+        Counts counts{}, best{};
+        for (int b; (b = next.fetch_add(1)) < blocks;) {
+            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
+                const DealClass& d = classes[i];
+                const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
+                const ClassHand hand(sorted, lookup);
+                hand.Totals(priced, prices, totals);
+                // Values in credits for the coins bet.
+                std::array<double, exact::kHoldCount> value{};
+                double top = 0;
+                for (int s = 0; s < exact::kHoldCount; ++s) {
+                    value[s] = static_cast<double>(totals[s]) * kSizes.perDraw[s];
+                    top = std::max(top, value[s]);
+                }
+                // Of the best holds, the one with the smallest second moment.
+                const double tie = exact::kTieTolerance * table.coins;
+                int chosen = -1;
+                double chosenSecond = 0;
+                for (int s = 0; s < exact::kHoldCount; ++s) {
+                    if (top - value[s] > tie) continue;
+                    hand.CountHold(tables, s, counts);
+                    std::int64_t sum = 0;
+                    for (int k = 0; k < kLanes; ++k)
+                        sum += static_cast<std::int64_t>(counts[k]) * bets[k] * bets[k];
+                    const double second = static_cast<double>(sum) * kSizes.perDraw[s];
+                    if (chosen < 0 || second < chosenSecond) {
+                        chosen = s;
+                        chosenSecond = second;
+                        best = counts;
+                    }
+                }
+                out.perfect.Add(d.weight, best, chosen, bets);
+                if (!list) continue;
+                const int hold = list->hold[i];
+                if (hold == chosen) {
+                    out.list.Add(d.weight, best, hold, bets);
+                } else if (hold != ClassPlay::kMixed) {
+                    hand.CountHold(tables, hold, counts);
+                    out.list.Add(d.weight, counts, hold, bets);
+                } else {
+                    const auto& byHold = list->mixed.at(i);
+                    for (int h = 0; h < exact::kHoldCount; ++h) {
+                        if (!byHold[h]) continue;
+                        hand.CountHold(tables, h, counts);
+                        out.list.Add(byHold[h], counts, h, bets);
+                    }
+                }
+            }
+        }
+    };
+    {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(partials[t]));
+        work(partials[0]);
+        for (auto& th : pool) th.join();
+    }
+    Partial all;
+    for (const Partial& p : partials) {
+        all.perfect.Merge(p.perfect);
+        all.list.Merge(p.list);
+    }
+    TableFigures figures;
+    figures.perfect = FiguresOf(all.perfect, table.game, bets);
+    if (list) figures.list = FiguresOf(all.list, table.game, bets);
+    return figures;
+}
+
+std::vector<Outcome> OutcomesOf(const PlayFigures& play) {
+    std::vector<Outcome> out;
+    for (const CategoryFigures& c : play.categories) {
+        if (c.probability <= 0) continue;
+        auto at = std::find_if(out.begin(), out.end(),
+                               [&](const Outcome& o) { return o.pays == c.pays; });
+        if (at == out.end())
+            out.push_back({c.pays, c.probability});
+        else
+            at->probability += c.probability;
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Outcome& a, const Outcome& b) { return a.pays < b.pays; });
+    return out;
+}
+
+} // namespace quintaro::analysis

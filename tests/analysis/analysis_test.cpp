@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <numeric>
+
+#include "analysis/pay_analysis.h"
+#include "exact/exact_analysis.h"
+
+namespace quintaro::analysis {
+namespace {
+
+TableInForce BuiltIn(int game, int choice, int coins = 5) {
+    return {game, choice, BuiltInSchedule(game, choice), coins};
+}
+
+TableInForce OwnRow(int game, const char* pays) {
+    std::string error;
+    const auto schedule = ParseFiveCoinPays(game, pays, error);
+    EXPECT_TRUE(schedule) << error;
+    return {game, -1, schedule.value_or(PaySchedule{}), 5};
+}
+
+const PlayFigures& JacksNineSix() {
+    static const TableFigures figures = AnalyseTable(BuiltIn(kJacksOrBetter, 1), 2);
+    return figures.perfect;
+}
+
+// A made-up game: the payouts in bets and their probabilities.
+PlayFigures Toy(const std::vector<std::pair<int, double>>& outcomes) {
+    PlayFigures p;
+    for (const auto& [pays, prob] : outcomes) {
+        CategoryFigures c;
+        c.pays = pays;
+        c.probability = prob;
+        p.categories.push_back(c);
+        p.payback += pays * prob;
+        p.variance += pays * pays * prob;
+    }
+    p.variance -= p.payback * p.payback;
+    p.deviation = std::sqrt(p.variance);
+    return p;
+}
+
+// Published variances and returns under perfect play at five coins.
+TEST(PayAnalysis, PublishedVariances) {
+    struct Case {
+        TableInForce table;
+        double variance;
+        double payback; // 0: not checked
+    };
+    const Case cases[] = {
+        {BuiltIn(kJacksOrBetter, 1), 19.51468, 0.995439},
+        {OwnRow(kJacksOrBetter, "1,2,3,4,5,7,25,50,800"), 19.17190, 0},
+        {BuiltIn(kDeucesWild, 1), 25.78027, 0},
+        {OwnRow(kDeucesWild, "1,2,2,3,5,9,15,25,200,800"), 25.83462, 0},
+        {BuiltIn(kDoubleDoubleBonus, 0), 41.98498, 0},
+    };
+    for (const Case& c : cases) {
+        const TableFigures f = AnalyseTable(c.table, 2);
+        SCOPED_TRACE(GameInfoFor(c.table.game).name);
+        EXPECT_NEAR(f.perfect.variance, c.variance, 1e-5);
+        if (c.payback > 0) {
+            EXPECT_NEAR(f.perfect.payback, c.payback, 1e-6);
+        }
+        EXPECT_EQ(f.list.has_value(), c.table.choice >= 0);
+    }
+    EXPECT_NEAR(JacksNineSix().categories.front().cycle, 40390.5, 0.05);
+}
+
+// In every game, both ways of playing: the probabilities sum to 1, the
+// contributions to the return the exact engine finds, and the list does no
+// better than perfect play.
+TEST(PayAnalysis, FiguresAgreeWithTheEngine) {
+    for (int game = 0; game < kGameCount; ++game) {
+        const int choice = game % 2;
+        const int coins = game == kDeucesWild ? 1 : 5;
+        const TableFigures f = AnalyseTable(BuiltIn(game, choice, coins), 2);
+        const exact::PayTableReturn r = exact::ComputeReturn(game, choice, coins, 2);
+        SCOPED_TRACE(GameInfoFor(game).name);
+        ASSERT_TRUE(f.list);
+        for (const PlayFigures* p : {&f.perfect, &*f.list}) {
+            double probability = 0, contribution = 0, hits = 0;
+            for (const CategoryFigures& c : p->categories) {
+                probability += c.probability;
+                contribution += c.contribution;
+                if (c.pays > 0) hits += c.probability;
+                if (c.probability > 0) {
+                    EXPECT_NEAR(c.cycle * c.probability, 1, 1e-12);
+                }
+            }
+            EXPECT_NEAR(probability, 1, 1e-12);
+            EXPECT_NEAR(contribution, p->payback, 1e-12);
+            EXPECT_NEAR(hits, p->hitFrequency, 1e-12);
+            EXPECT_LE(p->dealVariance, p->variance);
+        }
+        EXPECT_NEAR(f.perfect.payback, r.optimal, 1e-9);
+        EXPECT_NEAR(f.list->payback, r.strategy, 1e-9);
+        EXPECT_LE(f.list->payback, f.perfect.payback + 1e-12);
+    }
+}
+
+TEST(PayAnalysis, SeveralLines) {
+    const PlayFigures& p = JacksNineSix();
+    EXPECT_NEAR(p.dealVariance, 1.966, 5e-4);
+    EXPECT_NEAR(LineVariance(p, 100), 2.14, 5e-3);
+    EXPECT_DOUBLE_EQ(LineVariance(p, 1), p.variance);
+}
+
+// Published lifetime ruin of Jacks or Better 9/6: bankrolls in bets.
+TEST(PayAnalysis, LifetimeRuin) {
+    struct Case {
+        double cashback;
+        double ruin;
+        double bankroll;
+    };
+    const Case cases[] = {{0.01, 0.50, 1092}, {0.01, 0.01, 7255}, {0.0084, 0.05, 6961}};
+    const PlayFigures& p = JacksNineSix();
+    for (const Case& c : cases) {
+        const double a = LifetimeExponent(p, c.cashback);
+        EXPECT_NEAR(BankrollForRuin(a, c.ruin), c.bankroll, 1.0);
+        EXPECT_NEAR(LifetimeRuin(a, BankrollForRuin(a, c.ruin)), c.ruin, 1e-12);
+        // The root itself: E[r^(X - 1 + cashback)] = 1.
+        double sum = 0;
+        for (const Outcome& o : OutcomesOf(p))
+            sum += o.probability * std::expm1(a * (static_cast<double>(o.pays) - 1 + c.cashback));
+        EXPECT_NEAR(sum, 0, 1e-15);
+    }
+    // A game that does not gain ruins for certain; one that never loses never does.
+    EXPECT_EQ(LifetimeExponent(p, 0), 0);
+    EXPECT_EQ(LifetimeRuin(LifetimeExponent(p, 0), 1e6), 1);
+    EXPECT_TRUE(std::isinf(BankrollForRuin(0, 0.05)));
+    EXPECT_EQ(LifetimeRuin(LifetimeExponent(Toy({{1, 0.5}, {2, 0.5}}), 0), 1), 0);
+    // Several lines spread the same mean over a smaller variance per bet.
+    EXPECT_LT(LifetimeExponent(p, 0.01, 100), LifetimeExponent(p, 0.01, 1));
+}
+
+// Jacks or Better 9/6, $1.25 a hand, 1,600 hands, $200: 160 bets.
+TEST(PayAnalysis, PublishedSessionRuin) {
+    const SessionFigures s = SessionSpread(JacksNineSix(), 1, 160, 1600, 16);
+    EXPECT_NEAR(s.ruin, 0.0815, 5e-4);
+    ASSERT_EQ(s.points.size(), 17u);
+    EXPECT_EQ(s.points.back().hand, 1600);
+    for (std::size_t i = 1; i < s.points.size(); ++i) {
+        EXPECT_GE(s.points[i].ruin, s.points[i - 1].ruin);
+        EXPECT_LE(s.points[i].low, s.points[i].median);
+        EXPECT_LE(s.points[i].median, s.points[i].high);
+    }
+}
+
+// The chain against every path of a few hands of small games.
+TEST(PayAnalysis, SessionChainAgainstEveryPath) {
+    const std::vector<std::vector<std::pair<int, double>>> games = {
+        {{0, 0.5}, {2, 0.5}},
+        {{0, 0.55}, {1, 0.2}, {3, 0.2}, {9, 0.05}},
+        {{0, 0.6}, {1, 0.3}, {4, 0.1}},
+    };
+    for (const auto& g : games) {
+        const PlayFigures p = Toy(g);
+        for (int bankroll : {1, 2, 3, 5}) {
+            const int hands = 9;
+            // The probability of each final bankroll over every path.
+            std::vector<double> final(128, 0.0);
+            std::function<void(int, int, double)> walk = [&](int hand, int b, double prob) {
+                if (hand == hands || b == 0) {
+                    final[static_cast<std::size_t>(b)] += prob;
+                    return;
+                }
+                for (const auto& [pays, q] : g) walk(hand + 1, b - 1 + pays, prob * q);
+            };
+            walk(0, bankroll, 1);
+            const SessionFigures s = SessionSpread(p, 1, bankroll, hands, hands);
+            EXPECT_NEAR(s.ruin, final[0], 1e-12);
+            auto quantile = [&](double q) {
+                double sum = 0;
+                for (std::size_t b = 0; b < final.size(); ++b)
+                    if ((sum += final[b]) >= q * (1 - 1e-12))
+                        return static_cast<double>(b) - bankroll;
+                return 0.0;
+            };
+            EXPECT_EQ(s.points.back().low, quantile(0.05));
+            EXPECT_EQ(s.points.back().median, quantile(0.5));
+            EXPECT_EQ(s.points.back().high, quantile(0.95));
+        }
+    }
+}
+
+// Several lines: the Brownian session's ruin tends to the lifetime ruin, and a
+// bankroll that is out of reach is never lost.
+TEST(PayAnalysis, BrownianSessions) {
+    const PlayFigures p = Toy({{0, 0.45}, {2, 0.55}});
+    const double a = LifetimeExponent(p, 0, 3);
+    const SessionFigures s = SessionSpread(p, 3, 20, 100'000, 4);
+    EXPECT_NEAR(s.ruin, LifetimeRuin(a, 20), 1e-3);
+    EXPECT_EQ(SessionSpread(p, 1, 50, 40, 4).ruin, 0);
+    EXPECT_EQ(SessionSpread(p, 3, 0, 40, 4).ruin, 1);
+}
+
+TEST(PayAnalysis, InputsAndText) {
+    BankrollInputs in;
+    EXPECT_EQ(InputsProblem(in), "");
+    const std::pair<BankrollInputs, const char*> bad[] = {
+        {{0, 1000, 0, 1}, "bankroll"},
+        {{100, 0, 0, 1}, "hands"},
+        {{100, 1000, -1, 1}, "cashback"},
+        {{100, 1000, 0, 101}, "lines"},
+    };
+    for (const auto& [inputs, word] : bad)
+        EXPECT_NE(InputsProblem(inputs).find(word), std::string::npos) << word;
+
+    TableFigures f;
+    f.perfect = JacksNineSix();
+    const std::string text = FiguresText(BuiltIn(kJacksOrBetter, 1), "9/6", f, {800, 1600, 1, 1});
+    for (const char* want : {"Jacks or Better, pay table 9/6, 5 coins", "variance", "19.51468",
+                             "40390.5", "session ruin", "lifetime ruin"})
+        EXPECT_NE(text.find(want), std::string::npos) << want;
+    EXPECT_EQ(text.find("strategy list"), std::string::npos);
+}
+
+} // namespace
+} // namespace quintaro::analysis
