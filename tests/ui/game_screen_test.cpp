@@ -318,12 +318,26 @@ private slots:
         for (QAction* a : m_screen->PopupMenu1()->actions())
             captions << (a->isSeparator() ? QString("-") : a->text());
         // The training record's three commands follow the statistics page.
-        QCOMPARE(captions,
-                 (QStringList{"&Insert Bills...", "Build Hand...", "Strategy Table...",
-                              "Pay Table Analysis...", "Hold Values...", "Statistics Page...",
-                              "Mistakes...", "Training Progress...", "Practice &Drill...", "-",
-                              "Fast Credits", "&Sound", "Playing Modes", "Pay Tables", "-",
-                              "&Help", "&About", "-", "&Minimize", "&Return to Menu"}));
+        QCOMPARE(captions, (QStringList{"&Insert Bills...",
+                                        "Build Hand...",
+                                        "Strategy Table...",
+                                        "Pay Table Analysis...",
+                                        "Hold Values...",
+                                        "Statistics Page...",
+                                        "Mistakes...",
+                                        "Training Progress...",
+                                        "Practice &Drill...",
+                                        "-",
+                                        "Fast Credits",
+                                        "&Sound",
+                                        "Playing Modes",
+                                        "Pay Tables",
+                                        "-",
+                                        "&Help",
+                                        "&About",
+                                        "-",
+                                        "&Minimize",
+                                        "&Return to Menu"}));
         // The pay table analysis opens through the registry for the game, table and bet.
         std::array<int, 3> analysed{-1, -1, -1};
         Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins) {
