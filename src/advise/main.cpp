@@ -30,6 +30,7 @@
 #include "core/hand_names.h"
 #include "core/pay_table.h"
 #include "exact/exact_analysis.h"
+#include "generate/list_return.h"
 #include "quintaro_version.h"
 #include "record/training_record.h"
 #include "shell/settings.h"
@@ -116,7 +117,7 @@ int ExactOne(const std::vector<std::string_view>& args) {
     if (const int status = ReadHandOptions(args, true, o)) return status;
     const exact::HoldValues v = exact::AnalyseHolds(o.game, o.pays, o.coins, o.cards);
     // A pay row of --pays has no strategy list to mark.
-    const int list = o.BuiltIn() ? exact::ListHold(o.game, o.choice, o.cards) : -1;
+    const int list = o.BuiltIn() ? ListHold(o.game, o.choice, o.cards) : -1;
 
     std::string hand;
     for (Card c : o.cards) hand += (hand.empty() ? "" : " ") + CardName(c);
@@ -151,7 +152,7 @@ int Return(const std::vector<std::string_view>& args) {
         std::printf("optimal %.8f\n", exact::ComputeOptimalReturn(o.game, o.pays, o.coins));
         return 0;
     }
-    const exact::PayTableReturn r = exact::ComputeReturn(o.game, o.choice, o.coins);
+    const exact::PayTableReturn r = ListReturn(o.game, o.choice, o.coins);
     std::printf("optimal %.8f\nstrategy %.8f\n", r.optimal, r.strategy);
     return 0;
 }
