@@ -299,6 +299,16 @@ GeneratedList GenerateStrategyList(int game, const PaySchedule& pays, int thread
         search(kMaxGeneratedEntries, 2);
     }
 
+    // Patterns that decide no deal go.
+    {
+        std::vector<char> picked(p.keyOf.size(), 0);
+        for (std::size_t c = 0; c + 1 < p.begin.size(); ++c) picked[p.pattern[order.Pick(c)]] = 1;
+        std::vector<int> used;
+        for (int q : order.Patterns())
+            if (picked[static_cast<std::size_t>(q)]) used.push_back(q);
+        order.Set(used);
+    }
+
     // The list: entries are runs of one family.
     GeneratedList g;
     g.game = game;

@@ -279,6 +279,15 @@ std::string RankSet(std::vector<int> ranks, bool doubled) {
     return out;
 }
 
+// "Aces", "2-4", "of a Kind" (every rank).
+std::string RankGroup(std::vector<int> ranks) {
+    std::sort(ranks.begin(), ranks.end());
+    ranks.erase(std::unique(ranks.begin(), ranks.end()), ranks.end());
+    if (ranks.size() == 13) return "of a Kind";
+    if (ranks.size() == 1) return RankWord(ranks[0]) + (ranks[0] == kSix ? "es" : "s");
+    return RankSet(ranks, false);
+}
+
 std::string Plural(int n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -330,9 +339,9 @@ std::string NaturalText(int game, const std::vector<PatternKey>& keys, int deuce
                std::string(
                    CategoryNamesFor(game)[static_cast<std::size_t>(params[0])].statisticsName);
     case kQuads:
-        return "Four " + RankSet(params, false);
+        return "Four " + RankGroup(params);
     case kTrips:
-        return "Three " + RankSet(params, false);
+        return "Three " + RankGroup(params);
     case kTripsKicker: {
         std::vector<int> trips, kickers;
         for (int p : params) {

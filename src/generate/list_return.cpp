@@ -16,7 +16,9 @@ std::array<Card, 5> CanonicalSuits(const std::array<Card, 5>& cards) {
     for (int i = 0; i < 4; ++i) renamed[static_cast<std::size_t>(order[i])] = i;
     std::array<Card, 5> out{};
     for (int i = 0; i < 5; ++i)
-        out[i] = CardOf(RankOf(cards[i]), renamed[static_cast<std::size_t>(SuitOf(cards[i]))]);
+        // The card of rank r and suit s is the n with n = r (mod 13), n = s (mod 4).
+        out[i] =
+            (40 * RankOf(cards[i]) + 13 * renamed[static_cast<std::size_t>(SuitOf(cards[i]))]) % 52;
     return out;
 }
 
