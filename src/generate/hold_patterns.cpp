@@ -225,8 +225,13 @@ int FamilyOf(PatternKey key) {
     int sub = 0;
     switch (kind) {
     case kMade:
-        sub = p;
-        break;
+        // A made hand is one entry however many Twos make it.
+        return kMade << 8 | p;
+    case kPairOf:
+    case kTrips:
+    case kQuads:
+        // So many of a kind, naturals and Twos together.
+        return kQuads << 8 | (DeucesOf(key) + (kind == kPairOf ? 2 : kind == kTrips ? 3 : 4));
     case kRoyalDraw:
         sub = std::popcount(static_cast<unsigned>(p));
         break;
@@ -279,11 +284,11 @@ std::string RankSet(std::vector<int> ranks, bool doubled) {
     return out;
 }
 
-// "Aces", "2-4", "of a Kind" (every rank).
-std::string RankGroup(std::vector<int> ranks) {
+// "Aces", "2-4", "of a Kind" (every rank; the Twos are wild in Deuces Wild).
+std::string RankGroup(std::vector<int> ranks, bool twosWild) {
     std::sort(ranks.begin(), ranks.end());
     ranks.erase(std::unique(ranks.begin(), ranks.end()), ranks.end());
-    if (ranks.size() == 13) return "of a Kind";
+    if (ranks.size() == (twosWild ? 12u : 13u)) return "of a Kind";
     if (ranks.size() == 1) return RankWord(ranks[0]) + (ranks[0] == kSix ? "es" : "s");
     return RankSet(ranks, false);
 }
@@ -339,9 +344,16 @@ std::string NaturalText(int game, const std::vector<PatternKey>& keys, int deuce
                std::string(
                    CategoryNamesFor(game)[static_cast<std::size_t>(params[0])].statisticsName);
     case kQuads:
-        return "Four " + RankGroup(params);
     case kTrips:
-        return "Three " + RankGroup(params);
+    case kPairOf: {
+        static const char* const kHowMany[6] = {"", "", "Pair", "Three", "Four", "Five"};
+        const int total = deuces + (kind == kPairOf ? 2 : kind == kTrips ? 3 : 4);
+        // Twos count with the naturals; the ranks are the naturals'.
+        std::vector<int> ranks;
+        for (PatternKey k : keys) ranks.push_back(ParamOf(k));
+        if (total == 2) return "Pair " + RankSet(ranks, true);
+        return std::string(kHowMany[total]) + " " + RankGroup(ranks, game == kDeucesWild);
+    }
     case kTripsKicker: {
         std::vector<int> trips, kickers;
         for (int p : params) {
@@ -355,8 +367,6 @@ std::string NaturalText(int game, const std::vector<PatternKey>& keys, int deuce
                    ? "Two Pair, " + RankSet(params, true) + " High"
                : params.size() == 1 ? "Two Pair, Aces Up"
                                     : "Two Pair, " + RankSet(params, true) + " High";
-    case kPairOf:
-        return "Pair " + RankSet(params, true);
     case kRoyalDraw: {
         const int n = std::popcount(static_cast<unsigned>(params[0])) + deuces;
         if (params.size() > 3 || n >= 4)
@@ -419,8 +429,10 @@ std::string EntryText(int game, const std::vector<PatternKey>& patterns) {
     const int deuces = DeucesOf(patterns.front());
     std::string text = NaturalText(game, patterns, deuces);
     const int kind = KindOf(patterns.front());
-    if (game != kDeucesWild || kind == kRedraw || kind == kDeucesAlone) return text;
-    if (kind == kRoyalDraw || kind == kFlushRun || kind == kFlushDraw || kind == kMade)
+    if (game != kDeucesWild || kind == kRedraw || kind == kDeucesAlone || kind == kMade ||
+        kind == kPairOf || kind == kTrips || kind == kQuads)
+        return text;
+    if (kind == kRoyalDraw || kind == kFlushRun || kind == kFlushDraw)
         return text +
                (deuces == 0 ? " (no Deuces)" : " (" + Plural(deuces, "Deuce", "Deuces") + ")");
     return text + (deuces == 0 ? "" : " + " + Plural(deuces, "Deuce", "Deuces"));

@@ -56,8 +56,8 @@ TEST(HoldPatterns, NamesOfHolds) {
         {kDeucesWild, "2c Ks Qs Js 5d", 0b01111, "4 Wild Royal (1 Deuce)"},
         {kDeucesWild, "2c 2s 6h 7h 5d", 0b01111, "4 STFL, Open, 7 High (2 Deuces)"},
         {kDeucesWild, "2c 2s 6h 9d Kd", 0b00011, "Two Deuces"},
-        {kDeucesWild, "2c 8s 8h 9d Kd", 0b00111, "Pair 88 + 1 Deuce"},
-        {kDeucesWild, "2c 2s 2h 2d Kd", 0b11111, "Pat 4-Deuce's (4 Deuces)"},
+        {kDeucesWild, "2c 8s 8h 9d Kd", 0b00111, "Three Eights"},
+        {kDeucesWild, "2c 2s 2h 2d Kd", 0b11111, "Pat 4-Deuce's"},
         {kDeucesWild, "3c 4s 5h 6d Kd", 0b01111, "4 ST, Open, 6 High"},
     };
     for (const Case& c : cases) {
