@@ -360,7 +360,8 @@ std::string NaturalText(int game, const std::vector<PatternKey>& keys, int deuce
             trips.push_back(p / 13);
             kickers.push_back(p % 13);
         }
-        return "Three " + RankSet(trips, false) + " with " + RankSet(kickers, false) + " Kicker";
+        return "Three " + RankGroup(trips, game == kDeucesWild) + " with " +
+               RankSet(kickers, false) + " Kicker";
     }
     case kTwoPairs:
         return keys.size() == 1 && params[0] != kAce
@@ -368,12 +369,32 @@ std::string NaturalText(int game, const std::vector<PatternKey>& keys, int deuce
                : params.size() == 1 ? "Two Pair, Aces Up"
                                     : "Two Pair, " + RankSet(params, true) + " High";
     case kRoyalDraw: {
-        const int n = std::popcount(static_cast<unsigned>(params[0])) + deuces;
-        if (params.size() > 3 || n >= 4)
-            return std::to_string(n) + (wild ? " Wild Royal" : " Royal");
-        std::vector<std::string> parts;
-        for (int p : params) parts.push_back(RoyalCards(p) + "s");
-        return Listed(parts);
+        // Every draw of so many royal cards, all but a few, or the few.
+        const int naturals = std::popcount(static_cast<unsigned>(params[0]));
+        const std::string family =
+            std::to_string(naturals + deuces) + (wild ? " Wild Royal" : " Royal");
+        std::vector<std::string> have, lack;
+        for (int bits = 0; bits < 32; ++bits) {
+            if (std::popcount(static_cast<unsigned>(bits)) != naturals) continue;
+            const bool in = std::find(params.begin(), params.end(), bits) != params.end();
+            (in ? have : lack).push_back(RoyalCards(bits) + "s");
+        }
+        if (lack.empty()) return family;
+        if (have.size() <= 3) return Listed(have);
+        if (lack.size() <= 2) return family + ", not " + Listed(lack);
+        // Split by the Ace or the Ten, else only counted.
+        for (const auto& [bit, card] : {std::pair{4, "Ace"}, std::pair{0, "Ten"}}) {
+            int with = 0;
+            for (int p : params) with += p >> bit & 1;
+            const int all = static_cast<int>(have.size() + lack.size());
+            const int withAll = all * naturals / 5; // draws that hold the card
+            if (with == static_cast<int>(params.size()) && with == withAll)
+                return family + " with " + card;
+            if (with == 0 && static_cast<int>(params.size()) == all - withAll)
+                return family + " without " + card;
+        }
+        return family + " (" + std::to_string(have.size()) + " of " +
+               std::to_string(have.size() + lack.size()) + ")";
     }
     case kFlushRun:
     case kRun: {

@@ -34,7 +34,7 @@ TEST(HoldPatterns, NamesOfHolds) {
     };
     const Case cases[] = {
         {kJacksOrBetter, "Ts Js Qs Ks As", 0b11111, "Pat Royal Flush"},
-        {kJacksOrBetter, "Ts Js Qs Ks 2d", 0b01111, "4 Royal"},
+        {kJacksOrBetter, "Ts Js Qs Ks 2d", 0b01111, "KQJTs"},
         {kJacksOrBetter, "Ts Js Qs 3h 2d", 0b00111, "QJTs"},
         {kJacksOrBetter, "9s Js Qs 3h 2d", 0b00111, "3 STFL, 1 Gap, 2 Hi"},
         {kJacksOrBetter, "5h 6h 8h 3c Kd", 0b00111, "3 STFL, 1 Gap, 0 Hi"},
@@ -50,10 +50,10 @@ TEST(HoldPatterns, NamesOfHolds) {
         {kJacksOrBetter, "Jc Jh 9d 5s 3h", 0b00111, ""},
         {kJacksOrBetter, "Ac Ah Ad 5s 3h", 0b00111, "Three Aces"},
         {kJacksOrBetter, "2c 5c 9c Ks 3h", 0b00111, "3 Flush, 0 Hi"},
-        {kDoubleDoubleBonus, "Ac Ah Ad 3s 9h", 0b01111, "Three A with 3 Kicker"},
+        {kDoubleDoubleBonus, "Ac Ah Ad 3s 9h", 0b01111, "Three Aces with 3 Kicker"},
         {kDoubleDoubleBonus, "Ac Ah Ad As 3h", 0b01111, "Four Aces"},
         {kJacksOrBetter, "Ac Kh Qd 5s 2h", 0b00000, "Redraw"},
-        {kDeucesWild, "2c Ks Qs Js 5d", 0b01111, "4 Wild Royal (1 Deuce)"},
+        {kDeucesWild, "2c Ks Qs Js 5d", 0b01111, "KQJs (1 Deuce)"},
         {kDeucesWild, "2c 2s 6h 7h 5d", 0b01111, "4 STFL, Open, 7 High (2 Deuces)"},
         {kDeucesWild, "2c 2s 6h 9d Kd", 0b00011, "Two Deuces"},
         {kDeucesWild, "2c 8s 8h 9d Kd", 0b00111, "Three Eights"},
