@@ -331,15 +331,26 @@ GeneratedList GenerateStrategyList(int game, const PaySchedule& pays, int thread
 
     // Each class's hold, the entries' values and both returns.
     std::vector<exact::HoldMask> holds(static_cast<std::size_t>(classCount));
-    std::vector<double> entrySum(entries.size() + 1), entryWeight(entries.size() + 1);
+    std::vector<std::uint8_t> entryOf(static_cast<std::size_t>(classCount));
+    std::vector<double> entryWeight(entries.size() + 1);
     for (int i = 0; i < classCount; ++i) {
         const std::size_t c = static_cast<std::size_t>(i);
         const std::uint32_t j = order.Pick(c);
         holds[c] = p.mask[j];
-        const int e = g.positionOfPattern[p.keyOf[p.pattern[j]]];
-        entrySum[static_cast<std::size_t>(e)] += p.weight[c] * static_cast<double>(p.value[j]);
-        entryWeight[static_cast<std::size_t>(e)] += p.weight[c];
+        entryOf[c] = g.positionOfPattern[p.keyOf[p.pattern[j]]];
+        entryWeight[entryOf[c]] += p.weight[c];
     }
+    // The entries' values from the exact totals of their holds.
+    std::vector<std::vector<double>> sums(static_cast<std::size_t>(threads),
+                                          std::vector<double>(entries.size() + 1));
+    VisitClassTotals(game, pays, coins, threads, [&](int worker, int i, const SubsetTotals& t) {
+        const std::size_t c = static_cast<std::size_t>(i);
+        sums[static_cast<std::size_t>(worker)][entryOf[c]] +=
+            classes[c].weight * static_cast<double>(t[holds[c]]) * perDraw[holds[c]];
+    });
+    std::vector<double> entrySum(entries.size() + 1);
+    for (const auto& part : sums)
+        for (std::size_t e = 0; e < part.size(); ++e) entrySum[e] += part[e];
     const exact::PayTableReturn r = exact::ComputeReturn(game, pays, coins, holds, threads);
     g.optimalReturn = r.optimal;
     g.listReturn = r.strategy;

@@ -105,7 +105,7 @@ TEST(GeneratedLists, WalkingEveryDealGivesTheReportedReturn) {
         EXPECT_EQ(static_cast<int>(entries.size()), g.Count());
         for (const auto& [position, e] : entries) {
             const double ev = g.list.Entry(position).ev;
-            EXPECT_NEAR(static_cast<double>(e.first / e.second), ev, 1e-6 * ev + 1e-7)
+            EXPECT_NEAR(static_cast<double>(e.first / e.second), ev, 1e-7 * ev)
                 << g.list.Entry(position).name;
         }
     }
