@@ -6,10 +6,13 @@
 #include <atomic>
 #include <bit>
 #include <cmath>
+#include <mutex>
 #include <thread>
 
 #include "analysis/pay_analysis.h"
 #include "exact/engine.h"
+#include "generate/list_return.h"
+#include "strategy/strategy_list.h"
 
 namespace quintaro::analysis {
 
@@ -18,12 +21,21 @@ using namespace exact::detail;
 std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads) {
     // A row of one's own has no list yet.
     if (table.choice < 0) return nullptr;
-    const std::shared_ptr<const ListHolds> holds =
-        ListHoldsFor(table.game, table.choice, std::max(1, threads));
-    auto play = std::make_shared<ClassPlay>();
-    play->hold = holds->uniform;
-    play->mixed = holds->mixed;
-    return play;
+    // The list's holds depend on the game and the list only: kept once made.
+    static std::mutex guard;
+    static std::array<std::shared_ptr<const ClassPlay>, kStrategyListCount> made;
+    const std::size_t slot = static_cast<std::size_t>(table.game * 2 + (table.choice ? 1 : 0));
+    const std::lock_guard lock(guard);
+    if (!made[slot]) {
+        auto play = std::make_shared<ClassPlay>();
+        play->hold = exact::ClassHolds(
+            [&](const std::array<Card, 5>& cards) {
+                return ListHold(table.game, table.choice, cards);
+            },
+            std::max(1, threads));
+        made[slot] = std::move(play);
+    }
+    return made[slot];
 }
 
 namespace {
@@ -241,16 +253,9 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
                 const int hold = list->hold[i];
                 if (hold == chosen) {
                     out.list.Add(d.weight, best, hold, bets);
-                } else if (hold != ClassPlay::kMixed) {
+                } else {
                     hand.CountHold(tables, hold, counts);
                     out.list.Add(d.weight, counts, hold, bets);
-                } else {
-                    const auto& byHold = list->mixed.at(i);
-                    for (int h = 0; h < exact::kHoldCount; ++h) {
-                        if (!byHold[h]) continue;
-                        hand.CountHold(tables, h, counts);
-                        out.list.Add(byHold[h], counts, h, bets);
-                    }
                 }
             }
         }

@@ -13,11 +13,11 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/evaluation.h"
 #include "core/pay_table.h"
+#include "exact/exact_analysis.h"
 
 namespace quintaro::analysis {
 
@@ -61,11 +61,8 @@ struct TableFigures {
 // class: deals that differ by a renaming of suits). A hold is a subset of the
 // class's cards, bit j = its j-th card in ascending order.
 struct ClassPlay {
-    static constexpr std::uint8_t kMixed = 0xFF;
-    // Per class the hold of all its deals, or kMixed when they are held apart.
-    std::vector<std::uint8_t> hold;
-    // For a mixed class, how many of its deals keep each subset.
-    std::unordered_map<int, std::array<std::uint8_t, 32>> mixed;
+    // Per class the hold of all its deals (a mask over exact::ClassCards).
+    std::vector<exact::HoldMask> hold;
 };
 // The strategy list in force for a table, or null when no list plays it.
 std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads);

@@ -1,4 +1,5 @@
 #include "table/table_round.h"
+#include "generate/list_return.h"
 
 #include <cstdio>
 #include <string>
@@ -591,7 +592,7 @@ std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
     auto values = advisor_->Values(d.game, d.payTable, d.coins, d.dealt);
     if (!values) return std::nullopt;
     DecisionValues out;
-    out.list = exact::ListHold(d.game, d.payTable, d.dealt);
+    out.list = ListHold(d.game, d.payTable, d.dealt);
     out.best = exact::PerfectHold(*values, out.list);
     out.heldPerCoin = values->PerCoin(d.held);
     out.listPerCoin = values->PerCoin(out.list);

@@ -6,6 +6,7 @@
 
 #include "analysis/pay_analysis.h"
 #include "exact/exact_analysis.h"
+#include "generate/list_return.h"
 
 namespace quintaro::analysis {
 namespace {
@@ -76,7 +77,7 @@ TEST(PayAnalysis, FiguresAgreeWithTheEngine) {
         const int choice = game % 2;
         const int coins = game == kDeucesWild ? 1 : 5;
         const TableFigures f = AnalyseTable(BuiltIn(game, choice, coins), 2);
-        const exact::PayTableReturn r = exact::ComputeReturn(game, choice, coins, 2);
+        const exact::PayTableReturn r = ListReturn(game, choice, coins, 2);
         SCOPED_TRACE(GameInfoFor(game).name);
         ASSERT_TRUE(f.list);
         for (const PlayFigures* p : {&f.perfect, &*f.list}) {

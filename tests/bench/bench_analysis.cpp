@@ -7,6 +7,7 @@
 
 #include "analysis/pay_analysis.h"
 #include "exact/engine.h"
+#include "generate/list_return.h"
 
 namespace {
 
@@ -39,9 +40,11 @@ BENCHMARK(BM_FiguresWithList)->Unit(benchmark::kMillisecond);
 void BM_ListHoldsFromNothing(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        exact::detail::DropListHolds();
+        exact::detail::DropTables();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(exact::detail::ListHoldsFor(kJacksOrBetter, 1, 1));
+        benchmark::DoNotOptimize(exact::ClassHolds(
+            [](const std::array<Card, 5>& cards) { return ListHold(kJacksOrBetter, 1, cards); },
+            1));
     }
 }
 BENCHMARK(BM_ListHoldsFromNothing)->Unit(benchmark::kMillisecond);

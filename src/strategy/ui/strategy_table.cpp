@@ -1,4 +1,5 @@
 // The strategy list before any Qt header: its field "slots" is a Qt keyword macro.
+#include "generate/list_return.h"
 #include "strategy/strategy_list.h"
 
 #include "strategy/ui/strategy_table.h"
@@ -281,7 +282,7 @@ void TStrategyTable::ShowReturns() {
     QThreadPool::globalInstance()->start([game, choice, coins] {
         const unsigned cores = std::thread::hardware_concurrency();
         const exact::PayTableReturn r =
-            exact::ComputeReturn(game, choice, coins, cores > 1 ? static_cast<int>(cores) - 1 : 1);
+            ListReturn(game, choice, coins, cores > 1 ? static_cast<int>(cores) - 1 : 1);
         TheReturnStore().Store(game, choice, coins, r);
         if (QCoreApplication* app = QCoreApplication::instance())
             QMetaObject::invokeMethod(
