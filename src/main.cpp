@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "record/ui/record_windows.h"
+#include "shell/ui/pay_table_editor.h"
 #include "shell/ui/startup.h"
 #include "strategy/ui/analysis_windows.h"
 #include "table/ui/game_screen.h"
@@ -14,5 +15,6 @@ int main(int argc, char* argv[]) {
     quintaro::RegisterTableWindows();
     quintaro::RegisterAnalysisWindows();
     quintaro::RegisterRecordWindows();
+    quintaro::RegisterPayTableEditor();
     return quintaro::RunQuintaro(argc, argv);
 }

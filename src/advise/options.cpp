@@ -5,20 +5,23 @@
 
 #include "advise/batch.h"
 #include "core/game_variant.h"
+#include "shell/pay_table_file.h"
 
 namespace quintaro {
 
 const char* const kUsage =
     "usage: quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
     "       quintaro-advise --batch\n"
-    "       quintaro-advise --exact --game G (--table T | --pays P) [--coins C] CARD CARD CARD CARD CARD\n"
+    "       quintaro-advise --exact --game G (--table T | --pays P) [--coins C] CARD CARD CARD "
+    "CARD CARD\n"
     "       quintaro-advise --exact --batch [--coins C]\n"
     "       quintaro-advise --return --game G (--table T | --pays P) [--coins C]\n"
     "       quintaro-advise --record [--game G] [--file PATH]\n"
     "       quintaro-advise --help | --version\n"
     "\n"
     "G: game 0..8 or jacks, bonus, deluxe, deuces, double, ddb, sdb, tdb, aces\n"
-    "T: pay table 0 or 1, or its name (8/5, 9/6, ...)\n"
+    "T: pay table 0 or 1, or its name (8/5, 9/6, ...), or the name of a table of\n"
+    "   the catalogue (7/5, Full Pay, ...) or of your own (in PayTables.ini)\n"
     "P: instead of --table T, --pays P1,P2,...: the payout per coin of each of the\n"
     "   game's paying hands, lowest first, as paid at five coins (Jacks or Better\n"
     "   9/6: 1,2,3,4,6,9,25,50,800); below five coins the top hands follow the\n"
@@ -149,12 +152,22 @@ int ReadHandOptions(const std::vector<std::string_view>& args, bool wantCards, H
         out.tableName = std::string(paysText);
     } else {
         const auto choice = ParseTable(*game, tableText);
-        if (!choice)
+        const NamedPayTable* named =
+            choice ? nullptr : ThePayTableBook().Find(*game, std::string(tableText));
+        if (named) {
+            out.choice = -1;
+            out.pays = named->pays;
+            out.tableName = named->name;
+            for (const std::string& m : ThePayTableBook().TakeMessages())
+                std::fprintf(stderr, "quintaro-advise: %s\n", m.c_str());
+        } else if (!choice) {
             return Fail("unknown pay table '" + std::string(tableText) + "' for " +
                         std::string(GameInfoFor(*game).name));
-        out.choice = *choice;
-        out.pays = BuiltInSchedule(*game, *choice);
-        out.tableName = std::string(PayTableShortName(*game, *choice));
+        } else {
+            out.choice = *choice;
+            out.pays = BuiltInSchedule(*game, *choice);
+            out.tableName = std::string(PayTableShortName(*game, *choice));
+        }
     }
     if (!wantCards) return 0;
     if (cardTexts.size() != 5)

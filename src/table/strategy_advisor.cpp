@@ -30,9 +30,15 @@ HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
 
 std::optional<exact::HoldValues> StrategyHoldAdvisor::Values(int game, int choice, int coins,
                                                              const std::array<Card, 5>& cards) {
-    const Key key{game, choice ? 1 : 0, std::clamp(coins, 1, 5), cards};
+    return Values(game, BuiltInSchedule(game, choice ? 1 : 0), coins, cards);
+}
+
+std::optional<exact::HoldValues> StrategyHoldAdvisor::Values(int game, const PaySchedule& pays,
+                                                             int coins,
+                                                             const std::array<Card, 5>& cards) {
+    const Key key{game, pays, std::clamp(coins, 1, 5), cards};
     if (!(key == lastKey_)) {
-        lastValues_ = exact::AnalyseHolds(key.game, key.choice, key.coins, cards);
+        lastValues_ = exact::AnalyseHolds(key.game, key.pays, key.coins, cards);
         lastKey_ = key;
     }
     return lastValues_;

@@ -23,11 +23,13 @@ public:
     // asked about several times (the deal, the draw, the panel, the view).
     std::optional<exact::HoldValues> Values(int game, int choice, int coins,
                                             const std::array<Card, 5>& cards) override;
+    std::optional<exact::HoldValues> Values(int game, const PaySchedule& pays, int coins,
+                                            const std::array<Card, 5>& cards) override;
 
 private:
     struct Key {
         int game = -1;
-        int choice = 0;
+        PaySchedule pays;
         int coins = 0;
         std::array<Card, 5> cards{};
         bool operator==(const Key&) const = default;

@@ -43,6 +43,8 @@ struct WindowRegistry {
         practiceDrill;
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game)>
         mistakes;
+    // The pay-table editor, modal, opened on a game's tables.
+    std::function<void(QWidget* parent, int game)> payTableEditor;
 };
 
 // The program-wide registry (GUI thread only).

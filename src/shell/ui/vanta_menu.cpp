@@ -378,6 +378,9 @@ void TVantaTBMenu::BuildMenus() {
     add(m_menu1, "Mistakes1", "Mistakes...", QKeySequence(), [this] { Mistakes1Click(); });
     add(m_menu1, "PracticeDrill1", "Practice &Drill...", QKeySequence(Qt::Key_F12),
         [this] { PracticeDrill1Click(); });
+    add(m_menu1, "EditPayTables1", "Edit Pay Tables...", QKeySequence(), [this] {
+        if (Windows().payTableEditor) Windows().payTableEditor(this, m_session->LastGame);
+    });
     m_menu1->addSeparator()->setObjectName("N3");
     add(m_menu1, "FastCredits1", "Fast Credits", Qt::Key_F3, [this] {
         m_session->PlayEffect(kEffectClick);

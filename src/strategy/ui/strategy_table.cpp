@@ -10,9 +10,12 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QThreadPool>
 
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include "core/game_engine.h"
@@ -245,7 +248,72 @@ void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
     }
 }
 
+namespace {
+
+// Perfect play's returns of named tables at five coins, by game and pays.
+struct NamedReturns {
+    std::mutex mutex;
+    std::map<std::pair<int, std::string>, double> found;
+    std::map<std::pair<int, std::string>, bool> claimed;
+};
+NamedReturns& TheNamedReturns() {
+    static NamedReturns r;
+    return r;
+}
+
+} // namespace
+
+void TStrategyTable::FillNamed(int game, const std::string& tableName, const PaySchedule& pays,
+                               const QString& gameName) {
+    m_list->clear();
+    setWindowTitle("Strategy Table for (" + QString::fromStdString(tableName) + ") " + gameName);
+    for (const char* line : {"   The strategy list of this pay table is not ready.",
+                             "   Auto Hold, Show Mistakes and the mistake panel",
+                             "   play this table perfectly meanwhile."}) {
+        auto* item = new QListWidgetItem(line, m_list);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+    m_selected = -1;
+    m_list->setCurrentRow(-1);
+    const auto key = std::make_pair(game, FiveCoinPaysText(game, pays.belowFive) + "/" +
+                                              FiveCoinPaysText(game, pays.atFive));
+    NamedReturns& store = TheNamedReturns();
+    std::lock_guard lock(store.mutex);
+    if (const auto it = store.found.find(key); it != store.found.end()) {
+        m_returns->setText(QString("Perfect play returns %1 %").arg(it->second * 100, 0, 'f', 4));
+        return;
+    }
+    m_returns->setText("Working out the returns of this pay table...");
+    if (store.claimed[key]) return;
+    store.claimed[key] = true;
+    QPointer<TStrategyTable> self(this);
+    QThreadPool::globalInstance()->start([self, game, pays, key] {
+        const double optimal = exact::ComputeOptimalReturn(game, pays, 5, 1);
+        {
+            std::lock_guard inner(TheNamedReturns().mutex);
+            TheNamedReturns().found[key] = optimal;
+        }
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app,
+                [self, optimal] {
+                    if (self)
+                        self->m_returns->setText(
+                            QString("Perfect play returns %1 %").arg(optimal * 100, 0, 'f', 4));
+                },
+                Qt::QueuedConnection);
+    });
+}
+
 void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurrent) {
+    if (engine.NamedTableInForce()) {
+        std::string_view name =
+            m_session ? m_session->GameName(engine.game) : GameInfoFor(engine.game).name;
+        FillNamed(engine.game, engine.payTableName, engine.ScheduleInForce(),
+                  QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+        exec();
+        return;
+    }
     ShowStrategyTable(engine.game, engine.altPayTable, StrategyTableCoins(engine),
                       selectCurrent ? engine.strategyIndex : 0);
 }
