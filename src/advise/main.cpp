@@ -6,6 +6,7 @@
 //   quintaro-advise --exact --game G --table T [--coins C] CARD CARD CARD CARD CARD
 //   quintaro-advise --exact --batch [--coins C] < lines of "G T c0 c1 c2 c3 c4"
 //   quintaro-advise --return --game G --table T [--coins C]
+//   quintaro-advise --generate --game G (--table T | --pays P1,P2,...) [--coins C]
 //   quintaro-advise --record [--game G] [--file PATH]
 //
 // Exit status: 0 success, 1 when a batch line could not be read, 2 for bad
@@ -30,6 +31,8 @@
 #include "core/hand_names.h"
 #include "core/pay_table.h"
 #include "exact/exact_analysis.h"
+#include "generate/generated_list.h"
+#include "generate/list_return.h"
 #include "quintaro_version.h"
 #include "record/training_record.h"
 #include "shell/settings.h"
@@ -117,7 +120,7 @@ int ExactOne(const std::vector<std::string_view>& args) {
     if (const int status = ReadHandOptions(args, true, o)) return status;
     const exact::HoldValues v = exact::AnalyseHolds(o.game, o.pays, o.coins, o.cards);
     // A pay row of --pays has no strategy list to mark.
-    const int list = o.BuiltIn() ? exact::ListHold(o.game, o.choice, o.cards) : -1;
+    const int list = o.BuiltIn() ? ListHold(o.game, o.choice, o.cards) : -1;
 
     std::string hand;
     for (Card c : o.cards) hand += (hand.empty() ? "" : " ") + CardName(c);
@@ -152,8 +155,22 @@ int Return(const std::vector<std::string_view>& args) {
         std::printf("optimal %.8f\n", exact::ComputeOptimalReturn(o.game, o.pays, o.coins));
         return 0;
     }
-    const exact::PayTableReturn r = exact::ComputeReturn(o.game, o.choice, o.coins);
+    const exact::PayTableReturn r = ListReturn(o.game, o.choice, o.coins);
     std::printf("optimal %.8f\nstrategy %.8f\n", r.optimal, r.strategy);
+    return 0;
+}
+
+// --- A list made for the pay table -----------------------------------------
+
+int Generate(const std::vector<std::string_view>& args) {
+    HandOptions o;
+    if (const int status = ReadHandOptions(args, false, o)) return status;
+    const GeneratedList g = GenerateStrategyList(o.game, o.pays, 2, o.coins);
+    PrintGameLine(o);
+    std::printf("\nRank  Entry                                  Per coin\n");
+    for (int i = 1; i <= g.Count(); ++i)
+        std::printf("%4d  %-36s %10.4f\n", i, g.list.Entry(i).name, g.list.Entry(i).ev);
+    std::printf("\noptimal %.8f\ngenerated %.8f\n", g.optimalReturn, g.listReturn);
     return 0;
 }
 
@@ -293,15 +310,19 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    // --exact and --return may stand anywhere; the rest are their options.
+    // --exact, --return and --generate may stand anywhere; the rest are their options.
     const bool exact = std::find(args.begin(), args.end(), "--exact") != args.end();
     const bool payReturn = std::find(args.begin(), args.end(), "--return") != args.end();
-    if (exact || payReturn) {
-        if (exact && payReturn) return quintaro::Fail("--exact and --return do not go together");
+    const bool generate = std::find(args.begin(), args.end(), "--generate") != args.end();
+    if (exact || payReturn || generate) {
+        if (exact + payReturn + generate > 1)
+            return quintaro::Fail("--exact, --return and --generate do not go together");
         std::vector<std::string_view> rest;
         for (std::string_view a : args)
-            if (a != "--exact" && a != "--return") rest.push_back(a);
-        return exact ? quintaro::Exact(rest) : quintaro::Return(rest);
+            if (a != "--exact" && a != "--return" && a != "--generate") rest.push_back(a);
+        return exact       ? quintaro::Exact(rest)
+               : payReturn ? quintaro::Return(rest)
+                           : quintaro::Generate(rest);
     }
     if (!args.empty() && args[0] == "--batch") {
         if (args.size() > 1) return quintaro::Fail("--batch takes no other arguments");

@@ -200,7 +200,6 @@ const CountTables& EnsureTables(EvaluationFamily family, int threads) {
 }
 
 void DropTables() {
-    DropListHolds();
     for (Slot& slot : Slots()) {
         std::lock_guard lock(slot.m);
         slot.ready.store(nullptr, std::memory_order_release);

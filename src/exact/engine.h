@@ -20,6 +20,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -27,10 +28,8 @@
 #include "core/card.h"
 #include "core/evaluation.h"
 #include "core/game_variant.h"
-#include "core/hand_analysis.h"
 #include "core/pay_table.h"
 #include "exact/exact_analysis.h"
-#include "strategy/recommendation.h"
 
 namespace quintaro::exact::detail {
 
@@ -120,7 +119,7 @@ std::unique_ptr<CountTables> BuildCountTables(EvaluationFamily family, int threa
 const CountTables* TablesIfReady(EvaluationFamily family);
 // The family's tables, built now if needed (callers racing wait for one build).
 const CountTables& EnsureTables(EvaluationFamily family, int threads = 1);
-// Forgets every table and the list's holds, so that the next use builds again. For benchmarks and
+// Forgets every table, so that the next use builds again. For benchmarks and
 // tests only: no analysis may run meanwhile.
 void DropTables();
 
@@ -161,24 +160,12 @@ struct DealClass {
 };
 const std::vector<DealClass>& DealClasses();
 
-// Counts the list's holds over every deal of a class (each renaming of its
-// suits, cards in ascending card order), by subset of the class's cards; the
-// counts sum to the class's weight.
-void CountListHolds(int game, int choice, const DealClass& d, HandAnalysis& a, Recommendation& r,
-                    std::array<std::uint8_t, kHoldCount>& counts);
-
-// The list's holds over every deal of every class for a game and pay table
-// (they do not depend on the coins): per class the subset held in all its
-// deals, or kMixed and the counts by subset. Made on first need (on as many
-// threads), then kept.
-struct ListHolds {
-    static constexpr std::uint8_t kMixed = 0xFF;
-    std::vector<std::uint8_t> uniform;
-    std::unordered_map<int, std::array<std::uint8_t, kHoldCount>> mixed;
-};
-ListHolds ClassifyEveryDeal(int game, int choice, int threads);
-std::shared_ptr<const ListHolds> ListHoldsFor(int game, int choice, int threads);
-void DropListHolds();
+// Prices every class of deals for a pay row at a bet and hands each class's
+// totals by subset (bit j = the class's j-th card) to the visitor, on as many
+// threads (worker 0..threads-1; a worker visits one class at a time).
+using ClassVisitor = std::function<void(int worker, int classIndex, const SubsetTotals& totals)>;
+void VisitClassTotals(int game, const PaySchedule& pays, int coins, int threads,
+                      const ClassVisitor& visit);
 
 // AnalyseHolds with the path chosen: tables (built if needed) or none.
 HoldValues AnalyseHoldsVia(int game, const PaySchedule& pays, int coins,

@@ -4,10 +4,10 @@
 #include <atomic>
 #include <bit>
 #include <thread>
+#include <vector>
 
 #include "core/hand_analysis.h"
 #include "exact/engine.h"
-#include "strategy/classifier.h"
 
 namespace quintaro::exact {
 
@@ -80,16 +80,6 @@ HoldMask PerfectHold(const HoldValues& values, HoldMask listHold) {
     return values.IsBest(listHold) ? listHold : values.best;
 }
 
-HoldMask ListHold(int game, int choice, const std::array<Card, 5>& cards) {
-    HandAnalysis a;
-    Recommendation r;
-    AdviseHand(game, choice, cards, a, r);
-    HoldMask m = 0;
-    for (int i = 0; i < 5; ++i)
-        if (r.hold[i]) m |= static_cast<HoldMask>(1u << i);
-    return m;
-}
-
 HoldMask MaskOf(const std::array<bool, 5>& held) {
     HoldMask m = 0;
     for (int i = 0; i < 5; ++i)
@@ -105,95 +95,134 @@ std::array<bool, 5> HeldOf(HoldMask mask) {
 
 namespace {
 
-PayTableReturn Returns(int game, int choice, const PaySchedule& pays, int coins, int threads,
-                       bool withStrategy) {
-    using namespace detail;
+int ThreadsFor(int threads) {
+    return threads > 0 ? threads
+                       : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// Runs work(worker) on workers 0..threads-1, worker 0 on this thread.
+template <class Work> void OnThreads(int threads, const Work& work) {
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t) pool.emplace_back(work, t);
+    work(0);
+    for (auto& th : pool) th.join();
+}
+
+constexpr int kBlock = 2048;
+
+} // namespace
+
+namespace detail {
+
+void VisitClassTotals(int game, const PaySchedule& pays, int coins, int threads,
+                      const ClassVisitor& visit) {
     const EvaluationFamily family = GameInfoFor(game).family;
-    if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    threads = ThreadsFor(threads);
     const std::vector<DealClass>& classes = DealClasses();
     const int count = static_cast<int>(classes.size());
-    constexpr int kBlock = 2048;
     const int blocks = (count + kBlock - 1) / kBlock;
-
-    // The list's holds (kept per game and pay table) while the tables are
-    // built, then every class is priced.
-    std::shared_ptr<const ListHolds> listHolds;
-    if (withStrategy && threads > 1) {
-        std::thread builder([&] { EnsureTables(family); });
-        listHolds = ListHoldsFor(game, choice, threads);
-        builder.join();
-    } else {
-        EnsureTables(family, threads);
-        if (withStrategy) listHolds = ListHoldsFor(game, choice, 1);
-    }
-    struct Sums {
-        double optimal = 0;
-        double strategy = 0;
-    };
-    std::vector<Sums> sums(static_cast<std::size_t>(threads));
-    std::atomic<int> nextPriced{0};
+    const CountTables& tables = EnsureTables(family, threads);
     const PriceRow prices = PricesFor(game, pays, coins);
     const CategoryLookup& lookup = LookupFor(family);
+    PricedTables priced = PricedTablesShape();
+    OnThreads(threads, [&](int part) { PriceTables(tables, prices, part, threads, priced); });
+    std::atomic<int> next{0};
+    OnThreads(threads, [&](int worker) {
+        SubsetTotals totals;
+        for (int b; (b = next.fetch_add(1)) < blocks;)
+            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
+                const DealClass& d = classes[static_cast<std::size_t>(i)];
+                const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
+                TotalsPriced(priced, lookup, sorted, prices, totals);
+                visit(worker, i, totals);
+            }
+    });
+}
+
+} // namespace detail
+
+int ClassCount() {
+    return static_cast<int>(detail::DealClasses().size());
+}
+
+std::array<Card, 5> ClassCards(int classIndex) {
+    const detail::DealClass& d = detail::DealClasses()[static_cast<std::size_t>(classIndex)];
+    std::array<Card, 5> cards{};
+    for (int k = 0; k < 5; ++k) cards[k] = detail::ToGame(d.cards[k]);
+    return cards;
+}
+
+std::vector<HoldMask> ClassHolds(const HoldChooser& strategy, int threads) {
+    threads = ThreadsFor(threads);
+    const int count = ClassCount();
+    std::vector<HoldMask> holds(static_cast<std::size_t>(count));
+    const int blocks = (count + kBlock - 1) / kBlock;
+    std::atomic<int> next{0};
+    OnThreads(threads, [&](int) {
+        for (int b; (b = next.fetch_add(1)) < blocks;)
+            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i)
+                holds[static_cast<std::size_t>(i)] = strategy(ClassCards(i));
+    });
+    return holds;
+}
+
+namespace {
+
+PayTableReturn Returns(int game, const PaySchedule& pays, int coins, int threads,
+                       const std::vector<HoldMask>* classHolds) {
+    using namespace detail;
+    threads = ThreadsFor(threads);
+    const std::vector<DealClass>& classes = DealClasses();
     std::array<double, kHoldCount> perDraw{};
     for (int s = 0; s < kHoldCount; ++s)
         perDraw[s] = 1.0 / static_cast<double>(DrawsFor(std::popcount(static_cast<unsigned>(s))));
-    PricedTables priced = PricedTablesShape();
-    auto priceTables = [&](int part) {
-        PriceTables(EnsureTables(family), prices, part, threads, priced);
-    };
-    auto price = [&](Sums& out) {
-        SubsetTotals totals;
-        for (int b; (b = nextPriced.fetch_add(1)) < blocks;) {
-            double optimal = 0, strategy = 0;
-            for (int i = b * kBlock; i < std::min(count, (b + 1) * kBlock); ++i) {
-                const DealClass& d = classes[i];
-                const int sorted[5] = {d.cards[0], d.cards[1], d.cards[2], d.cards[3], d.cards[4]};
-                TotalsPriced(priced, lookup, sorted, prices, totals);
-                double best = 0;
-                for (int s = 0; s < kHoldCount; ++s)
-                    best = std::max(best, static_cast<double>(totals[s]) * perDraw[s]);
-                optimal += d.weight * best;
-                if (!listHolds) continue;
-                const int hold = listHolds->uniform[i];
-                if (hold != ListHolds::kMixed) {
-                    strategy += d.weight * static_cast<double>(totals[hold]) * perDraw[hold];
-                    continue;
-                }
-                const auto& counts = listHolds->mixed.at(i);
-                for (int h = 0; h < kHoldCount; ++h)
-                    strategy += counts[h] * static_cast<double>(totals[h]) * perDraw[h];
-            }
-            out.optimal += optimal;
-            out.strategy += strategy;
-        }
-    };
-
-    if (threads == 1) {
-        priceTables(0);
-        price(sums[0]);
-    } else {
-        std::vector<std::thread> pool;
-        for (int t = 1; t < threads; ++t) pool.emplace_back(priceTables, t);
-        priceTables(0);
-        for (auto& th : pool) th.join();
-        pool.clear();
-        for (int t = 1; t < threads; ++t) pool.emplace_back(price, std::ref(sums[t]));
-        price(sums[0]);
-        for (auto& th : pool) th.join();
-    }
-    Sums total;
-    for (const Sums& s : sums) {
-        total.optimal += s.optimal;
-        total.strategy += s.strategy;
+    // Sums per block of classes, added in block order, so that the figures do
+    // not depend on the number of threads.
+    const int blocks = (static_cast<int>(classes.size()) + kBlock - 1) / kBlock;
+    std::vector<double> optimal(static_cast<std::size_t>(blocks));
+    std::vector<double> strategy(static_cast<std::size_t>(blocks));
+    VisitClassTotals(game, pays, coins, threads, [&](int, int i, const SubsetTotals& totals) {
+        const DealClass& d = classes[static_cast<std::size_t>(i)];
+        double best = 0;
+        for (int s = 0; s < kHoldCount; ++s)
+            best = std::max(best, static_cast<double>(totals[s]) * perDraw[s]);
+        optimal[static_cast<std::size_t>(i / kBlock)] += d.weight * best;
+        if (!classHolds) return;
+        const int hold = (*classHolds)[static_cast<std::size_t>(i)];
+        strategy[static_cast<std::size_t>(i / kBlock)] +=
+            d.weight * static_cast<double>(totals[hold]) * perDraw[hold];
+    });
+    PayTableReturn r;
+    for (int b = 0; b < blocks; ++b) {
+        r.optimal += optimal[static_cast<std::size_t>(b)];
+        r.strategy += strategy[static_cast<std::size_t>(b)];
     }
     const double scale = 1.0 / kDealCount / coins;
-    return PayTableReturn{total.optimal * scale, total.strategy * scale};
+    r.optimal *= scale;
+    r.strategy *= scale;
+    return r;
 }
 
 } // namespace
 
-PayTableReturn ComputeReturn(int game, int choice, int coins, int threads) {
-    return Returns(game, choice, BuiltInSchedule(game, choice), coins, threads, true);
+PayTableReturn ComputeReturn(int game, const PaySchedule& pays, int coins,
+                             const HoldChooser& strategy, int threads) {
+    threads = ThreadsFor(threads);
+    std::vector<HoldMask> holds;
+    if (threads > 1) {
+        // The classes are classified while the tables are built.
+        std::thread builder([&] { detail::EnsureTables(GameInfoFor(game).family); });
+        holds = ClassHolds(strategy, threads);
+        builder.join();
+    } else {
+        holds = ClassHolds(strategy, 1);
+    }
+    return Returns(game, pays, coins, threads, &holds);
+}
+
+PayTableReturn ComputeReturn(int game, const PaySchedule& pays, int coins,
+                             const std::vector<HoldMask>& classHolds, int threads) {
+    return Returns(game, pays, coins, threads, &classHolds);
 }
 
 double ComputeOptimalReturn(int game, int choice, int coins, int threads) {
@@ -201,7 +230,7 @@ double ComputeOptimalReturn(int game, int choice, int coins, int threads) {
 }
 
 double ComputeOptimalReturn(int game, const PaySchedule& pays, int coins, int threads) {
-    return Returns(game, 0, pays, coins, threads, false).optimal;
+    return Returns(game, pays, coins, threads, nullptr).optimal;
 }
 
 void Prepare(int game) {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/card.h"
@@ -62,9 +63,6 @@ std::array<HoldMask, kHoldCount> RankHolds(const HoldValues& values);
 // first best hold in mask order.
 HoldMask PerfectHold(const HoldValues& values, HoldMask listHold);
 
-// The strategy list's hold for a hand, as a mask (the classifier's first hold).
-HoldMask ListHold(int game, int choice, const std::array<Card, 5>& cards);
-
 // Converts between held flags by position and masks.
 HoldMask MaskOf(const std::array<bool, 5>& held);
 std::array<bool, 5> HeldOf(HoldMask mask);
@@ -72,14 +70,25 @@ std::array<bool, 5> HeldOf(HoldMask mask);
 // The return per coin of a pay table over all 2,598,960 deals at a bet.
 struct PayTableReturn {
     double optimal = 0;  // the best hold of every deal
-    double strategy = 0; // the strategy list's hold of every deal
+    double strategy = 0; // the strategy's hold of every deal
 };
-// threads: 0 = as many as the machine has. The list's return asks the list
-// about every deal (the list may treat deals that differ only in the names of
-// their suits differently), which costs several times the optimal return the
-// first time for a game and pay table; the list's holds are then kept (a few
-// hundred kilobytes), so other bets cost no more than the optimal return.
-PayTableReturn ComputeReturn(int game, int choice, int coins, int threads = 0);
+// A strategy's hold for five cards (in hand-position order) as a mask. It must
+// not depend on the names of the suits (deals that differ only by a renaming
+// of suits get the corresponding holds), and is called from several threads.
+using HoldChooser = std::function<HoldMask(const std::array<Card, 5>& cards)>;
+// The strategy's hold of every class of deals (see ClassCards), so that a
+// strategy is asked once per class rather than once per deal.
+std::vector<HoldMask> ClassHolds(const HoldChooser& strategy, int threads = 0);
+// The cards of a class of deals in the order ClassHolds' masks refer to; there
+// are ClassCount() classes.
+int ClassCount();
+std::array<Card, 5> ClassCards(int classIndex);
+// Both returns of a pay table for a strategy. threads: 0 = as many as the
+// machine has.
+PayTableReturn ComputeReturn(int game, const PaySchedule& pays, int coins,
+                             const HoldChooser& strategy, int threads = 0);
+PayTableReturn ComputeReturn(int game, const PaySchedule& pays, int coins,
+                             const std::vector<HoldMask>& classHolds, int threads = 0);
 // The optimal return alone, faster.
 double ComputeOptimalReturn(int game, int choice, int coins, int threads = 0);
 double ComputeOptimalReturn(int game, const PaySchedule& pays, int coins, int threads = 0);

@@ -1,11 +1,13 @@
 #include "record/decision_writer.h"
 
+#include "generate/list_return.h"
+
 namespace quintaro {
 
 HandValues ComputeHandValues(int game, int payTable, int coins, const std::array<Card, 5>& dealt) {
     HandValues v;
     v.values = exact::AnalyseHolds(game, payTable, coins, dealt);
-    v.listHold = exact::ListHold(game, payTable, dealt);
+    v.listHold = ListHold(game, payTable, dealt);
     return v;
 }
 

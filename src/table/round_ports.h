@@ -157,6 +157,12 @@ public:
         (void)cards;
         return std::nullopt;
     }
+    // The advice of the named table's own list for the engine's hand, or
+    // nothing while that list is not ready (or this advisor has none).
+    virtual std::optional<HoldAdvice> AdviseNamed(GameEngine& engine) {
+        (void)engine;
+        return std::nullopt;
+    }
     // The same for any pay table.
     virtual std::optional<exact::HoldValues> Values(int game, const PaySchedule& pays, int coins,
                                                     const std::array<Card, 5>& cards) {

@@ -1,4 +1,5 @@
 #include "table/table_round.h"
+#include "generate/list_return.h"
 
 #include <cstdio>
 #include <string>
@@ -618,7 +619,7 @@ std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
     if (!values) return std::nullopt;
     DecisionValues out;
     // A named table is judged by perfect play until it has a list of its own.
-    out.list = d.pays ? values->best : exact::ListHold(d.game, d.payTable, d.dealt);
+    out.list = d.pays ? values->best : ListHold(d.game, d.payTable, d.dealt);
     out.best = exact::PerfectHold(*values, out.list);
     out.heldPerCoin = values->PerCoin(d.held);
     out.listPerCoin = values->PerCoin(out.list);
@@ -653,9 +654,12 @@ void TableRound::ChooseNamedTable(const NamedPayTable& table) {
 
 void TableRound::AutoHoldAfterDeal() {
     if (!advisor_) return;
-    const HoldAdvice advice = advisor_->Advise(*engine_);
+    // A named table's own list advises once it is ready; exact values meanwhile.
+    const auto named =
+        engine_->NamedTableInForce() ? advisor_->AdviseNamed(*engine_) : std::nullopt;
+    const HoldAdvice advice = named ? *named : advisor_->Advise(*engine_);
     std::array<bool, 5> hold = advice.hold;
-    if (session_.PerfectPlay() || engine_->NamedTableInForce())
+    if (session_.PerfectPlay() || (engine_->NamedTableInForce() && !named))
         if (const auto values = TableHandValues())
             hold = exact::HeldOf(exact::PerfectHold(*values, exact::MaskOf(advice.hold)));
     for (int p = 0; p < 5; ++p) {
@@ -667,7 +671,9 @@ void TableRound::AutoHoldAfterDeal() {
 
 void TableRound::CheckHoldOnDraw() {
     GameEngine& e = *engine_;
-    const HoldAdvice advice = advisor_->Advise(e);
+    const auto named = e.NamedTableInForce() ? advisor_->AdviseNamed(e) : std::nullopt;
+    const bool listless = e.NamedTableInForce() && !named;
+    const HoldAdvice advice = named ? *named : advisor_->Advise(e);
     auto same = [&](const std::array<bool, 5>& want) {
         for (std::size_t p = 0; p < 5; ++p)
             if (e.hand[p].held != want[p]) return false;
@@ -683,7 +689,7 @@ void TableRound::CheckHoldOnDraw() {
     std::optional<exact::HoldValues> values;
     std::array<bool, 5> shown = advice.hold;
     bool mistake = false;
-    const bool perfect = session_.PerfectPlay() || e.NamedTableInForce();
+    const bool perfect = session_.PerfectPlay() || listless;
     if (perfect && (values = TableHandValues())) {
         mistake = values->IsMistake(playerHold);
         shown = exact::HeldOf(exact::PerfectHold(*values, listHold));
@@ -707,7 +713,7 @@ void TableRound::CheckHoldOnDraw() {
         view_.ShowMistakeFigures(figures);
     }
     char value[32];
-    if (e.NamedTableInForce() && values) {
+    if (listless && values) {
         std::snprintf(value, sizeof value, "%.4f", values->PerCoin(values->best));
         view_.ShowMistakePanel(shown, "Perfect play", "-", value);
         return;

@@ -16,6 +16,7 @@
 
 #include "../shell/test_files.h"
 #include "exact/exact_analysis.h"
+#include "generate/list_return.h"
 #include "record/decision_writer.h"
 #include "record/training_record.h"
 
@@ -176,7 +177,7 @@ TEST(DecisionWriter, RowsCarryTheEnginesValues) {
         const Case& c = cases[i];
         const DecisionRow& r = rows[i];
         const exact::HoldValues v = exact::AnalyseHolds(c.game, c.payTable, c.coins, c.dealt);
-        const exact::HoldMask list = exact::ListHold(c.game, c.payTable, c.dealt);
+        const exact::HoldMask list = ListHold(c.game, c.payTable, c.dealt);
         EXPECT_EQ(r.held, c.held);
         EXPECT_EQ(r.listHold, list);
         EXPECT_EQ(r.bestHold, exact::PerfectHold(v, list));

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "advised_round.h"
+#include "generate/list_return.h"
 #include "round_fakes.h"
 #include "table/exact_figures.h"
 #include "table/strategy_advisor.h"
@@ -218,7 +219,7 @@ TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
     Deal(TwosWithAnAce);
     const auto cards = CardsOf(E().hand);
     const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
-    const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
+    const exact::HoldMask list = ListHold(kTripleDoubleBonus, 0, cards);
     const exact::HoldMask held = exact::MaskOf(Held(round->Engine()));
     EXPECT_EQ(held, exact::PerfectHold(values, list));
     EXPECT_TRUE(values.IsBest(held));
@@ -235,7 +236,7 @@ TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     Deal(TwosWithAnAce);
     const auto cards = CardsOf(E().hand);
     const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
-    const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, 0, cards);
+    const exact::HoldMask list = ListHold(kTripleDoubleBonus, 0, cards);
     const exact::HoldMask best = values.best;
     ASSERT_NE(list, best) << "the list is expected to drop the Ace here";
 

@@ -2,6 +2,7 @@
 // the mistake panel and screenshots of the table in its states.
 
 // The strategy headers before any Qt header: a list field is named like a Qt keyword.
+#include "generate/list_return.h"
 #include "strategy/classifier.h"
 
 #include <QAction>
@@ -530,7 +531,7 @@ private slots:
         const auto cards = Cards();
         const exact::HoldValues values =
             exact::AnalyseHolds(kTripleDoubleBonus, E().altPayTable, 5, cards);
-        const exact::HoldMask list = exact::ListHold(kTripleDoubleBonus, E().altPayTable, cards);
+        const exact::HoldMask list = ListHold(kTripleDoubleBonus, E().altPayTable, cards);
         struct Case {
             exact::HoldMask hold;
             bool imperfect;

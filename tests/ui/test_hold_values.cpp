@@ -2,6 +2,7 @@
 // both pay tables at one and five coins, opened on its own and from the hand
 // builder, with screenshots.
 
+#include "generate/list_return.h"
 #include "strategy/ui/hold_values_window.h"
 
 #include <QLabel>
@@ -68,7 +69,7 @@ private slots:
                      QString(c.choice ? "(9/6) Jacks or Better" : "(8/5) Jacks or Better"));
             const exact::HoldValues expected =
                 exact::AnalyseHolds(kJacksOrBetter, c.choice, c.coins, kFourToARoyal);
-            const exact::HoldMask list = exact::ListHold(kJacksOrBetter, c.choice, kFourToARoyal);
+            const exact::HoldMask list = ListHold(kJacksOrBetter, c.choice, kFourToARoyal);
             const auto& rows = view->Rows();
             QCOMPARE(rows.size(), std::size_t{32});
             QCOMPARE(view->List()->count(), 32);

@@ -1,3 +1,6 @@
+// The generated list before any Qt header: a list field is named like a Qt keyword.
+#include "generate/generated_list.h"
+
 #include "shell/ui/pay_table_editor.h"
 
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include "shell/pay_table_file.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/window_kit.h"
+#include "table/generated_lists.h"
 
 namespace quintaro {
 
@@ -290,17 +294,24 @@ void TPayTableEditor::Check() {
         const double optimal = exact::ComputeOptimalReturn(game, pays, 5, 1);
         QMetaObject::invokeMethod(
             qApp,
-            [self, pays, optimal, generation] {
-                if (self && self->m_generation == generation) self->ShowReturn(pays, optimal);
+            [self, optimal, generation] {
+                if (self && self->m_generation == generation) self->ShowReturn(optimal, -1);
+            },
+            Qt::QueuedConnection);
+        const double list = TheGeneratedLists().Get(game, pays)->listReturn;
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, optimal, list, generation] {
+                if (self && self->m_generation == generation) self->ShowReturn(optimal, list);
             },
             Qt::QueuedConnection);
     });
 }
 
-void TPayTableEditor::ShowReturn(const PaySchedule& pays, double optimal) {
-    (void)pays;
+void TPayTableEditor::ShowReturn(double optimal, double list) {
     m_return->setText(QString("Optimal return at five coins: %1 %").arg(optimal * 100, 0, 'f', 4) +
-                      "     Generated list: not worked out yet");
+                      (list < 0 ? QString("     Generated list: being worked out...")
+                                : QString("     Generated list: %1 %").arg(list * 100, 0, 'f', 4)));
 }
 
 void TPayTableEditor::Refused(const std::string& why) {

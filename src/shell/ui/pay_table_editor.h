@@ -50,7 +50,8 @@ private:
     void FillEntries(const QString& select = {});
     void ShowTable(const NamedPayTable& table);
     void Check();
-    void ShowReturn(const PaySchedule& pays, double optimal);
+    // The optimal return, and the generated list's (below 0 while worked out).
+    void ShowReturn(double optimal, double list);
     void Refused(const std::string& why);
 
     PayTableBook& m_book;

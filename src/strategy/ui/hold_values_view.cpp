@@ -1,4 +1,5 @@
 #include "strategy/ui/hold_values_view.h"
+#include "generate/list_return.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -221,7 +222,7 @@ THoldValuesView::THoldValuesView(const HoldValuesRequest& request, QWidget* pare
     } else {
         m_values =
             exact::AnalyseHolds(m_request.game, m_request.choice, m_request.coins, m_request.cards);
-        m_listHold = exact::ListHold(m_request.game, m_request.choice, m_request.cards);
+        m_listHold = quintaro::ListHold(m_request.game, m_request.choice, m_request.cards);
     }
     m_rows = HoldValueRows(m_values, m_listHold, m_request.playerHold);
 

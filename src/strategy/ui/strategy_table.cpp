@@ -1,4 +1,6 @@
 // The strategy list before any Qt header: its field "slots" is a Qt keyword macro.
+#include "generate/generated_list.h"
+#include "generate/list_return.h"
 #include "strategy/strategy_list.h"
 
 #include "strategy/ui/strategy_table.h"
@@ -13,6 +15,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <map>
 #include <mutex>
@@ -26,6 +29,7 @@
 #include "shell/ui/window_kit.h"
 #include "strategy/strategy_list.h"
 #include "table/exact_figures.h"
+#include "table/generated_lists.h"
 #include "table/strategy_advisor.h"
 
 namespace quintaro {
@@ -264,9 +268,28 @@ NamedReturns& TheNamedReturns() {
 } // namespace
 
 void TStrategyTable::FillNamed(int game, const std::string& tableName, const PaySchedule& pays,
-                               const QString& gameName) {
+                               const QString& gameName, int coins, int selectedIndex) {
     m_list->clear();
     setWindowTitle("Strategy Table for (" + QString::fromStdString(tableName) + ") " + gameName);
+    if (const auto generated = TheGeneratedLists().Find(game, pays)) {
+        for (const std::string& line : StrategyTableLines(generated->list, coins)) {
+            auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
+            item->setSizeHint(QSize(0, kItemHeight));
+        }
+        m_returns->setText(QString::fromStdString(
+            ReturnCaption({generated->optimalReturn, generated->listReturn})));
+        m_selected =
+            selectedIndex >= 1 && selectedIndex <= generated->Count() ? selectedIndex - 1 : -1;
+        m_list->setCurrentRow(m_selected);
+        return;
+    }
+    // Looked at again until the list is ready, while the table stays open.
+    QPointer<TStrategyTable> again(this);
+    QTimer::singleShot(250, this, [again, game, tableName, pays, gameName, coins, selectedIndex] {
+        if (again && again->isVisible() &&
+            again->windowTitle().contains("(" + QString::fromStdString(tableName) + ")"))
+            again->FillNamed(game, tableName, pays, gameName, coins, selectedIndex);
+    });
     for (const char* line : {"   The strategy list of this pay table is not ready.",
                              "   Auto Hold, Show Mistakes and the mistake panel",
                              "   play this table perfectly meanwhile."}) {
@@ -310,7 +333,8 @@ void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurr
         std::string_view name =
             m_session ? m_session->GameName(engine.game) : GameInfoFor(engine.game).name;
         FillNamed(engine.game, engine.payTableName, engine.ScheduleInForce(),
-                  QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+                  QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                  StrategyTableCoins(engine), selectCurrent ? engine.strategyIndex : 0);
         exec();
         return;
     }
@@ -338,7 +362,7 @@ void TStrategyTable::ShowReturns() {
     QThreadPool::globalInstance()->start([game, choice, coins] {
         const unsigned cores = std::thread::hardware_concurrency();
         const exact::PayTableReturn r =
-            exact::ComputeReturn(game, choice, coins, cores > 1 ? static_cast<int>(cores) - 1 : 1);
+            ListReturn(game, choice, coins, cores > 1 ? static_cast<int>(cores) - 1 : 1);
         TheReturnStore().Store(game, choice, coins, r);
         if (QCoreApplication* app = QCoreApplication::instance())
             QMetaObject::invokeMethod(

@@ -45,7 +45,7 @@ public:
     // Fills the table for a named pay table: titled with its name; until the
     // table has a list of its own, perfect play's return and a word saying so.
     void FillNamed(int game, const std::string& tableName, const PaySchedule& pays,
-                   const QString& gameName);
+                   const QString& gameName, int coins = 5, int selectedIndex = 0);
     // Fills the table for an engine's game and its current hand, and shows it modally.
     void ShowStrategyTable(const GameEngine& engine, bool selectCurrent);
     // The same for a game, choice and coins with a 1-based entry to select (0: none);

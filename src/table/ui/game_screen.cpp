@@ -30,6 +30,7 @@
 #include "strategy/ui/hold_values_view.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/exact_figures.h"
+#include "table/generated_lists.h"
 
 namespace quintaro {
 
@@ -187,6 +188,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
                                            &m_session.Settings(), m_scheme.centreWinPanel);
     m_round->SetDecisionPort(&m_session.Decisions());
     m_round->SetPayTableBook(&ThePayTableBook());
+    m_advisor.UseGeneratedLists(&TheGeneratedLists());
     // A run ended from outside while this screen is open writes its section too.
     m_session.SetOpenGameWriter([this] { return m_round->Close(); });
     LoadArt();
@@ -201,6 +203,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_session.AttachDisplays(m_creditBox, m_winBox, m_barBox);
     m_session.DrawCreditMeter();
     m_round->Open();
+    WarmNamedList();
     PopupMenu1Popup();
 
     m_timer.setInterval(500);
@@ -626,7 +629,12 @@ void TGameScreen::FillNamedTables() {
         a->setCheckable(true);
         m_payGroup->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] {
-            RunCommand([this, i] { m_round->ChooseNamedTable(m_namedTables[i]); }, true);
+            RunCommand(
+                [this, i] {
+                    m_round->ChooseNamedTable(m_namedTables[i]);
+                    WarmNamedList();
+                },
+                true);
         });
     }
     m_payMenu->addSeparator();
@@ -644,6 +652,12 @@ void TGameScreen::FillNamedTables() {
             m_round->ChoosePayTable(e.altPayTable);
     });
     CheckNamedTable();
+}
+
+void TGameScreen::WarmNamedList() {
+    // The list is made on a worker now, so it is ready by the time it is asked for.
+    const GameEngine& e = m_round->Engine();
+    if (e.NamedTableInForce()) TheGeneratedLists().Find(e.game, e.ScheduleInForce());
 }
 
 void TGameScreen::CheckNamedTable() {

@@ -124,6 +124,7 @@ private:
     void BuildPayPanel();
     void FillNamedTables();
     void CheckNamedTable();
+    void WarmNamedList();
     void BuildMistakePanel();
     void BuildMenu();
     void LoadArt();
