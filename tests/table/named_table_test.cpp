@@ -6,9 +6,11 @@
 
 #include "../shell/test_files.h"
 #include "advised_round.h"
+#include "generate/generated_list.h"
 #include "round_fakes.h"
 #include "shell/pay_table_file.h"
 #include "shell/settings.h"
+#include "table/generated_lists.h"
 
 namespace quintaro {
 namespace {
@@ -105,6 +107,31 @@ TEST_F(NamedTableRound, AdviceIsPerfectPlayOnItsPays) {
     round->DealOrDraw();
     EXPECT_TRUE(round->MistakePanelUp());
     EXPECT_EQ(Only(log, "panel").size(), 1u);
+}
+
+// Once the table's generated list is ready, Auto Hold holds what the list
+// holds, and Show Mistakes names the list's entry.
+TEST_F(NamedTableRound, TheGeneratedListAdvisesOnceReady) {
+    ASSERT_TRUE(book.Save(big));
+    GeneratedLists lists;
+    const auto list = lists.Get(kJacksOrBetter, big.pays);
+    ASSERT_TRUE(list);
+    advisor.UseGeneratedLists(&lists);
+    Open("Big pair");
+    session.autoHold = true;
+    for (const std::int64_t seed : {11, 12, 13, 14, 15}) {
+        E().clock = [seed] { return seed; };
+        round->BetMax();
+        ASSERT_EQ(round->State(), RoundState::Holding);
+        std::array<Card, 5> cards{};
+        std::array<bool, 5> held{};
+        for (std::size_t p = 0; p < 5; ++p) {
+            cards[p] = E().hand[p].card;
+            held[p] = E().hand[p].held;
+        }
+        EXPECT_EQ(exact::MaskOf(held), GeneratedHold(*list, cards)) << seed;
+        round->DealOrDraw();
+    }
 }
 
 // A table that is gone falls back to AltPayTable, says so once, and the name
