@@ -6,13 +6,14 @@
 # build/screenshots-x11/: the main menu, a help page, the about box, the bills dialog,
 # Jacks or Better while holding, the strategy table, the Show Mistakes panel, a winning
 # hand at game over, the statistics page, the hand builder, the credit meter's hint, the
-# game's command menu and help, and Deuces Wild at game over. Each shot is kept twice:
-# NAME.png is the whole screen (to see where a window stands), NAME-window.png the active
-# window with its frame. The exact engine's windows are photographed too: the strategy
-# table with the pay table's returns, the pay table analysis opened from it with each of its
-# charts, the mistake panel with its figures, and the hold values of a hand from the table
-# (at game over, with the hold drawn) and from the builder, and the training record's
-# mistakes window, practice drill and training progress.
+# game's command menu and help, and Deuces Wild on a pay table of the player's own (its
+# panel, its strategy table) and at game over. Each shot is kept twice: NAME.png is the
+# whole screen (to see where a window stands), NAME-window.png the active window with its
+# frame. The exact engine's windows are photographed too: the strategy table with the pay
+# table's returns, the pay table analysis opened from it with each of its charts, the
+# mistake panel with its figures, and the hold values of a hand from the table (at game
+# over, with the hold drawn) and from the builder, and the training record's mistakes
+# window, practice drill and training progress.
 # At the end it leaves with Ctrl+X from the menu and checks that the program exited with
 # status 0 and wrote its settings file (copied to build/screenshots-x11/Quintaro.ini).
 #
@@ -203,6 +204,16 @@ DATA="$WORK/data"
 RUNTIME="$WORK/runtime"
 mkdir -p "$CONFIG" "$DATA" "$RUNTIME"
 chmod 700 "$RUNTIME"
+# A pay table of the player's own, six figures wide, in force for Deuces Wild.
+mkdir -p "$CONFIG/Quintaro"
+cat >"$CONFIG/Quintaro/PayTables.ini" <<'TABLES'
+[Pay Table]
+Game=DeucesPoker
+Name=Six figures
+Pays=1,2,2,3,5,9,15,25,99999,250
+FiveCoins=1,2,2,3,5,9,15,25,99999,800
+TABLES
+printf '[DeucesPoker]\nAltPayTable=0\nPayTableName=Six figures\n' >"$CONFIG/Quintaro/Quintaro.ini"
 echo "Building and starting the game with ./play.sh (log: $OUT/play.log)"
 XDG_CONFIG_HOME="$CONFIG" XDG_DATA_HOME="$DATA" XDG_RUNTIME_DIR="$RUNTIME" ./play.sh >"$OUT/play.log" 2>&1 &
 GAME_PID=$!
@@ -374,6 +385,13 @@ sleep 0.5
 xdotool key Right Right Right # Deuces Wild
 sleep 0.5
 DEUCES=$(key_and_wait "$MENU" "Deuces Wild" Return)
+sleep 0.5
+shot 16a-deuces-own-pay-table
+key_and_wait "$DEUCES" "the strategy table of the own table (F9)" F9 >/dev/null
+sleep 3 # its list is generated on a worker
+shot 16b-strategy-table-own-pay-table
+xdotool key Escape
+wait_active_is "$DEUCES" "the strategy table of the own table"
 play_until_win "$DEUCES" 40
 shot 16-deuces-win
 xdotool key x

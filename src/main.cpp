@@ -3,6 +3,7 @@
 #include "analysis/ui/pay_table_analysis.h"
 #include "command_line.h"
 #include "record/ui/record_windows.h"
+#include "shell/ui/pay_table_editor.h"
 #include "shell/ui/startup.h"
 #include "strategy/ui/analysis_windows.h"
 #include "table/ui/game_screen.h"
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
     quintaro::RegisterAnalysisWindows();
     quintaro::RegisterRecordWindows();
     quintaro::RegisterPayTableAnalysis();
+    quintaro::RegisterPayTableEditor();
     return quintaro::RunQuintaro(argc, argv);
 }

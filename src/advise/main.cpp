@@ -77,7 +77,8 @@ int AdviseOne(const std::vector<std::string_view>& args) {
     HandOptions o;
     if (const int status = ReadHandOptions(args, true, o)) return status;
     if (!o.BuiltIn())
-        return Fail("the advice of a strategy list needs --table; --exact takes --pays");
+        return Fail("the advice of a strategy list needs a built-in --table; --exact takes any "
+                    "table");
     const int coins = o.coins;
     const std::array<Card, 5>& cards = o.cards;
 

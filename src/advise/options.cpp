@@ -7,6 +7,7 @@
 
 #include "advise/batch.h"
 #include "core/game_variant.h"
+#include "shell/pay_table_file.h"
 
 namespace quintaro {
 
@@ -24,7 +25,8 @@ const char* const kUsage =
     "       quintaro-advise --help | --version\n"
     "\n"
     "G: game 0..8 or jacks, bonus, deluxe, deuces, double, ddb, sdb, tdb, aces\n"
-    "T: pay table 0 or 1, or its name (8/5, 9/6, ...)\n"
+    "T: pay table 0 or 1, or its name (8/5, 9/6, ...), or the name of a table of\n"
+    "   the catalogue (7/5, Full Pay, ...) or of your own (in PayTables.ini)\n"
     "P: instead of --table T, --pays P1,P2,...: the payout per coin of each of the\n"
     "   game's paying hands, lowest first, as paid at five coins (Jacks or Better\n"
     "   9/6: 1,2,3,4,6,9,25,50,800); below five coins the top hands follow the\n"
@@ -48,7 +50,8 @@ const char* const kUsage =
     "\"strategy R\" (the strategy list's hold of every deal).\n"
     "\n"
     "--analyse prints the figures of the pay table over all 2,598,960 deals, for\n"
-    "perfect play and, with --table, for the strategy list: return, variance and\n"
+    "perfect play and for the strategy list (the built-in table's, else the list\n"
+    "generated for the pay table, as --generate prints it): return, variance and\n"
     "standard deviation per coin bet (ties between best holds go to the hold with\n"
     "the smaller variance), hit frequency, deal variance (the variance of the held\n"
     "hand's value over the deals), and per hand its pay, probability, cycle (\"1 in\")\n"
@@ -174,12 +177,22 @@ int ReadHandOptions(const std::vector<std::string_view>& args, bool wantCards, H
         out.tableName = std::string(paysText);
     } else {
         const auto choice = ParseTable(*game, tableText);
-        if (!choice)
+        const NamedPayTable* named =
+            choice ? nullptr : ThePayTableBook().Find(*game, std::string(tableText));
+        if (named) {
+            out.choice = -1;
+            out.pays = named->pays;
+            out.tableName = named->name;
+            for (const std::string& m : ThePayTableBook().TakeMessages())
+                std::fprintf(stderr, "quintaro-advise: %s\n", m.c_str());
+        } else if (!choice) {
             return Fail("unknown pay table '" + std::string(tableText) + "' for " +
                         std::string(GameInfoFor(*game).name));
-        out.choice = *choice;
-        out.pays = BuiltInSchedule(*game, *choice);
-        out.tableName = std::string(PayTableShortName(*game, *choice));
+        } else {
+            out.choice = *choice;
+            out.pays = BuiltInSchedule(*game, *choice);
+            out.tableName = std::string(PayTableShortName(*game, *choice));
+        }
     }
     if (!wantCards) return 0;
     if (cardTexts.size() != 5)

@@ -11,6 +11,7 @@
 
 #include "analysis/pay_analysis.h"
 #include "exact/engine.h"
+#include "generate/generated_list.h"
 #include "generate/list_return.h"
 #include "strategy/strategy_list.h"
 
@@ -19,20 +20,32 @@ namespace quintaro::analysis {
 using namespace exact::detail;
 
 std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads) {
-    // A row of one's own has no list yet.
-    if (table.choice < 0) return nullptr;
-    // The list's holds depend on the game and the list only: kept once made.
+    threads = std::max(1, threads);
     static std::mutex guard;
+    const std::lock_guard lock(guard);
+    // A row of one's own plays the list generated for it; the last few are kept.
+    if (table.choice < 0) {
+        static std::vector<std::pair<TableInForce, std::shared_ptr<const ClassPlay>>> recent;
+        for (const auto& [t, play] : recent)
+            if (t.game == table.game && t.pays == table.pays) return play;
+        const GeneratedList list = GenerateStrategyList(table.game, table.pays, threads);
+        auto play = std::make_shared<ClassPlay>();
+        play->hold = exact::ClassHolds(
+            [&](const std::array<Card, 5>& cards) { return GeneratedHold(list, cards); }, threads);
+        if (recent.size() >= 4) recent.erase(recent.begin());
+        recent.emplace_back(table, play);
+        return play;
+    }
+    // A built-in list's holds depend on the game and the list only.
     static std::array<std::shared_ptr<const ClassPlay>, kStrategyListCount> made;
     const std::size_t slot = static_cast<std::size_t>(table.game * 2 + (table.choice ? 1 : 0));
-    const std::lock_guard lock(guard);
     if (!made[slot]) {
         auto play = std::make_shared<ClassPlay>();
         play->hold = exact::ClassHolds(
             [&](const std::array<Card, 5>& cards) {
                 return ListHold(table.game, table.choice, cards);
             },
-            std::max(1, threads));
+            threads);
         made[slot] = std::move(play);
     }
     return made[slot];

@@ -64,7 +64,8 @@ struct ClassPlay {
     // Per class the hold of all its deals (a mask over exact::ClassCards).
     std::vector<exact::HoldMask> hold;
 };
-// The strategy list in force for a table, or null when no list plays it.
+// The strategy list in force for a table: the built-in list of a built-in
+// table, else the list generated for the pay row (made here, the last few kept).
 std::shared_ptr<const ClassPlay> ListInForce(const TableInForce& table, int threads);
 
 // Every figure of a table over all 2,598,960 deals. threads: 1 or more.

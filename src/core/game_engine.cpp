@@ -49,7 +49,18 @@ void GameEngine::DrawReplacements() {
         if (!hand[p].held) DrawCard(p);
 }
 
+void GameEngine::ApplyNamedTable(const NamedPayTable& table) {
+    payTableName = table.name;
+    payTables.ApplySchedule(game, table.pays);
+}
+
+PaySchedule GameEngine::ScheduleInForce() const {
+    if (const PaySchedule* s = payTables.ScheduleInForce(game)) return *s;
+    return BuiltInSchedule(game, altPayTable);
+}
+
 ChangedRows GameEngine::ApplyPayTable(int choice) {
+    payTableName.clear();
     altPayTable = choice ? 1 : 0;
     return payTables.Apply(game, altPayTable);
 }

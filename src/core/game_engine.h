@@ -12,6 +12,7 @@
 #include "core/evaluation.h"
 #include "core/game_variant.h"
 #include "core/hand_analysis.h"
+#include "core/named_pay_table.h"
 #include "core/pay_table.h"
 #include "core/random_source.h"
 
@@ -48,6 +49,12 @@ public:
 
     // Writes the chosen pay table (0 first, 1 second) into the game's row.
     ChangedRows ApplyPayTable(int choice);
+    // Puts a named table (the catalogue's or the player's) in force; the
+    // built-in choice stays remembered in altPayTable.
+    void ApplyNamedTable(const NamedPayTable& table);
+    bool NamedTableInForce() const { return !payTableName.empty(); }
+    // The schedule of the table in force, named or built-in.
+    PaySchedule ScheduleInForce() const;
     // The royal rule for the given coins.
     void ApplyRoyalRule(int coins) { payTables.ApplyRoyalRule(game, coins); }
     std::int32_t Payout(HandCategory category, int coins) const {
@@ -68,6 +75,7 @@ public:
     std::int32_t bet = 0;
     HandCategory finalCategory = 0;
     std::uint8_t altPayTable = 0;
+    std::string payTableName; // the named table in force, empty for a built-in one
     const StrategyList* activeStrategy = nullptr;
 
     HandAnalysis analysis; // the record of the table's hand, most recently analysed

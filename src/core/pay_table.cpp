@@ -80,6 +80,10 @@ PayTables::PayTables() {
 
 ChangedRows PayTables::Apply(int game, int choice) {
     const PayTableSet& set = PayTableSetFor(game);
+    if (named_[game]) {
+        named_[game].reset();
+        rows_[game] = set.firstTable;
+    }
     ChangedRows changed;
     for (int i = 0; i < set.differenceCount; ++i) {
         const PayDifference& d = set.differences[i];
@@ -89,7 +93,16 @@ ChangedRows PayTables::Apply(int game, int choice) {
     return changed;
 }
 
+void PayTables::ApplySchedule(int game, const PaySchedule& pays) {
+    named_[game] = pays;
+    rows_[game] = pays.belowFive;
+}
+
 void PayTables::ApplyRoyalRule(int game, int coins) {
+    if (named_[game]) {
+        rows_[game] = named_[game]->PerCoin(coins);
+        return;
+    }
     const bool fiveCoins = coins == 5;
     PayRow& row = rows_[game];
     if (game == kTripleDoubleBonus) {

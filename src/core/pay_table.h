@@ -36,6 +36,16 @@ const PayTableSet& PayTableSetFor(int game);
 std::string_view PayTableMenuCaption(int game, int choice);
 std::string_view PayTableShortName(int game, int choice);
 
+// The per-coin payouts of one pay table at every bet: the row paid at one to
+// four coins and the row paid at five, which differ only where the royal rule
+// lifts the top rows. The exact engine and the advisor price a table through it.
+struct PaySchedule {
+    PayRow belowFive{};
+    PayRow atFive{};
+    const PayRow& PerCoin(int coins) const { return coins == 5 ? atFive : belowFive; }
+    bool operator==(const PaySchedule&) const = default;
+};
+
 // The rows changed by switching a game's pay table.
 struct ChangedRows {
     std::array<HandCategory, 4> rows{};
@@ -51,8 +61,17 @@ public:
     const PayRow& Row(int game) const { return rows_[static_cast<std::size_t>(game)]; }
 
     // Writes the first (0) or second (1) table's values into the entries that
-    // differ; every other entry is left alone.
+    // differ; every other entry is left alone (after a named table, the whole
+    // row is the built-in table's again).
     ChangedRows Apply(int game, int choice);
+    // Puts a named table in force for a game: its row at one coin now, and the
+    // royal rule then writes the schedule's row for the coins bet.
+    void ApplySchedule(int game, const PaySchedule& pays);
+    // The named table's schedule in force, or null for a built-in table.
+    const PaySchedule* ScheduleInForce(int game) const {
+        const auto& s = named_[static_cast<std::size_t>(game)];
+        return s ? &*s : nullptr;
+    }
 
     // Rewrites the top entries from the coins bet: 800 per coin at five coins,
     // else 250 (Triple Double Bonus: 400, for the royal and four Aces with a kicker).
@@ -68,18 +87,11 @@ public:
 
 private:
     std::array<PayRow, kGameCount> rows_;
+    std::array<std::optional<PaySchedule>, kGameCount> named_;
 };
 
 PayTables& ThePayTables();
 
-// The per-coin payouts of one pay table at every bet: the row paid at one to
-// four coins and the row paid at five, which differ only where the royal rule
-// lifts the top rows. The exact engine and the advisor price a table through it.
-struct PaySchedule {
-    PayRow belowFive{};
-    PayRow atFive{};
-    const PayRow& PerCoin(int coins) const { return coins == 5 ? atFive : belowFive; }
-};
 // A built-in table (choice 0 or 1) of a game.
 PaySchedule BuiltInSchedule(int game, int choice);
 // A table given as paid at five coins; below five coins its top rows follow

@@ -8,6 +8,10 @@
 #include <cstdint>
 
 #include "core/card.h"
+#include "core/pay_table.h"
+
+#include <optional>
+#include <string>
 
 namespace quintaro {
 
@@ -19,7 +23,11 @@ enum class DecisionSource : std::int32_t { Table = 0, Drill = 1 };
 struct Decision {
     int game = 0;     // 0..8
     int payTable = 0; // the pay-table choice, 0 or 1
-    int coins = 1;    // 1..5
+    // A named table's name and pays, kept with the decision so that it stays
+    // right when the table is edited or deleted; none for a built-in table.
+    std::string tableName;
+    std::optional<PaySchedule> pays;
+    int coins = 1; // 1..5
     std::array<Card, 5> dealt{};
     std::uint8_t held = 0; // bit i set = position i held
     DecisionMode mode = DecisionMode::Normal;

@@ -140,6 +140,7 @@ GameSettings ReadGameSettings(const IniDocument& ini, int game) {
     if (!IsValidGame(game)) return g;
     const std::string_view section = GameSection(game);
     g.AltPayTable = ini.ReadBool(section, "AltPayTable", false);
+    g.PayTableName = ini.ReadString(section, "PayTableName", "");
     g.LastBet = std::clamp(ini.ReadInteger(section, "LastBet", kBuiltInLastBet), 1, 5);
     const std::string drawn = ini.ReadString(section, "LastDrawn", "");
     const std::string held = ini.ReadString(section, "LastHeld", "");
@@ -153,10 +154,14 @@ GameSettings ReadGameSettings(const IniDocument& ini, int game) {
 }
 
 void WriteGameSettings(IniDocument& ini, int game, bool altPayTable, std::int32_t coinsBet,
-                       const std::array<Card, 5>& drawn, const std::array<bool, 5>& held) {
+                       const std::array<Card, 5>& drawn, const std::array<bool, 5>& held,
+                       std::string_view payTableName) {
     if (!IsValidGame(game)) return;
     const std::string_view section = GameSection(game);
     ini.WriteBool(section, "AltPayTable", altPayTable);
+    // Written only when it was, or is, in use, so a file without it stays so.
+    if (!payTableName.empty() || ini.Find(section, "PayTableName"))
+        ini.WriteString(section, "PayTableName", payTableName);
     if (coinsBet > 0) {
         ini.WriteInteger(section, "LastBet", std::clamp(coinsBet, 1, 5));
         ini.WriteString(section, "LastDrawn", FormatLastDrawn(drawn));
@@ -190,10 +195,10 @@ FileResult SettingsFile::SaveMenu(const MenuSettings& menu) {
 }
 
 FileResult SettingsFile::SaveGame(int game, bool altPayTable, std::int32_t coinsBet,
-                                  const std::array<Card, 5>& drawn,
-                                  const std::array<bool, 5>& held) {
+                                  const std::array<Card, 5>& drawn, const std::array<bool, 5>& held,
+                                  std::string_view payTableName) {
     return Update([&](IniDocument& ini) {
-        WriteGameSettings(ini, game, altPayTable, coinsBet, drawn, held);
+        WriteGameSettings(ini, game, altPayTable, coinsBet, drawn, held, payTableName);
     });
 }
 

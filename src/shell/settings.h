@@ -57,6 +57,9 @@ inline constexpr std::int32_t kBuiltInLastBet = 5;
 // false.
 struct GameSettings {
     bool AltPayTable = false;
+    // A table of one's own or of the catalogue in force, by name; empty for the
+    // built-in table AltPayTable names (which an older program reads alone).
+    std::string PayTableName;
     std::int32_t LastBet = kBuiltInLastBet;
     std::array<Card, 5> LastDrawn = kBuiltInLastDrawn;
     std::array<bool, 5> LastHeld = kBuiltInLastHeld;
@@ -77,11 +80,12 @@ MenuSettings ReadMenuSettings(const IniDocument& ini);
 void WriteMenuSettings(IniDocument& ini, const MenuSettings& menu);
 // Reads the section of game `game` (0..8); an invalid index reads as defaults.
 GameSettings ReadGameSettings(const IniDocument& ini, int game);
-// Writes AltPayTable always, and LastBet, LastDrawn and LastHeld only when a
+// Writes AltPayTable and PayTableName always, and LastBet, LastDrawn and LastHeld only when a
 // hand was started during this visit to the game (coinsBet above 0). coinsBet
 // is written clamped into 1..5.
 void WriteGameSettings(IniDocument& ini, int game, bool altPayTable, std::int32_t coinsBet,
-                       const std::array<Card, 5>& drawn, const std::array<bool, 5>& held);
+                       const std::array<Card, 5>& drawn, const std::array<bool, 5>& held,
+                       std::string_view payTableName = {});
 
 // The settings file at one place on disk.
 class SettingsFile {
@@ -101,7 +105,8 @@ public:
     // returned.
     FileResult SaveMenu(const MenuSettings& menu);
     FileResult SaveGame(int game, bool altPayTable, std::int32_t coinsBet,
-                        const std::array<Card, 5>& drawn, const std::array<bool, 5>& held);
+                        const std::array<Card, 5>& drawn, const std::array<bool, 5>& held,
+                        std::string_view payTableName = {});
 
     const FileResult& LastReadError() const { return lastRead_; }
 

@@ -12,6 +12,7 @@
 
 #include "core/card.h"
 #include "core/evaluation.h"
+#include "core/pay_table.h"
 #include "exact/exact_analysis.h"
 
 namespace quintaro {
@@ -85,6 +86,9 @@ struct HoldValuesQuery {
     int coins = 1;
     std::array<Card, 5> cards{};
     int playerHold = -1;
+    // A named table's name and pays; none for the built-in table of choice.
+    std::string tableName;
+    std::optional<PaySchedule> pays;
 };
 
 // What a game screen shows, named after what the player sees.
@@ -117,6 +121,8 @@ public:
     // Opens the values of every hold of a hand beside the table.
     virtual void OpenHoldValues(const HoldValuesQuery& query) { (void)query; }
     virtual void OpenStrategyTable(bool selectCurrent) = 0;
+    // A message to the player that needs no answer (a pay table that is gone).
+    virtual void ShowNotice(const std::string& text) { (void)text; }
     virtual void AllowPopupMenu(bool allowed) = 0;
     virtual void SetBlinkTimer(bool running) = 0;
     virtual void CloseScreen() = 0;
@@ -147,6 +153,21 @@ public:
                                                     const std::array<Card, 5>& cards) {
         (void)game;
         (void)choice;
+        (void)coins;
+        (void)cards;
+        return std::nullopt;
+    }
+    // The advice of the named table's own list for the engine's hand, or
+    // nothing while that list is not ready (or this advisor has none).
+    virtual std::optional<HoldAdvice> AdviseNamed(GameEngine& engine) {
+        (void)engine;
+        return std::nullopt;
+    }
+    // The same for any pay table.
+    virtual std::optional<exact::HoldValues> Values(int game, const PaySchedule& pays, int coins,
+                                                    const std::array<Card, 5>& cards) {
+        (void)game;
+        (void)pays;
         (void)coins;
         (void)cards;
         return std::nullopt;

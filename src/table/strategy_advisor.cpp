@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/game_engine.h"
+#include "generate/generated_list.h"
 #include "strategy/classifier.h"
 #include "strategy/engine_advice.h"
 #include "strategy/hand_builder.h"
 #include "strategy/strategy_list.h"
+#include "table/generated_lists.h"
 
 namespace quintaro {
 
@@ -28,11 +30,35 @@ HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
     return advice;
 }
 
+std::optional<HoldAdvice> StrategyHoldAdvisor::AdviseNamed(GameEngine& engine) {
+    if (!lists_ || !engine.NamedTableInForce()) return std::nullopt;
+    const auto list = lists_->Find(engine.game, engine.ScheduleInForce());
+    if (!list) return std::nullopt;
+    std::array<Card, 5> cards{};
+    for (std::size_t p = 0; p < 5; ++p) cards[p] = engine.hand[p].card;
+    Recommendation r;
+    AdviseGenerated(*list, cards, engine.analysis, r);
+    engine.strategyIndex = r.strategyIndex;
+    HoldAdvice advice;
+    advice.strategyIndex = r.strategyIndex;
+    for (std::size_t p = 0; p < 5; ++p) advice.hold[p] = r.hold[p] != 0;
+    const StrategyEntry& entry = list->list.Entry(r.strategyIndex);
+    advice.name = entry.name ? entry.name : "";
+    advice.ev = entry.ev;
+    return advice;
+}
+
 std::optional<exact::HoldValues> StrategyHoldAdvisor::Values(int game, int choice, int coins,
                                                              const std::array<Card, 5>& cards) {
-    const Key key{game, choice ? 1 : 0, std::clamp(coins, 1, 5), cards};
+    return Values(game, BuiltInSchedule(game, choice ? 1 : 0), coins, cards);
+}
+
+std::optional<exact::HoldValues> StrategyHoldAdvisor::Values(int game, const PaySchedule& pays,
+                                                             int coins,
+                                                             const std::array<Card, 5>& cards) {
+    const Key key{game, pays, std::clamp(coins, 1, 5), cards};
     if (!(key == lastKey_)) {
-        lastValues_ = exact::AnalyseHolds(key.game, key.choice, key.coins, cards);
+        lastValues_ = exact::AnalyseHolds(key.game, key.pays, key.coins, cards);
         lastKey_ = key;
     }
     return lastValues_;

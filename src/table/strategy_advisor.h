@@ -16,23 +16,32 @@ struct StrategyList;
 // Advice from the game's classifier over the active strategy list. Every call
 // analyses the table's five cards afresh, so the advice is for the hand on the
 // table even when another analysis (the hand builder) ran in between.
+class GeneratedLists;
+
 class StrategyHoldAdvisor : public HoldAdvisor {
 public:
     HoldAdvice Advise(GameEngine& engine) override;
+    // Named tables are advised by their generated lists from `lists` once
+    // ready; without lists, never.
+    void UseGeneratedLists(GeneratedLists* lists) { lists_ = lists; }
+    std::optional<HoldAdvice> AdviseNamed(GameEngine& engine) override;
     // The exact engine's values; the last hand's are kept, since one hand is
     // asked about several times (the deal, the draw, the panel, the view).
     std::optional<exact::HoldValues> Values(int game, int choice, int coins,
+                                            const std::array<Card, 5>& cards) override;
+    std::optional<exact::HoldValues> Values(int game, const PaySchedule& pays, int coins,
                                             const std::array<Card, 5>& cards) override;
 
 private:
     struct Key {
         int game = -1;
-        int choice = 0;
+        PaySchedule pays;
         int coins = 0;
         std::array<Card, 5> cards{};
         bool operator==(const Key&) const = default;
     };
     Key lastKey_;
+    GeneratedLists* lists_ = nullptr;
     exact::HoldValues lastValues_;
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/hand_names.h"
+#include "shell/pay_table_file.h"
 #include "shell/settings.h"
 
 namespace quintaro {
@@ -112,6 +113,17 @@ void TableRound::Open() {
     view_.ShowPlayMode(
         PlayModeCaption(session_.AutoHold(), session_.ShowMistakes(), session_.PerfectPlay()));
     e.ApplyPayTable(e.altPayTable);
+    if (!stored.PayTableName.empty()) {
+        const NamedPayTable* named = book_ ? book_->Find(e.game, stored.PayTableName) : nullptr;
+        if (named) {
+            e.ApplyNamedTable(*named);
+        } else {
+            // Said once: the name is not written back when the screen closes.
+            view_.ShowNotice("The pay table \"" + stored.PayTableName +
+                             "\" no longer exists; the game plays its built-in table " +
+                             std::string(PayTableMenuCaption(e.game, e.altPayTable)) + ".");
+        }
+    }
     view_.ShowPayCells();
     ShowLastHand();
 }
@@ -401,7 +413,8 @@ void TableRound::SetRoundState(int s) {
 }
 
 void TableRound::NoteDeal() {
-    if (!decisions_) return;
+    // The record keeps decisions on the built-in tables.
+    if (!decisions_ || engine_->NamedTableInForce()) return;
     const GameEngine& e = *engine_;
     std::array<Card, 5> dealt{};
     for (std::size_t p = 0; p < 5; ++p) dealt[p] = e.hand[p].card;
@@ -541,7 +554,9 @@ std::optional<exact::HoldValues> TableRound::TableHandValues() const {
     const GameEngine& e = *engine_;
     std::array<Card, 5> cards{};
     for (std::size_t p = 0; p < 5; ++p) cards[p] = e.hand[p].card;
-    return advisor_->Values(e.game, e.altPayTable, e.bet > 0 ? e.bet : e.lastBet, cards);
+    const int coins = e.bet > 0 ? e.bet : e.lastBet;
+    if (e.NamedTableInForce()) return advisor_->Values(e.game, e.ScheduleInForce(), coins, cards);
+    return advisor_->Values(e.game, e.altPayTable, coins, cards);
 }
 
 std::optional<HoldValuesQuery> TableRound::HoldValuesHand() const {
@@ -550,12 +565,18 @@ std::optional<HoldValuesQuery> TableRound::HoldValuesHand() const {
     query.game = e.game;
     if (TheRoundState() == RoundState::Holding && holding_) {
         query.choice = e.altPayTable;
+        if (e.NamedTableInForce()) {
+            query.tableName = e.payTableName;
+            query.pays = e.ScheduleInForce();
+        }
         query.coins = e.bet;
         for (std::size_t p = 0; p < 5; ++p) query.cards[p] = e.hand[p].card;
         return query;
     }
     if (TheRoundState() == RoundState::GameOver && lastDraw_) {
         query.choice = lastDraw_->payTable;
+        query.tableName = lastDraw_->tableName;
+        query.pays = lastDraw_->pays;
         query.coins = lastDraw_->coins;
         query.cards = lastDraw_->dealt;
         query.playerHold = lastDraw_->held;
@@ -573,6 +594,10 @@ void TableRound::RecordDraw() {
     Decision d;
     d.game = e.game;
     d.payTable = e.altPayTable;
+    if (e.NamedTableInForce()) {
+        d.tableName = e.payTableName;
+        d.pays = e.ScheduleInForce();
+    }
     d.coins = e.bet;
     for (std::size_t p = 0; p < 5; ++p) {
         d.dealt[p] = e.hand[p].card;
@@ -584,15 +609,17 @@ void TableRound::RecordDraw() {
     d.perfectPlay = session_.PerfectPlay();
     d.source = DecisionSource::Table;
     lastDraw_ = d;
-    if (decisions_) decisions_->HandDrawn(d);
+    if (decisions_ && !d.pays) decisions_->HandDrawn(d);
 }
 
 std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
     if (!advisor_) return std::nullopt;
-    auto values = advisor_->Values(d.game, d.payTable, d.coins, d.dealt);
+    auto values = d.pays ? advisor_->Values(d.game, *d.pays, d.coins, d.dealt)
+                         : advisor_->Values(d.game, d.payTable, d.coins, d.dealt);
     if (!values) return std::nullopt;
     DecisionValues out;
-    out.list = ListHold(d.game, d.payTable, d.dealt);
+    // A named table is judged by perfect play until it has a list of its own.
+    out.list = d.pays ? values->best : ListHold(d.game, d.payTable, d.dealt);
     out.best = exact::PerfectHold(*values, out.list);
     out.heldPerCoin = values->PerCoin(d.held);
     out.listPerCoin = values->PerCoin(out.list);
@@ -604,18 +631,35 @@ std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
 void TableRound::ChoosePayTable(int choice) {
     GameEngine& e = *engine_;
     choice = choice ? 1 : 0;
-    if (TheRoundState() != RoundState::GameOver || choice == e.altPayTable) return;
+    if (TheRoundState() != RoundState::GameOver ||
+        (choice == e.altPayTable && !e.NamedTableInForce()))
+        return;
     session_.PlayEffect(kEffectClick);
+    const bool fromNamed = e.NamedTableInForce();
     e.altPayTable = static_cast<std::uint8_t>(choice);
     e.ApplyPayTable(choice);
+    if (fromNamed) e.ApplyRoyalRule(e.lastBet);
+    view_.ShowPayCells();
+}
+
+void TableRound::ChooseNamedTable(const NamedPayTable& table) {
+    GameEngine& e = *engine_;
+    if (TheRoundState() != RoundState::GameOver || table.game != e.game) return;
+    if (e.payTableName == table.name && e.ScheduleInForce() == table.pays) return;
+    session_.PlayEffect(kEffectClick);
+    e.ApplyNamedTable(table);
+    e.ApplyRoyalRule(e.lastBet);
     view_.ShowPayCells();
 }
 
 void TableRound::AutoHoldAfterDeal() {
     if (!advisor_) return;
-    const HoldAdvice advice = advisor_->Advise(*engine_);
+    // A named table's own list advises once it is ready; exact values meanwhile.
+    const auto named =
+        engine_->NamedTableInForce() ? advisor_->AdviseNamed(*engine_) : std::nullopt;
+    const HoldAdvice advice = named ? *named : advisor_->Advise(*engine_);
     std::array<bool, 5> hold = advice.hold;
-    if (session_.PerfectPlay())
+    if (session_.PerfectPlay() || (engine_->NamedTableInForce() && !named))
         if (const auto values = TableHandValues())
             hold = exact::HeldOf(exact::PerfectHold(*values, exact::MaskOf(advice.hold)));
     for (int p = 0; p < 5; ++p) {
@@ -627,7 +671,9 @@ void TableRound::AutoHoldAfterDeal() {
 
 void TableRound::CheckHoldOnDraw() {
     GameEngine& e = *engine_;
-    const HoldAdvice advice = advisor_->Advise(e);
+    const auto named = e.NamedTableInForce() ? advisor_->AdviseNamed(e) : std::nullopt;
+    const bool listless = e.NamedTableInForce() && !named;
+    const HoldAdvice advice = named ? *named : advisor_->Advise(e);
     auto same = [&](const std::array<bool, 5>& want) {
         for (std::size_t p = 0; p < 5; ++p)
             if (e.hand[p].held != want[p]) return false;
@@ -643,7 +689,8 @@ void TableRound::CheckHoldOnDraw() {
     std::optional<exact::HoldValues> values;
     std::array<bool, 5> shown = advice.hold;
     bool mistake = false;
-    if (session_.PerfectPlay() && (values = TableHandValues())) {
+    const bool perfect = session_.PerfectPlay() || listless;
+    if (perfect && (values = TableHandValues())) {
         mistake = values->IsMistake(playerHold);
         shown = exact::HeldOf(exact::PerfectHold(*values, listHold));
     } else {
@@ -662,10 +709,15 @@ void TableRound::CheckHoldOnDraw() {
         figures.player = values->Credits(playerHold);
         figures.list = values->Credits(listHold);
         figures.best = values->Credits(values->best);
-        figures.perfectPlay = session_.PerfectPlay();
+        figures.perfectPlay = perfect;
         view_.ShowMistakeFigures(figures);
     }
     char value[32];
+    if (listless && values) {
+        std::snprintf(value, sizeof value, "%.4f", values->PerCoin(values->best));
+        view_.ShowMistakePanel(shown, "Perfect play", "-", value);
+        return;
+    }
     std::snprintf(value, sizeof value, "%.4f", advice.ev);
     view_.ShowMistakePanel(shown, advice.name, std::to_string(advice.strategyIndex), value);
 }
@@ -830,8 +882,8 @@ FileResult TableRound::Close() {
         drawn[p] = e.hand[p].card;
         held[p] = e.hand[p].held;
     }
-    return settings_->SaveGame(e.game, e.altPayTable != 0, roundBegun_ ? e.lastBet : 0, drawn,
-                               held);
+    return settings_->SaveGame(e.game, e.altPayTable != 0, roundBegun_ ? e.lastBet : 0, drawn, held,
+                               e.payTableName);
 }
 
 } // namespace quintaro

@@ -21,6 +21,7 @@
 namespace quintaro {
 
 class SettingsFile;
+class PayTableBook;
 
 enum class RoundState : std::uint8_t {
     Opening = 0,
@@ -82,6 +83,9 @@ public:
     // Where every draw's decision goes: the hand dealt and the hold drawn, told
     // before the replacement cards are shown. None by default.
     void SetDecisionPort(DecisionPort* port) { decisions_ = port; }
+    // Where the named tables a game section may name are found. None: only
+    // the built-in tables.
+    void SetPayTableBook(const PayTableBook* book) { book_ = book; }
 
     // Screen creation: reads the game section, applies the pay table, shows the last hand.
     void Open();
@@ -99,6 +103,8 @@ public:
     void InsertBills1Click();
     void ChoosePlayMode(PlayMode mode);
     void ChoosePayTable(int choice);
+    // A table of the catalogue or of one's own, by the same rules.
+    void ChooseNamedTable(const NamedPayTable& table);
     void StrategyTableCommand();
     // Turns Perfect Play on or off (between hands, like the play modes).
     void TogglePerfectPlay();
@@ -190,6 +196,7 @@ private:
     HoldAdvisor* advisor_;
     SettingsFile* settings_;
     DecisionPort* decisions_ = nullptr;
+    const PayTableBook* book_ = nullptr;
 
     bool busy_ = false;
     bool holding_ = false;

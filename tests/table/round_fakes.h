@@ -153,6 +153,7 @@ public:
         log_.push_back("column " + std::to_string(coins) + (marked ? " on" : " off"));
     }
     void ShowPayCells() override { log_.push_back("paycells"); }
+    void ShowNotice(const std::string& text) override { log_.push_back("notice " + text); }
     void ShowBet(int coins) override { log_.push_back("bet " + std::to_string(coins)); }
     void ShowWinCaption(const std::string& text) override {
         winCaption = text;

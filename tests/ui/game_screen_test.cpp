@@ -23,6 +23,7 @@
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
+#include "shell/pay_table_file.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/press_button.h"
@@ -97,6 +98,8 @@ private slots:
                 ("quintaro_game_screen_test-" + std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
+        // The player's pay tables live in the test's folder too.
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.string()));
         m_view = std::make_unique<SessionView>(nullptr);
         m_session = std::make_unique<TVantaSession>(
             SessionConfig{m_dir / "Quintaro.ini", {m_dir / "Schemes"}, m_dir / "training.sqlite3"},
@@ -341,7 +344,8 @@ private slots:
                                         "&Return to Menu"}));
         // The pay table analysis opens through the registry for the game, table and bet.
         std::array<int, 3> analysed{-1, -1, -1};
-        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins) {
+        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins,
+                                         const NamedPayTable*) {
             analysed = {game, table, coins};
         };
         m_screen->Action("PayTableAnalysis1")->trigger();
@@ -620,6 +624,53 @@ private slots:
         SaveScreenshot(m_screen, "game_screen_deuces_game_over_blink");
     }
 
+    // A table of one's own chosen from the menu: its six-figure cells fit the
+    // panel, a win pays its row, and the strategy table is titled with its name.
+    void ownPayTableOnThePanel() {
+        const NamedPayTable big{
+            kJacksOrBetter, "Six figures",
+            ScheduleFromPerCoinPays(kJacksOrBetter,
+                                    {0, 99'999, 88'888, 3, 4, 6, 9, 99'999, 50'000, 99'999})};
+        QVERIFY(ThePayTableBook().Save(big));
+        QVERIFY(Open(kJacksOrBetter));
+        emit m_screen->PopupMenu1()->aboutToShow();
+        QAction* item = m_screen->findChild<QAction*>("PayTableNamed0");
+        QVERIFY(item);
+        QCOMPARE(item->text(), QString("Six figures"));
+        QVERIFY(m_screen->findChild<QAction*>("EditPayTables1"));
+        item->trigger();
+        QCOMPARE(E().payTableName, std::string("Six figures"));
+        struct Cell {
+            const char* name;
+            const char* text;
+        };
+        for (const Cell c : {Cell{"Lb51", "499995"}, Cell{"Lb41", "399996"}, Cell{"Lb59", "499995"},
+                             Cell{"Lb49", "399996"}, Cell{"Lb18", "50000"}, Cell{"Lb53", "15"}}) {
+            auto* cell = Child<QLabel>(c.name);
+            QCOMPARE(cell->text(), QString(c.text));
+            QVERIFY2(QFontMetrics(cell->font()).horizontalAdvance(cell->text()) <= cell->width(),
+                     c.name);
+        }
+        SaveScreenshot(m_screen, "game_screen_own_pay_table");
+
+        TStrategyTable table(m_session.get(), m_view.get());
+        table.FillNamed(kJacksOrBetter, big.name, big.pays, "Jacks or Better");
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(table.windowTitle(), QString("Strategy Table for (Six figures) Jacks or Better"));
+        // The table's list is generated on a worker and shown when it is ready.
+        QTRY_VERIFY_WITH_TIMEOUT(table.ReturnsLabel()->text().startsWith("This list returns"),
+                                 120000);
+        QVERIFY(!table.ListBox()->item(0)->text().contains("not ready"));
+        SaveScreenshot(&table, "strategy_table_own_pay_table");
+        table.hide();
+        emit m_screen->PopupMenu1()->aboutToShow();
+        m_screen->findChild<QAction*>("N851")->trigger();
+        QVERIFY(!E().NamedTableInForce());
+        QCOMPARE(Child<QLabel>("Lb51")->text(), QString("5"));
+        QVERIFY(ThePayTableBook().Remove(kJacksOrBetter, big.name));
+    }
+
     void strategyTableWindow() {
         TStrategyTable table(m_session.get(), m_view.get());
         table.Fill(kJacksOrBetter, 0, 1, 45, "Jacks or Better");
@@ -674,8 +725,8 @@ private slots:
         QVERIFY(table.ReturnsLabel()->text() != returns || TheReturnStore().Find(0, 0, 5));
         // Its Analysis button (Alt+A) opens the pay table analysis of the table shown.
         std::array<int, 3> analysed{-1, -1, -1};
-        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int choice,
-                                         int coins) {
+        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int choice, int coins,
+                                         const NamedPayTable*) {
             analysed = {game, choice, coins};
         };
         table.Fill(kDeucesWild, 1, 3, 0, "Deuces Wild");

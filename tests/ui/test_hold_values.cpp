@@ -58,8 +58,8 @@ private slots:
                               {1, 5, 0b10000, "hold_values_9_6_five_coins_player_hold"}};
         double royalDrawPerCoin[2] = {};
         for (const Case& c : cases) {
-            HoldValuesRequest request{kJacksOrBetter, c.choice, c.coins, kFourToARoyal,
-                                      c.playerHold};
+            HoldValuesRequest request{kJacksOrBetter, c.choice,      c.coins, kFourToARoyal,
+                                      c.playerHold,   std::string(), {}};
             QPointer<THoldValuesView> view = Open(request);
             QVERIFY(view);
             QVERIFY(QTest::qWaitForWindowExposed(view));
@@ -122,7 +122,9 @@ private slots:
                   1,
                   {CardOf(kTwo, kHearts), CardOf(kThree, kHearts), CardOf(kFour, kClubs),
                    CardOf(kKing, kSpades), CardOf(kTen, kDiamonds)},
-                  -1});
+                  -1,
+                  {},
+                  {}});
         QVERIFY(view);
         // A deuce of the wild game carries its picture, a Three does not.
         const QRect picture(51, 11, 61, 74);

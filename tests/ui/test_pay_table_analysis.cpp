@@ -98,7 +98,7 @@ private slots:
         QVERIFY(!w.isVisible());
     }
 
-    // A row of one's own has no strategy list: perfect play alone.
+    // A row of one's own: perfect play and the list generated for it.
     void ownRow() {
         std::string error;
         const auto pays = ParseFiveCoinPays(kDeucesWild, "1,2,2,3,5,9,15,25,200,800", error);
@@ -106,8 +106,8 @@ private slots:
         TPayTableAnalysis w({kDeucesWild, -1, *pays, 5}, "full pay");
         w.show();
         QTRY_VERIFY_WITH_TIMEOUT(!w.Busy() && w.Risk(), kWait);
-        QVERIFY(!w.Figures()->list);
-        QVERIFY(!w.ListButton()->isEnabled());
+        QVERIFY(w.Figures()->list);
+        QVERIFY(w.ListButton()->isEnabled());
         QVERIFY(w.SummaryLabel()->text().contains("Variance 25.835"));
         SaveScreenshot(&w, "pay_table_analysis_own_row");
         QTest::mouseClick(w.CloseButton(), Qt::LeftButton);

@@ -350,7 +350,8 @@ private slots:
         QCOMPARE(progress, 1);
         // The pay table analysis of the last game, at its pay table and last bet.
         std::array<int, 3> analysed{-1, -1, -1};
-        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins) {
+        Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins,
+                                         const NamedPayTable*) {
             analysed = {game, table, coins};
         };
         const int lastGame = s.LastGame;

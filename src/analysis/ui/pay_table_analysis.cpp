@@ -27,6 +27,7 @@
 #include <thread>
 
 #include "core/hand_names.h"
+#include "core/named_pay_table.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/press_button.h"
@@ -506,13 +507,16 @@ void TPayTableAnalysis::ShowRisk() {
 
 void RegisterPayTableAnalysis() {
     Windows().payTableAnalysis = [](TVantaSession& session, QWidget* parent, int game, int payTable,
-                                    int coins) {
+                                    int coins, const NamedPayTable* named) {
         if (!IsValidGame(game)) return;
         session.PlayEffect(kEffectClick);
         const int choice = payTable ? 1 : 0;
-        const analysis::TableInForce table{game, choice, BuiltInSchedule(game, choice),
-                                           std::clamp(coins, 1, 5)};
-        TPayTableAnalysis window(table, Text(PayTableShortName(game, choice)), parent);
+        coins = std::clamp(coins, 1, 5);
+        const analysis::TableInForce table =
+            named ? analysis::TableInForce{game, -1, named->pays, coins}
+                  : analysis::TableInForce{game, choice, BuiltInSchedule(game, choice), coins};
+        TPayTableAnalysis window(
+            table, named ? Text(named->name) : Text(PayTableShortName(game, choice)), parent);
         window.exec();
     };
 }

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace quintaro {
 
+struct NamedPayTable;
 class TVantaSession;
 class SessionView;
 
@@ -48,10 +49,14 @@ struct WindowRegistry {
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent)>
         trainingProgress;
 
-    // The pay table analysis of a game, its built-in pay table and the coins
-    // bet; runs modally and frees itself.
-    std::function<void(TVantaSession& session, QWidget* parent, int game, int payTable, int coins)>
+    // The pay table analysis of a game, its built-in pay table (or, when named
+    // is given, that table instead) and the coins bet; runs modally and frees
+    // itself.
+    std::function<void(TVantaSession& session, QWidget* parent, int game, int payTable, int coins,
+                       const NamedPayTable* named)>
         payTableAnalysis;
+    // The pay-table editor, modal, opened on a game's tables.
+    std::function<void(QWidget* parent, int game)> payTableEditor;
 };
 
 // The program-wide registry (GUI thread only).

@@ -20,6 +20,7 @@
 #include "components/url_label.h"
 #include "media/sheet_geometry.h"
 #include "media/sheet_loader.h"
+#include "shell/pay_table_file.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/help_form.h"
 #include "shell/ui/session_view.h"
@@ -382,6 +383,9 @@ void TVantaTBMenu::BuildMenus() {
         [this] { PracticeDrill1Click(); });
     add(m_menu1, "PayTableAnalysis1", "Pay Table Analysis...", QKeySequence(),
         [this] { PayTableAnalysis1Click(); });
+    add(m_menu1, "EditPayTables1", "Edit Pay Tables...", QKeySequence(), [this] {
+        if (Windows().payTableEditor) Windows().payTableEditor(this, m_session->LastGame);
+    });
     m_menu1->addSeparator()->setObjectName("N3");
     add(m_menu1, "FastCredits1", "Fast Credits", Qt::Key_F3, [this] {
         m_session->PlayEffect(kEffectClick);
@@ -930,8 +934,11 @@ void TVantaTBMenu::PayTableAnalysis1Click() {
     const int game = m_session->LastGame;
     const GameSettings settings = m_session->Settings().LoadGame(game);
     RunModal([this, game, settings] {
+        const NamedPayTable* named = settings.PayTableName.empty()
+                                         ? nullptr
+                                         : ThePayTableBook().Find(game, settings.PayTableName);
         Windows().payTableAnalysis(*m_session, this, game, settings.AltPayTable ? 1 : 0,
-                                   settings.LastBet);
+                                   settings.LastBet, named);
     });
 }
 

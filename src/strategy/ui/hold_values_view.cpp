@@ -214,13 +214,22 @@ THoldValuesView::THoldValuesView(const HoldValuesRequest& request, QWidget* pare
     setPalette(pal);
     setAutoFillBackground(true);
 
-    m_values =
-        exact::AnalyseHolds(m_request.game, m_request.choice, m_request.coins, m_request.cards);
-    m_listHold = quintaro::ListHold(m_request.game, m_request.choice, m_request.cards);
+    // A named table has no list of its own yet: its best hold stands for the list's.
+    if (m_request.pays) {
+        m_values =
+            exact::AnalyseHolds(m_request.game, *m_request.pays, m_request.coins, m_request.cards);
+        m_listHold = m_values.best;
+    } else {
+        m_values =
+            exact::AnalyseHolds(m_request.game, m_request.choice, m_request.coins, m_request.cards);
+        m_listHold = quintaro::ListHold(m_request.game, m_request.choice, m_request.cards);
+    }
     m_rows = HoldValueRows(m_values, m_listHold, m_request.playerHold);
 
     const std::string title =
-        HandBuilderTitle(m_request.game, m_request.choice, GameInfoFor(m_request.game).name);
+        m_request.pays
+            ? "(" + m_request.tableName + ") " + std::string(GameInfoFor(m_request.game).name)
+            : HandBuilderTitle(m_request.game, m_request.choice, GameInfoFor(m_request.game).name);
     setWindowTitle("Hold Values for " + Text(title));
     m_titleShadow = MakeLabel(this, Text(title), QRect(41, 10, 484, 28), ui::SansFont(21, true),
                               kNavy, Qt::AlignCenter);

@@ -1,4 +1,5 @@
 // The strategy list before any Qt header: its field "slots" is a Qt keyword macro.
+#include "generate/generated_list.h"
 #include "generate/list_return.h"
 #include "strategy/strategy_list.h"
 
@@ -11,9 +12,13 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QThreadPool>
+#include <QTimer>
 
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include "core/game_engine.h"
@@ -25,6 +30,7 @@
 #include "shell/ui/window_kit.h"
 #include "strategy/strategy_list.h"
 #include "table/exact_figures.h"
+#include "table/generated_lists.h"
 #include "table/strategy_advisor.h"
 
 namespace quintaro {
@@ -216,7 +222,8 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     m_analysis->setAutoDefault(false);
     connect(m_analysis, &QPushButton::clicked, this, [this] {
         if (!m_session || !Windows().payTableAnalysis) return;
-        Windows().payTableAnalysis(*m_session, this, m_returnGame, m_returnChoice, m_returnCoins);
+        Windows().payTableAnalysis(*m_session, this, m_returnGame, m_returnChoice, m_returnCoins,
+                                   m_named ? &*m_named : nullptr);
     });
     m_close = new ui::PressButton("Close", this);
     m_close->setObjectName("Button1");
@@ -246,6 +253,7 @@ void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
     }
     m_returnGame = game;
     m_returnChoice = choice ? 1 : 0;
+    m_named.reset();
     m_returnCoins = std::clamp(coins, 1, 5);
     ShowReturns();
     m_selected = (selectedIndex >= 1 && selectedIndex <= list.count) ? selectedIndex - 1 : -1;
@@ -257,7 +265,95 @@ void TStrategyTable::Fill(int game, int choice, int coins, int selectedIndex,
     }
 }
 
+namespace {
+
+// Perfect play's returns of named tables at five coins, by game and pays.
+struct NamedReturns {
+    std::mutex mutex;
+    std::map<std::pair<int, std::string>, double> found;
+    std::map<std::pair<int, std::string>, bool> claimed;
+};
+NamedReturns& TheNamedReturns() {
+    static NamedReturns r;
+    return r;
+}
+
+} // namespace
+
+void TStrategyTable::FillNamed(int game, const std::string& tableName, const PaySchedule& pays,
+                               const QString& gameName, int coins, int selectedIndex) {
+    m_list->clear();
+    setWindowTitle("Strategy Table for (" + QString::fromStdString(tableName) + ") " + gameName);
+    m_returnGame = game;
+    m_returnCoins = std::clamp(coins, 1, 5);
+    m_named = NamedPayTable{game, tableName, pays};
+    if (const auto generated = TheGeneratedLists().Find(game, pays)) {
+        for (const std::string& line : StrategyTableLines(generated->list, coins)) {
+            auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
+            item->setSizeHint(QSize(0, kItemHeight));
+        }
+        m_returns->setText(QString::fromStdString(
+            ReturnCaption({generated->optimalReturn, generated->listReturn})));
+        m_selected =
+            selectedIndex >= 1 && selectedIndex <= generated->Count() ? selectedIndex - 1 : -1;
+        m_list->setCurrentRow(m_selected);
+        return;
+    }
+    // Looked at again until the list is ready, while the table stays open.
+    QPointer<TStrategyTable> again(this);
+    QTimer::singleShot(250, this, [again, game, tableName, pays, gameName, coins, selectedIndex] {
+        if (again && again->isVisible() &&
+            again->windowTitle().contains("(" + QString::fromStdString(tableName) + ")"))
+            again->FillNamed(game, tableName, pays, gameName, coins, selectedIndex);
+    });
+    for (const char* line : {"   The strategy list of this pay table is not ready.",
+                             "   Auto Hold, Show Mistakes and the mistake panel",
+                             "   play this table perfectly meanwhile."}) {
+        auto* item = new QListWidgetItem(line, m_list);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+    m_selected = -1;
+    m_list->setCurrentRow(-1);
+    const auto key = std::make_pair(game, FiveCoinPaysText(game, pays.belowFive) + "/" +
+                                              FiveCoinPaysText(game, pays.atFive));
+    NamedReturns& store = TheNamedReturns();
+    std::lock_guard lock(store.mutex);
+    if (const auto it = store.found.find(key); it != store.found.end()) {
+        m_returns->setText(QString("Perfect play returns %1 %").arg(it->second * 100, 0, 'f', 4));
+        return;
+    }
+    m_returns->setText("Working out the returns of this pay table...");
+    if (store.claimed[key]) return;
+    store.claimed[key] = true;
+    QPointer<TStrategyTable> self(this);
+    QThreadPool::globalInstance()->start([self, game, pays, key] {
+        const double optimal = exact::ComputeOptimalReturn(game, pays, 5, 1);
+        {
+            std::lock_guard inner(TheNamedReturns().mutex);
+            TheNamedReturns().found[key] = optimal;
+        }
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app,
+                [self, optimal] {
+                    if (self)
+                        self->m_returns->setText(
+                            QString("Perfect play returns %1 %").arg(optimal * 100, 0, 'f', 4));
+                },
+                Qt::QueuedConnection);
+    });
+}
+
 void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurrent) {
+    if (engine.NamedTableInForce()) {
+        std::string_view name =
+            m_session ? m_session->GameName(engine.game) : GameInfoFor(engine.game).name;
+        FillNamed(engine.game, engine.payTableName, engine.ScheduleInForce(),
+                  QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                  StrategyTableCoins(engine), selectCurrent ? engine.strategyIndex : 0);
+        exec();
+        return;
+    }
     ShowStrategyTable(engine.game, engine.altPayTable, StrategyTableCoins(engine),
                       selectCurrent ? engine.strategyIndex : 0);
 }

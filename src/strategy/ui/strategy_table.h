@@ -7,7 +7,12 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+#include <string>
 #include <vector>
+
+#include "core/named_pay_table.h"
+#include "core/pay_table.h"
 
 class QLabel;
 class QListWidget;
@@ -39,6 +44,10 @@ public:
     // Fills the table for a game, pay-table choice and coins; selectedIndex is
     // the 1-based strategy index to select, 0 for none.
     void Fill(int game, int choice, int coins, int selectedIndex, const QString& gameName);
+    // Fills the table for a named pay table: titled with its name; until the
+    // table has a list of its own, perfect play's return and a word saying so.
+    void FillNamed(int game, const std::string& tableName, const PaySchedule& pays,
+                   const QString& gameName, int coins = 5, int selectedIndex = 0);
     // Fills the table for an engine's game and its current hand, and shows it modally.
     void ShowStrategyTable(const GameEngine& engine, bool selectCurrent);
     // The same for a game, choice and coins with a 1-based entry to select (0: none);
@@ -77,6 +86,8 @@ private:
     int m_returnGame = 0;
     int m_returnChoice = 0;
     int m_returnCoins = 1;
+    // The named table shown, when one is.
+    std::optional<NamedPayTable> m_named;
 };
 
 } // namespace quintaro

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThreadPool>
@@ -20,6 +21,7 @@
 #include "media/embedded_fonts.h"
 #include "media/sheet_geometry.h"
 #include "media/sheet_loader.h"
+#include "shell/pay_table_file.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/press_button.h"
@@ -28,6 +30,7 @@
 #include "strategy/ui/hold_values_view.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/exact_figures.h"
+#include "table/generated_lists.h"
 #include "table/strategy_advisor.h"
 
 namespace quintaro {
@@ -185,6 +188,8 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_round = std::make_unique<TableRound>(MakeGameEngine(game), *m_port, *this, &m_advisor,
                                            &m_session.Settings(), m_scheme.centreWinPanel);
     m_round->SetDecisionPort(&m_session.Decisions());
+    m_round->SetPayTableBook(&ThePayTableBook());
+    m_advisor.UseGeneratedLists(&TheGeneratedLists());
     // A run ended from outside while this screen is open writes its section too.
     m_session.SetOpenGameWriter([this] { return m_round->Close(); });
     LoadArt();
@@ -199,6 +204,7 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_session.AttachDisplays(m_creditBox, m_winBox, m_barBox);
     m_session.DrawCreditMeter();
     m_round->Open();
+    WarmNamedList();
     PopupMenu1Popup();
 
     m_timer.setInterval(500);
@@ -499,8 +505,10 @@ void TGameScreen::BuildMenu() {
         if (!Windows().payTableAnalysis) return;
         const GameEngine& e = m_round->Engine();
         WithTimerOff([this, &e] {
+            const NamedPayTable named{e.game, e.payTableName, e.ScheduleInForce()};
             Windows().payTableAnalysis(m_session, this, m_game, e.altPayTable ? 1 : 0,
-                                       StrategyTableCoins(e));
+                                       StrategyTableCoins(e),
+                                       e.NamedTableInForce() ? &named : nullptr);
         });
     });
     add(m_menu, "HoldValues1", "Hold Values...", Qt::Key_F11,
@@ -564,6 +572,10 @@ void TGameScreen::BuildMenu() {
         a->setCheckable(true);
         payGroup->addAction(a);
     }
+    m_payMenu = pays;
+    m_payGroup = payGroup;
+    connect(pays, &QMenu::aboutToShow, this, &TGameScreen::FillNamedTables);
+    FillNamedTables();
     m_menu->addSeparator()->setObjectName("N1");
     add(m_menu, "Help1", "&Help", Qt::Key_F1,
         [this] { WithTimerOff([this] { m_session.ShowGameHelp(); }); });
@@ -609,7 +621,76 @@ void TGameScreen::PopupMenu1Popup() {
     const bool alt = m_round->Engine().altPayTable != 0;
     const char* first = m_game == kJacksOrBetter ? "N851" : "PayTable0";
     const char* second = m_game == kJacksOrBetter ? "N961" : "PayTable1";
-    Action(alt ? second : first)->setChecked(true);
+    if (!m_round->Engine().NamedTableInForce()) Action(alt ? second : first)->setChecked(true);
+    CheckNamedTable();
+}
+
+void TGameScreen::FillNamedTables() {
+    // The named tables change in the editor: the items after the two built-in
+    // ones are made afresh each time the submenu opens.
+    const QList<QAction*> items = m_payMenu->actions();
+    for (int i = 2; i < items.size(); ++i) {
+        m_payMenu->removeAction(items[i]);
+        items[i]->deleteLater();
+    }
+    m_namedTables.clear();
+    const PayTableBook& book = ThePayTableBook();
+    for (const NamedPayTable* t : book.OwnFor(m_game)) m_namedTables.push_back(*t);
+    for (const NamedPayTable* t : CatalogueTablesFor(m_game)) m_namedTables.push_back(*t);
+    if (!m_namedTables.empty()) m_payMenu->addSeparator();
+    for (std::size_t i = 0; i < m_namedTables.size(); ++i) {
+        QAction* a = m_payMenu->addAction(QString::fromStdString(m_namedTables[i].name));
+        a->setObjectName(QString("PayTableNamed%1").arg(i));
+        a->setCheckable(true);
+        m_payGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] {
+            RunCommand(
+                [this, i] {
+                    m_round->ChooseNamedTable(m_namedTables[i]);
+                    WarmNamedList();
+                },
+                true);
+        });
+    }
+    m_payMenu->addSeparator();
+    QAction* edit = m_payMenu->addAction("Edit Pay Tables...");
+    edit->setObjectName("EditPayTables1");
+    connect(edit, &QAction::triggered, this, [this] {
+        if (!m_round->GameOverOnly() || !Windows().payTableEditor) return;
+        WithTimerOff([this] { Windows().payTableEditor(this, m_game); });
+        // The table in force may have been edited or deleted: play it as it now is.
+        const GameEngine& e = m_round->Engine();
+        if (!e.NamedTableInForce()) return;
+        if (const NamedPayTable* t = ThePayTableBook().Find(m_game, e.payTableName))
+            m_round->ChooseNamedTable(*t);
+        else
+            m_round->ChoosePayTable(e.altPayTable);
+    });
+    CheckNamedTable();
+}
+
+void TGameScreen::WarmNamedList() {
+    // The list is made on a worker now, so it is ready by the time it is asked for.
+    const GameEngine& e = m_round->Engine();
+    if (e.NamedTableInForce()) TheGeneratedLists().Find(e.game, e.ScheduleInForce());
+}
+
+void TGameScreen::CheckNamedTable() {
+    const GameEngine& e = m_round->Engine();
+    if (!e.NamedTableInForce()) return;
+    for (std::size_t i = 0; i < m_namedTables.size(); ++i)
+        if (m_namedTables[i].name == e.payTableName)
+            if (QAction* a = findChild<QAction*>(QString("PayTableNamed%1").arg(i)))
+                a->setChecked(true);
+}
+
+void TGameScreen::ShowNotice(const std::string& text) {
+    // Not waited for: the screen may still be opening.
+    auto* box = new QMessageBox(QMessageBox::Information, "Quintaro Notice",
+                                QString::fromStdString(text), QMessageBox::Ok, this);
+    box->setObjectName("PayTableNotice");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void TGameScreen::RunCommand(const std::function<void()>& command, bool changesHand) {
@@ -710,11 +791,30 @@ void TGameScreen::MarkCoinColumn(int coins, bool marked) {
     column->update();
 }
 
+namespace {
+
+// A cell keeps the panel's font and size unless its amount is too wide for it
+// (a table of one's own may pay six figures): then the font shrinks until it fits.
+void FitCell(QLabel* cell, const QString& text) {
+    QFont font = cell->property("panelFont").value<QFont>();
+    if (font.family().isEmpty()) {
+        font = cell->font();
+        cell->setProperty("panelFont", font);
+    }
+    const int room = cell->width() - 2;
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    cell->setFont(font);
+    cell->setText(text);
+}
+
+} // namespace
+
 void TGameScreen::ShowPayCells() {
     for (int c = 1; c <= m_round->RowCount(); ++c)
         for (int k = 1; k <= 5; ++k)
             if (QLabel* cell = m_cells[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)])
-                cell->setText(QString::number(m_round->PanelCell(c, k)));
+                FitCell(cell, QString::number(m_round->PanelCell(c, k)));
 }
 
 void TGameScreen::ShowBet(int coins) {
@@ -791,6 +891,8 @@ void TGameScreen::OpenHoldValues(const HoldValuesQuery& query) {
     request.coins = query.coins;
     request.cards = query.cards;
     request.playerHold = query.playerHold;
+    request.tableName = query.tableName;
+    request.pays = query.pays;
     quintaro::OpenHoldValues(this, request);
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "shell/schemes.h"
 #include "table/round_ports.h"
@@ -82,6 +83,7 @@ public:
     void SetCellColour(HandCategory row, int coins, RowColour colour) override;
     void MarkCoinColumn(int coins, bool marked) override;
     void ShowPayCells() override;
+    void ShowNotice(const std::string& text) override;
     void ShowBet(int coins) override;
     void ShowWinCaption(const std::string& text) override;
     void HideWinCaption() override;
@@ -120,6 +122,9 @@ private:
 
     void BuildLayout();
     void BuildPayPanel();
+    void FillNamedTables();
+    void CheckNamedTable();
+    void WarmNamedList();
     void BuildMistakePanel();
     void BuildMenu();
     void LoadArt();
@@ -182,6 +187,9 @@ private:
     std::array<std::array<QLabel*, 14>, 6> m_cells{};
 
     QMenu* m_menu = nullptr;
+    QMenu* m_payMenu = nullptr;
+    QActionGroup* m_payGroup = nullptr;
+    std::vector<NamedPayTable> m_namedTables; // the named items of the pay-table menu
     bool m_popupAllowed = true;
     bool m_closing = false;
     QTimer m_timer;
