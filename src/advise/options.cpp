@@ -11,7 +11,8 @@ namespace quintaro {
 const char* const kUsage =
     "usage: quintaro-advise --game G --table T [--coins C] CARD CARD CARD CARD CARD\n"
     "       quintaro-advise --batch\n"
-    "       quintaro-advise --exact --game G (--table T | --pays P) [--coins C] CARD CARD CARD CARD CARD\n"
+    "       quintaro-advise --exact --game G (--table T | --pays P) [--coins C] CARD CARD CARD "
+    "CARD CARD\n"
     "       quintaro-advise --exact --batch [--coins C]\n"
     "       quintaro-advise --return --game G (--table T | --pays P) [--coins C]\n"
     "       quintaro-advise --record [--game G] [--file PATH]\n"

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "components/window_kit.h"
 #include "exact/exact_analysis.h"
 #include "record/decision_writer.h"
 #include "record/ui/mistakes_form.h"
@@ -19,7 +20,6 @@
 #include "screenshot.h"
 #include "shell/session.h"
 #include "shell/ui/statistics_form.h"
-#include "shell/ui/window_kit.h"
 
 using namespace quintaro;
 
