@@ -266,5 +266,46 @@ TEST_F(SessionTest, CountUpStepSizesFollowTheRemainingAmount) {
     }
 }
 
+TEST_F(SessionTest, OverflowCashOutAboveTheMeterLimit) {
+    auto s = Make();
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {999'999, 999'999},   {1'000'000, 100'000}, {1'234'567, 334'567},
+        {1'899'999, 999'999}, {1'900'000, 100'000}, {2'000'000, 200'000}};
+    for (const auto& [before, after] : cases) {
+        s->Credits = before;
+        rec.Clear();
+        s->DrawCreditMeter();
+        EXPECT_EQ(s->Credits, after) << before;
+        Log expected;
+        if (before > 999'999)
+            expected.push_back("notice Quintaro Notice: " + OverflowNoticeText(before - after));
+        expected.push_back("credits " + std::to_string(after));
+        EXPECT_EQ(rec.log, expected);
+    }
+    EXPECT_EQ(OverflowNoticeText(900'000), "900,000 credits are\nbeing cashed out!");
+    s->Credits = INT32_MAX;
+    s->DrawCreditMeter();
+    EXPECT_GT(s->Credits, 99'999);
+    EXPECT_LE(s->Credits, 999'999);
+    EXPECT_EQ((std::int64_t{INT32_MAX} - s->Credits) % 900'000, 0);
+    // Cash Out empties the meter.
+    rec.Clear();
+    s->CashOut();
+    EXPECT_EQ(s->Credits, 0);
+    EXPECT_EQ(rec.log, (Log{"effect 3", "credits 0"}));
+}
+
+TEST_F(SessionTest, CountUpOverTheMeterLimitCashesOut) {
+    auto s = Make();
+    s->Credits = 999'998;
+    s->FastCredits = true;
+    rec.Clear();
+    s->CountUpWin(5);
+    EXPECT_EQ(s->Credits, 100'003);
+    EXPECT_EQ(rec.log,
+              (Log{"win 0", "notice Quintaro Notice: 900,000 credits are\nbeing cashed out!",
+                   "credits 100003", "win 5", "tone 1"}));
+}
+
 } // namespace
 } // namespace quintaro

@@ -365,5 +365,44 @@ TEST_F(RoundTest, EveryGamePaysItsPayRow) {
     }
 }
 
+TEST_F(RoundTest, ClosingWritesTheGameSection) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("quintaro_table_round_test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    SettingsFile settings(dir / "Quintaro.ini");
+    std::filesystem::remove(settings.Path());
+    // A visit without a round writes only the pay-table choice.
+    OpenGame(kBonusPoker, &settings);
+    round->ChoosePayTable(1);
+    round->Close();
+    GameSettings read = settings.LoadGame(kBonusPoker);
+    EXPECT_TRUE(read.AltPayTable);
+    EXPECT_FALSE(read.storedHand);
+    // A visit with a round stores its bet and hand; they come back at the next visit.
+    OpenGame(kBonusPoker, &settings);
+    EXPECT_EQ(E().altPayTable, 1);
+    NextRound(0, 0);
+    round->BetOne();
+    round->BetOne();
+    round->DealOrDraw();
+    round->ToggleHold(3);
+    EXPECT_FALSE(round->CanClose());
+    round->DealOrDraw();
+    ASSERT_TRUE(round->CanClose());
+    const Hand hand = E().hand;
+    round->Close();
+    read = settings.LoadGame(kBonusPoker);
+    EXPECT_TRUE(read.storedHand);
+    EXPECT_EQ(read.LastBet, 2);
+    for (std::size_t p = 0; p < 5; ++p) {
+        EXPECT_EQ(read.LastDrawn[p], hand[p].card);
+        EXPECT_EQ(read.LastHeld[p], hand[p].held);
+    }
+    OpenGame(kBonusPoker, &settings);
+    EXPECT_EQ(E().lastBet, 2);
+    EXPECT_EQ(E().hand[3].card, hand[3].card);
+    std::filesystem::remove_all(dir);
+}
+
 } // namespace
 } // namespace quintaro
