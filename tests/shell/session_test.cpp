@@ -307,5 +307,65 @@ TEST_F(SessionTest, CountUpOverTheMeterLimitCashesOut) {
                    "credits 100003", "win 5", "tone 1"}));
 }
 
+TEST(BillsTotal, StopsAtFiveHundredDollars) {
+    BillsTotal bills;
+    EXPECT_EQ(bills.Text(), "$ 0.00");
+    bills.Add(20);
+    EXPECT_EQ(bills.Text(), "$ 20.00");
+    for (int i = 0; i < 5; ++i) bills.Add(100);
+    EXPECT_EQ(bills.Total(), 500);
+    EXPECT_EQ(bills.Text(), "$ 500.00");
+    bills.Add(1);
+    EXPECT_EQ(bills.Total(), 500);
+    bills.Clear();
+    EXPECT_EQ(bills.Total(), 0);
+    bills.Add(-5);
+    EXPECT_EQ(bills.Total(), 0);
+}
+
+TEST_F(SessionTest, ARunEndedFromOutsideWritesTheOpenGameAndTheMenu) {
+    WriteSettings("[Menu]\nCredits=250\n");
+    auto s = Make();
+    s->Credits = 650;
+    int gameWrites = 0;
+    int hand = 9;
+    s->SetOpenGameWriter([&] {
+        ++gameWrites;
+        return s->Settings().SaveGame(kDeucesWild, true, 3, {hand, 22, 35, 48, 10},
+                                      {true, false, false, true, true});
+    });
+    // The desktop asks for the state before a logout: both sections, and the run goes on.
+    ASSERT_TRUE(s->SaveNow());
+    EXPECT_EQ(gameWrites, 1);
+    EXPECT_EQ(s->Settings().LoadMenu().Credits, 650);
+    EXPECT_EQ(s->Settings().LoadGame(kDeucesWild).LastDrawn[0], 9);
+    s->Credits = 700;
+    hand = 11;
+    // A signal ends the run: both sections as at a normal exit, then nothing more.
+    ASSERT_TRUE(s->EndRun());
+    EXPECT_EQ(gameWrites, 2);
+    EXPECT_EQ(s->Settings().LoadMenu().Credits, 700);
+    EXPECT_EQ(s->Settings().LoadGame(kDeucesWild).LastDrawn[0], 11);
+    s->Credits = 1;
+    EXPECT_TRUE(s->EndRun());
+    EXPECT_TRUE(s->Close());
+    s.reset();
+    EXPECT_EQ(gameWrites, 2);
+    EXPECT_EQ(Make()->Credits, 700);
+}
+
+TEST_F(SessionTest, EscapeFinishesTheCountAtOnce) {
+    auto s = Make();
+    rec.escapeAnswers = {true, false, true}; // a press from before, then one after step 2
+    rec.Clear();
+    s->CountUpWin(100);
+    EXPECT_EQ(rec.log, (Log{"win 0", "escape?", //
+                            "tone 1", "credits 153", "win 3", "pause 45", "escape?", "events",
+                            "tone 2", "credits 156", "win 6", "pause 45", "escape?", //
+                            "tone 3", "credits 250", "win 100", "pause 45", "events", "tone 0"}));
+    EXPECT_EQ(s->Credits, 250);
+    EXPECT_EQ(s->WinMeter, 100);
+}
+
 } // namespace
 } // namespace quintaro
