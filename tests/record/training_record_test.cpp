@@ -259,6 +259,55 @@ TEST(TrainingRecordFailures, OldSchemaIsMigratedForward) {
     EXPECT_EQ(CountRows(path), 2);
 }
 
+// Another copy holding the database: the open, or a later write, waits for the
+// busy timeout and then gives up, once; the rows stay.
+TEST(TrainingRecordFailures, LockedByAnotherCopy) {
+    for (const bool whileOpen : {false, true}) {
+        SCOPED_TRACE(whileOpen);
+        ScratchDir dir;
+        const fs::path path = ThreeRows(dir.path());
+        std::unique_ptr<Opened> early;
+        if (whileOpen) early = std::make_unique<Opened>(path, TrainingRecord::Options{100, 0});
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(path.string().c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        Opened late(path, TrainingRecord::Options{100, 0});
+        Opened& o = whileOpen ? *early : late;
+        if (whileOpen) {
+            EXPECT_TRUE(late.record->Usable() == false);
+            DecisionRow r = Row(0, 1, 1);
+            EXPECT_FALSE(o.record->Append(r));
+            EXPECT_FALSE(o.record->Append(r));
+        }
+        EXPECT_FALSE(o.record->Usable());
+        ASSERT_EQ(o.notices.size(), 1u);
+        EXPECT_NE(o.notices[0].find("another running copy"), std::string::npos) << o.notices[0];
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        EXPECT_EQ(CountRows(path), 3);
+        EXPECT_TRUE(fs::exists(path));
+    }
+}
+
+// A full disk stops the record once; every row written before stays.
+TEST(TrainingRecordFailures, FullDiskKeepsWhatWasWritten) {
+    ScratchDir dir;
+    const fs::path path = dir.path() / kTrainingRecordFileName;
+    Opened o(path, TrainingRecord::Options{100, 8});
+    ASSERT_TRUE(o.record->Usable());
+    int written = 0;
+    for (int i = 0; i < 5000 && o.record->Usable(); ++i) {
+        DecisionRow r = Row(0, 1, 1, 5, DecisionSource::Table, i % 40);
+        if (o.record->Append(r)) ++written;
+    }
+    EXPECT_FALSE(o.record->Usable());
+    ASSERT_EQ(o.notices.size(), 1u);
+    EXPECT_NE(o.notices[0].find("disk is full"), std::string::npos) << o.notices[0];
+    EXPECT_GT(written, 10);
+    o.record.reset();
+    EXPECT_EQ(CountRows(path), written);
+}
+
 // The grades of a known set of rows: decisions, mistakes, credits lost and
 // accuracy, for a game, the run and the whole record; drill rows stay apart.
 TEST(Grades, KnownRows) {
