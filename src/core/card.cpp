@@ -1,5 +1,6 @@
 #include "core/card.h"
 
+#include <array>
 #include <cctype>
 
 namespace quintaro {
@@ -40,6 +41,18 @@ std::optional<Card> ParseCard(std::string_view text) {
     }
     if (rank < 0) return std::nullopt;
     return CardOf(rank, suit);
+}
+
+std::string_view RankText(std::int32_t rank) {
+    static constexpr std::array<std::string_view, 13> kRanks{"A", "2", "3",  "4", "5", "6", "7",
+                                                             "8", "9", "10", "J", "Q", "K"};
+    return rank >= 0 && rank < 13 ? kRanks[static_cast<std::size_t>(rank)] : std::string_view();
+}
+
+std::string_view SuitSymbol(std::int32_t suit) {
+    // Heart, diamond, club, spade: the suit codes' order.
+    static constexpr std::array<std::string_view, 4> kSuits{"\u2665", "\u2666", "\u2663", "\u2660"};
+    return suit >= 0 && suit < 4 ? kSuits[static_cast<std::size_t>(suit)] : std::string_view();
 }
 
 } // namespace quintaro

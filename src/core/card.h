@@ -86,4 +86,9 @@ std::string CardName(Card c);
 // case-insensitive. Returns nothing for anything else.
 std::optional<Card> ParseCard(std::string_view text);
 
+// Texts of a card for the windows: "A", "2" ... "10", "J", "Q", "K" by rank code; the
+// suit symbol as UTF-8 (heart, diamond, club, spade by suit code).
+std::string_view RankText(std::int32_t rank);
+std::string_view SuitSymbol(std::int32_t suit);
+
 } // namespace quintaro

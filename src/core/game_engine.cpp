@@ -20,7 +20,7 @@ void GameEngine::AnalyseHand(const Hand& h, HandAnalysis& out) const {
 
 HandCategory GameEngine::Evaluate(const Hand& h, HandAnalysis& out) const {
     AnalyseHand(h, out);
-    return NaturalCategory(out);
+    return CategoryFor(Family(), out);
 }
 
 void GameEngine::DealHand() {
@@ -67,31 +67,6 @@ ChangedRows GameEngine::ApplyPayTable(int choice) {
 
 void DeucesEngine::AnalyseHand(const Hand& h, HandAnalysis& out) const {
     AnalyseDeuces(CardsOf(h), out);
-}
-
-HandCategory DeucesEngine::Evaluate(const Hand& h, HandAnalysis& out) const {
-    AnalyseHand(h, out);
-    return CategoryFor(EvaluationFamily::Deuces, out);
-}
-
-HandCategory BonusEngine::Evaluate(const Hand& h, HandAnalysis& out) const {
-    AnalyseHand(h, out);
-    return CategoryFor(EvaluationFamily::Bonus, out);
-}
-
-HandCategory SuperDoubleEngine::Evaluate(const Hand& h, HandAnalysis& out) const {
-    AnalyseHand(h, out);
-    return CategoryFor(EvaluationFamily::SuperDouble, out);
-}
-
-HandCategory DoubleDoubleEngine::Evaluate(const Hand& h, HandAnalysis& out) const {
-    AnalyseHand(h, out);
-    return CategoryFor(EvaluationFamily::DoubleDouble, out);
-}
-
-HandCategory TripleDoubleEngine::Evaluate(const Hand& h, HandAnalysis& out) const {
-    AnalyseHand(h, out);
-    return CategoryFor(EvaluationFamily::TripleDouble, out);
 }
 
 std::unique_ptr<GameEngine> MakeGameEngine(int game, PayTables& tables) {

@@ -33,8 +33,8 @@ public:
 
     // Fills a record from the five cards in position order.
     virtual void AnalyseHand(const Hand& hand, HandAnalysis& out) const;
-    // Analyses the hand into the record and maps it to the game's category.
-    virtual HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const;
+    // Analyses the hand into the record and maps it to the category of the game's family.
+    HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const;
 
     // The same on the table's own hand and record.
     void AnalyseTable() { AnalyseHand(hand, analysis); }
@@ -87,35 +87,31 @@ class DeucesEngine : public GameEngine {
 public:
     explicit DeucesEngine(PayTables& tables = ThePayTables()) : GameEngine(kDeucesWild, tables) {}
     void AnalyseHand(const Hand& hand, HandAnalysis& out) const override;
-    HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const override;
 };
 
-// The four families that split four of a kind; they only evaluate differently.
+// The four families that split four of a kind; each evaluates by the family its game
+// has.
 class BonusEngine : public GameEngine {
 public:
     using GameEngine::GameEngine;
-    HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const override;
 };
 
 class SuperDoubleEngine : public GameEngine {
 public:
     explicit SuperDoubleEngine(PayTables& tables = ThePayTables())
         : GameEngine(kSuperDoubleBonus, tables) {}
-    HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const override;
 };
 
 class DoubleDoubleEngine : public GameEngine {
 public:
     explicit DoubleDoubleEngine(PayTables& tables = ThePayTables())
         : GameEngine(kDoubleDoubleBonus, tables) {}
-    HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const override;
 };
 
 class TripleDoubleEngine : public GameEngine {
 public:
     explicit TripleDoubleEngine(PayTables& tables = ThePayTables())
         : GameEngine(kTripleDoubleBonus, tables) {}
-    HandCategory Evaluate(const Hand& hand, HandAnalysis& out) const override;
 };
 
 // The engine of a game's evaluation family.

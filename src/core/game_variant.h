@@ -35,6 +35,7 @@ enum class EvaluationFamily : std::int32_t {
 
 struct GameInfo {
     std::string_view name;            // "Jacks or Better"
+    std::string_view windowName;      // "Super Aces Bonus": the name the windows show
     std::string_view screenClass;     // "TDrawPoker"
     std::string_view titleCaption;    // "Draw Poker"
     std::string_view settingsSection; // "DrawPoker"
@@ -44,18 +45,24 @@ struct GameInfo {
 // Note that game 1 (Bonus Poker) is played by TBonusDeluxePoker and game 2
 // (Bonus Deluxe) by TBonusPoker; everything else follows the game index.
 inline constexpr std::array<GameInfo, kGameCount> kGames{{
-    {"Jacks or Better", "TDrawPoker", "Draw Poker", "DrawPoker", EvaluationFamily::Natural},
-    {"Bonus Poker", "TBonusDeluxePoker", "Bonus Poker", "BonusPoker", EvaluationFamily::Bonus},
-    {"Bonus Deluxe", "TBonusPoker", "Bonus Deluxe", "BonusDeluxe", EvaluationFamily::Natural},
-    {"Deuces Wild", "TDeucesPoker", "Deuces Poker", "DeucesPoker", EvaluationFamily::Deuces},
-    {"Double Bonus", "TDoublBonus", "Double Bonus", "DoubleBonus", EvaluationFamily::Bonus},
-    {"Double Double Bonus", "TDblDblBonus", "Double Double Bonus", "DoubleDoubleBonus",
-     EvaluationFamily::DoubleDouble},
-    {"Super Double Bonus", "TSuperDblBns", "Super Double Bonus", "SuperDoubleBonus",
-     EvaluationFamily::SuperDouble},
-    {"Triple Double Bonus", "TTripDblBonus", "Triple Double Bonus", "TripleDoubleBonus",
-     EvaluationFamily::TripleDouble},
-    {"Super Aces", "TSuperAce", "Super Aces", "SuperAces", EvaluationFamily::Bonus},
+    {"Jacks or Better", "Jacks or Better", "TDrawPoker", "Draw Poker", "DrawPoker",
+     EvaluationFamily::Natural},
+    {"Bonus Poker", "Bonus Poker", "TBonusDeluxePoker", "Bonus Poker", "BonusPoker",
+     EvaluationFamily::Bonus},
+    {"Bonus Deluxe", "Bonus Deluxe", "TBonusPoker", "Bonus Deluxe", "BonusDeluxe",
+     EvaluationFamily::Natural},
+    {"Deuces Wild", "Deuces Wild", "TDeucesPoker", "Deuces Poker", "DeucesPoker",
+     EvaluationFamily::Deuces},
+    {"Double Bonus", "Double Bonus", "TDoublBonus", "Double Bonus", "DoubleBonus",
+     EvaluationFamily::Bonus},
+    {"Double Double Bonus", "Double Double Bonus", "TDblDblBonus", "Double Double Bonus",
+     "DoubleDoubleBonus", EvaluationFamily::DoubleDouble},
+    {"Super Double Bonus", "Super Double Bonus", "TSuperDblBns", "Super Double Bonus",
+     "SuperDoubleBonus", EvaluationFamily::SuperDouble},
+    {"Triple Double Bonus", "Triple Double Bonus", "TTripDblBonus", "Triple Double Bonus",
+     "TripleDoubleBonus", EvaluationFamily::TripleDouble},
+    {"Super Aces", "Super Aces Bonus", "TSuperAce", "Super Aces", "SuperAces",
+     EvaluationFamily::Bonus},
 }};
 
 constexpr bool IsValidGame(int game) {

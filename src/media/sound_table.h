@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/sound_numbers.h"
+
 namespace quintaro::sounds {
 
 struct SoundInfo {
@@ -16,7 +18,7 @@ struct SoundInfo {
 };
 
 inline constexpr int kEffectCount = 6; // effect numbers 0..5; 0 and 1 have no sound
-inline constexpr int kToneCount = 18;  // tone numbers 1..18; 0 has no sound
+// Tone numbers 1..kToneCount; 0 has no sound.
 
 // Effects 2 to 5: winning deal, card click, mistake buzz, button press.
 inline constexpr std::array<SoundInfo, 4> kEffects{{
@@ -25,11 +27,6 @@ inline constexpr std::array<SoundInfo, 4> kEffects{{
     {"SND6", 1, 22050, 8, 0.45},
     {"SND12", 2, 22050, 16, 0.18},
 }};
-
-inline constexpr int kEffectWinningDeal = 2;
-inline constexpr int kEffectClick = 3;
-inline constexpr int kEffectMistake = 4;
-inline constexpr int kEffectButton = 5;
 
 // Tones 1 to 18 of the win count-up, rising in pitch; the higher ones are a little shorter.
 inline constexpr std::array<SoundInfo, kToneCount> kTones{{

@@ -353,7 +353,7 @@ void TVantaSession::ShowGameHelp() {
 std::string_view TVantaSession::GameName(int game) const {
     if (game == -1) game = LastGame;
     if (!IsValidGame(game)) return {};
-    return kSessionGameNames[static_cast<std::size_t>(game)];
+    return GameInfoFor(game).windowName;
 }
 
 } // namespace quintaro

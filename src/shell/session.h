@@ -24,8 +24,10 @@
 //     session.Statistics.HandStarted(session.LastGame); ...
 //     session.CountUpWin(win);
 
+#include "core/sound_numbers.h"
 #include "record/decision_writer.h"
 #include "record/training_record.h"
+#include "shell/bar_tiles.h"
 #include "shell/schemes.h"
 #include "shell/session_geometry.h"
 #include "shell/session_services.h"
@@ -44,12 +46,6 @@
 
 namespace quintaro {
 
-// Effect and tone numbers the shell uses.
-inline constexpr int kEffectWinningDeal = 2; // a dealt hand that already pays
-inline constexpr int kEffectClick = 3;       // commands, option changes, cards
-inline constexpr int kEffectButtonPress = 5; // buttons and bar slots
-inline constexpr int kToneCount = 18;
-
 // Credit values.
 inline constexpr std::int32_t kNickel = 0;
 inline constexpr std::int32_t kQuarter = 1;
@@ -66,27 +62,6 @@ std::string OverflowNoticeText(std::int64_t cashedOut);
 
 // The highest total the bills dialog accepts, in dollars.
 inline constexpr std::int32_t kMaxBills = 500;
-
-// Tiles of the built-in button sheet.
-enum BarTile : std::int32_t {
-    kTileBlank = 0,
-    kTileHelp = 1,
-    kTileStart = 2,
-    kTilePays = 3,
-    kTileSpeed1 = 4, // kTileSpeed1 + WhichSpeed
-    kTileQuickPick = 7,
-    kTileErase = 8,
-    kTileDeal = 9,
-    kTileMenu = 10,
-    kTileNext = 11,
-    kTileDrawDim = 12,
-    kTileReturn = 13,
-    kTileDraw = 14,
-    kTileBetUp = 15,
-    kTileBetDown = 16,
-    kTileBetOne = 17,
-    kTileMaxBet = 18,
-};
 
 // The table as the program starts, before the speed tile (slot index 2 of
 // states 1, 2, 4, 6, 7 and 8) is written. Slots are indexed 0..6 here.
@@ -105,13 +80,6 @@ inline constexpr ButtonBarTableType kInitialButtonBarTable{{
 inline constexpr std::array<int, 6> kSpeedStates{1, 2, 4, 6, 7, 8};
 inline constexpr int kSpeedSlot = 2;
 inline constexpr int kDealSlot = 6;
-
-// Display names of the games, by game index.
-inline constexpr std::array<std::string_view, kGameCount> kSessionGameNames{
-    "Jacks or Better",    "Bonus Poker",         "Bonus Deluxe",
-    "Deuces Wild",        "Double Bonus",        "Double Double Bonus",
-    "Super Double Bonus", "Triple Double Bonus", "Super Aces Bonus",
-};
 
 // Where the session finds its files.
 struct SessionConfig {

@@ -104,7 +104,7 @@ StatisticsPage BuildStatisticsPage(const StatisticsRecord& record, int game) {
     const auto g = static_cast<std::size_t>(game);
     page.game = game;
     page.windowCaption =
-        "Current Session Statistics for " + std::string(kSessionGameNames[g]) + " Poker";
+        "Current Session Statistics for " + std::string(GameInfoFor(game).windowName) + " Poker";
 
     const std::int32_t hands = record.HandsPlayed[g];
     const int lines = StatisticsLineCount(game);

@@ -2,146 +2,147 @@
 // Identifiers of the strategy entries. Every distinct entry text of the
 // eighteen lists has one identifier, so the classifiers work on these numbers
 // and never compare texts. An entry text that stands in several lists (even
-// in a natural game and in Deuces Wild) has one identifier.
+// in a natural game and in Deuces Wild) has one identifier. EntryName gives
+// the text; the identifiers follow the texts' order.
 
 #include <cstdint>
 
 namespace quintaro {
 
 enum class EntryId : std::uint8_t {
-    kNone,                     // the blank slot 0 of every list
-    kPatRoyal,                 // "Pat Royal"
-    kPatStraightFlush,         // "Pat Straight Flush"
-    kPatFourOfAKindLower,      // "Pat Four of a kind"
-    k4Royal,                   // "4 Royal"
-    kPatFullHouse,             // "Pat Full House"
-    kPatFlush,                 // "Pat Flush"
-    kThreeOfAKind,             // "Three of a Kind"
-    kPatStraight,              // "Pat Straight"
-    k4STFLOpen2345s9TJQs,      // "4 STFL, Open, 2345s-9TJQs"
-    kTwoPair,                  // "Two Pair"
-    k4STFLInside,              // "4 STFL, Inside"
-    kHighPairJJAA,             // "High Pair JJ-AA"
-    k3Royal,                   // "3 Royal"
-    k4Flush,                   // "4 Flush"
-    kTJQK,                     // "TJQK"
-    kLowPair22TT,              // "Low Pair 22-TT"
-    k9TJQ,                     // "9TJQ"
-    k89TJ,                     // "89TJ"
-    kQJ9s,                     // "QJ9s"
-    kJT9s,                     // "JT9s"
-    k4STOpen2345789T,          // "4 ST, Open, 2345-789T"
-    kQJ8s,                     // "QJ8s"
-    kAKQJ,                     // "AKQJ"
-    kQJs,                      // "QJs"
-    k3STFLOpen345s89Ts,        // "3 STFL, Open, 345s-89Ts"
-    kKQ9sKJ9s,                 // "KQ9s, KJ9s"
-    kKQsKJs,                   // "KQs, KJs"
-    kQT9sJT8sJ98s,             // "QT9s, JT8s, J98s"
-    kAKsAQsAJs,                // "AKs, AQs, AJs"
-    k4STInside3HiCards,        // "4 ST, Inside, 3 Hi Cards"
-    kKQJ,                      // "KQJ"
-    kQJ,                       // "QJ"
-    k3STFL2Gaps1Hi,            // "3 STFL, 2 Gaps, 1 Hi"
-    kJTs,                      // "JTs"
-    kKQKJ,                     // "KQ, KJ"
-    k3STFL1Gap0HiPlus234s,     // "3 STFL, 1 Gap, 0 Hi, +234s"
-    kAKAQAJ,                   // "AK, AQ, AJ"
-    kQTs,                      // "QTs"
-    kJack,                     // "Jack"
-    kQueen,                    // "Queen"
-    kKTs,                      // "KTs"
-    kKing,                     // "King"
-    kAce,                      // "Ace"
-    k3STFL2Gaps0Hi,            // "3 STFL, 2 Gaps, 0 Hi"
-    kRedraw,                   // "Redraw"
-    kFourAces,                 // "Four Aces"
-    kPatFour234,               // "Pat Four 2,3,4"
-    kPatFour5sToKs,            // "Pat Four 5's to K's"
-    k3Aces,                    // "3 Aces"
-    kThree234,                 // "Three 2,3,4"
-    kThree5sToKs,              // "Three 5's to K's"
-    kPairAces,                 // "Pair Aces"
-    kPairJJQQKK,               // "Pair JJ, QQ, KK"
-    kPair223344,               // "Pair 22, 33, 44"
-    kPair55ToTT,               // "Pair 55 to TT"
-    kQJTs,                     // "QJTs"
-    kKQJsKQTsKJTs,             // "KQJs, KQTs, KJTs"
-    kAKQsAKJsAKTsAQJsAQTsAJTs, // "AKQs,AKJs,AKTs,AQJs,AQTs,AJTs"
-    k4STOpen2345TJQK,          // "4 ST, Open 2345-TJQK"
-    k3FL2HiCards,              // "3 FL, 2 Hi Cards"
-    k4STInside2HiCards,        // "4 ST, Inside, 2 Hi Cards"
-    k3FL1HiCard,               // "3 FL, 1 Hi Card"
-    kQJT,                      // "QJT"
-    k4STInside1HiCard,         // "4 ST, Inside, 1 Hi Card"
-    k4STInside0HiCards,        // "4 ST, Inside, 0 Hi Cards"
-    k3FL0HiCards,              // "3 FL, 0 Hi Cards"
-    k2STFLOpen45s9Ts,          // "2 STFL, Open, 45s-9Ts"
-    kPatFourOfAKind,           // "Pat Four of a Kind"
-    kPatRoyalNoDeuces,         // "Pat Royal (no Deuces)"
-    kPatFourDeuces,            // "Pat Four Deuces"
-    kPatWildRoyal,             // "Pat Wild Royal"
-    kPatFiveOfAKind,           // "Pat Five of a Kind"
-    kThreeDeuces,              // "Three Deuces"
-    kFourOfAKind,              // "Four of a Kind"
-    k4WildRoyal2Deuces,        // "4 Wild Royal (2 Deuces)"
-    k4WildRoyal1Deuce,         // "4 Wild Royal (1 Deuce)"
-    k4STFLOpen2245sTo229Ts,    // "4 STFL, Open, 22-45s to 22-9Ts"
-    k4STFL1Gap2257sTo229Js,    // "4 STFL, 1 Gap,22-57s to 22-9Js"
-    kTwoDeuces,                // "Two Deuces"
-    k4STFLOpen2567sTo29TJs,    // "4 STFL, Open, 2-567s to 2-9TJs"
-    k2345s2456s,               // "2-345s, 2-456s"
-    k4STFL1Gap7QHigh,          // "4 STFL, 1 Gap, 7-Q High"
-    k4STFL2Gaps7KHi,           // "4 STFL, 2 Gaps, 7-K Hi"
-    k2346s2356s,               // "2-346s, 2-356s"
-    k4STFLOpen3456sTo9TJQs,    // "4 STFL, Open, 3456s to 9TJQs"
-    k2A34s2A35s2A45s,          // "2-A34s, 2-A35s, 2-A45s"
-    k3RoyalNoDeuces,           // "3 Royal (no Deuces)"
-    k2JTs,                     // "2-JTs"
-    k2QJs2QTs,                 // "2-QJs, 2-QTs"
-    k2KQs2KJs2KTs,             // "2-KQs, 2-KJs, 2-KTs"
-    k3STFLOpen267sTo29Ts,      // "3 STFL, Open, 2-67s to 2-9Ts"
-    k2AKs2AQs2AJs2ATs,         // "2-AKs,2-AQs,2-AJs,2-ATs"
-    k4STOpen1Deuce,            // "4 ST, Open (1 Deuce)"
-    k3STFL1Gap257sTo29Js,      // "3 STFL, 1 Gap, 2-57s to 2-9Js"
-    k256s,                     // "2-56s"
-    k1Deuce,                   // "1 Deuce"
-    kOnePair,                  // "One Pair"
-    k3STFLOpen567s9TJs,        // "3 STFL, Open, 567s-9TJs"
-    k4STOpenButNot3456,        // "4 ST, Open, but not 3456"
-    k3STFL1Gap7QHigh,          // "3 STFL, 1 Gap, 7-Q High"
-    k456s,                     // "456s"
-    k345s,                     // "345s"
-    kJT7s,                     // "JT7s"
-    k3STFL2Gaps7KHigh,         // "3 STFL, 2 Gaps, 7-K High"
-    k346s356s,                 // "346s, 356s"
-    kQTsQJs,                   // "QTs, QJs"
-    k3456,                     // "3456"
-    k4STInsideButNotA345,      // "4 ST, Inside, but not A345"
-    kKQsKJsKTs,                // "KQs, KJs, KTs"
-    k4RoyalNoDeuces,           // "4 Royal (no Deuces)"
-    kThreeDeucesOnly,          // "Three Deuces Only"
-    k4WildRoyalQueenHi1Deuce,  // "4 Wild Royal, Queen Hi (1 Deuce)"
-    k4WildRoyalKingHi1Deuce,   // "4 Wild Royal, King Hi (1 Deuce)"
-    k4WildRoyalAceHi1Deuce,    // "4 Wild Royal, Ace Hi (1 Deuce)"
-    kTwoDeucesOnly,            // "Two Deuces Only"
-    k4STFL1Gap7QHigh1Deuce,    // "4 STFL, 1 Gap, 7-Q High (1 Deuce)"
-    k4STFL2Gaps7KHigh1Deuce,   // "4 STFL, 2 Gaps, 7-K High(1 Deuce)"
-    k4STFLInsideNoDeuces,      // "4 STFL, Inside (no Deuces)"
-    k245s,                     // "2-45s"
-    kDeuceOnly,                // "Deuce Only"
-    kA34sA35sA45s,             // "A34s, A35s, A45s"
-    kFour234,                  // "Four 2,3,4"
-    kPatFourAcesWKicker,       // "Pat Four Aces w/ Kicker"
-    kPatFour234WKicker,        // "Pat Four 2,3,4 w/Kicker"
-    kFourKQJ,                  // "Four K,Q,J"
-    kPatFour5sTo10s,           // "Pat Four 5's to 10's"
-    kThreeKQJ,                 // "Three K,Q,J"
-    kThree5sToTs,              // "Three 5's to T's"
-    kPatFourAcesWKickerPlain,  // "Pat Four Aces w Kicker"
-    kPatFour234WKickerPlain,   // "Pat Four 2,3,4 w Kicker"
-    k3AcesWithKicker,          // "3 Aces with Kicker"
-    kPatFour5sToKsComma,       // "Pat Four 5,'s to K's"
+    kNone, // the blank slot 0 of every list
+    kPatRoyal,
+    kPatStraightFlush,
+    kPatFourOfAKindLower,
+    k4Royal,
+    kPatFullHouse,
+    kPatFlush,
+    kThreeOfAKind,
+    kPatStraight,
+    k4STFLOpen2345s9TJQs,
+    kTwoPair,
+    k4STFLInside,
+    kHighPairJJAA,
+    k3Royal,
+    k4Flush,
+    kTJQK,
+    kLowPair22TT,
+    k9TJQ,
+    k89TJ,
+    kQJ9s,
+    kJT9s,
+    k4STOpen2345789T,
+    kQJ8s,
+    kAKQJ,
+    kQJs,
+    k3STFLOpen345s89Ts,
+    kKQ9sKJ9s,
+    kKQsKJs,
+    kQT9sJT8sJ98s,
+    kAKsAQsAJs,
+    k4STInside3HiCards,
+    kKQJ,
+    kQJ,
+    k3STFL2Gaps1Hi,
+    kJTs,
+    kKQKJ,
+    k3STFL1Gap0HiPlus234s,
+    kAKAQAJ,
+    kQTs,
+    kJack,
+    kQueen,
+    kKTs,
+    kKing,
+    kAce,
+    k3STFL2Gaps0Hi,
+    kRedraw,
+    kFourAces,
+    kPatFour234,
+    kPatFour5sToKs,
+    k3Aces,
+    kThree234,
+    kThree5sToKs,
+    kPairAces,
+    kPairJJQQKK,
+    kPair223344,
+    kPair55ToTT,
+    kQJTs,
+    kKQJsKQTsKJTs,
+    kAKQsAKJsAKTsAQJsAQTsAJTs,
+    k4STOpen2345TJQK,
+    k3FL2HiCards,
+    k4STInside2HiCards,
+    k3FL1HiCard,
+    kQJT,
+    k4STInside1HiCard,
+    k4STInside0HiCards,
+    k3FL0HiCards,
+    k2STFLOpen45s9Ts,
+    kPatFourOfAKind,
+    kPatRoyalNoDeuces,
+    kPatFourDeuces,
+    kPatWildRoyal,
+    kPatFiveOfAKind,
+    kThreeDeuces,
+    kFourOfAKind,
+    k4WildRoyal2Deuces,
+    k4WildRoyal1Deuce,
+    k4STFLOpen2245sTo229Ts,
+    k4STFL1Gap2257sTo229Js,
+    kTwoDeuces,
+    k4STFLOpen2567sTo29TJs,
+    k2345s2456s,
+    k4STFL1Gap7QHigh,
+    k4STFL2Gaps7KHi,
+    k2346s2356s,
+    k4STFLOpen3456sTo9TJQs,
+    k2A34s2A35s2A45s,
+    k3RoyalNoDeuces,
+    k2JTs,
+    k2QJs2QTs,
+    k2KQs2KJs2KTs,
+    k3STFLOpen267sTo29Ts,
+    k2AKs2AQs2AJs2ATs,
+    k4STOpen1Deuce,
+    k3STFL1Gap257sTo29Js,
+    k256s,
+    k1Deuce,
+    kOnePair,
+    k3STFLOpen567s9TJs,
+    k4STOpenButNot3456,
+    k3STFL1Gap7QHigh,
+    k456s,
+    k345s,
+    kJT7s,
+    k3STFL2Gaps7KHigh,
+    k346s356s,
+    kQTsQJs,
+    k3456,
+    k4STInsideButNotA345,
+    kKQsKJsKTs,
+    k4RoyalNoDeuces,
+    kThreeDeucesOnly,
+    k4WildRoyalQueenHi1Deuce,
+    k4WildRoyalKingHi1Deuce,
+    k4WildRoyalAceHi1Deuce,
+    kTwoDeucesOnly,
+    k4STFL1Gap7QHigh1Deuce,
+    k4STFL2Gaps7KHigh1Deuce,
+    k4STFLInsideNoDeuces,
+    k245s,
+    kDeuceOnly,
+    kA34sA35sA45s,
+    kFour234,
+    kPatFourAcesWKicker,
+    kPatFour234WKicker,
+    kFourKQJ,
+    kPatFour5sTo10s,
+    kThreeKQJ,
+    kThree5sToTs,
+    kPatFourAcesWKickerPlain,
+    kPatFour234WKickerPlain,
+    k3AcesWithKicker,
+    kPatFour5sToKsComma,
 };
 inline constexpr int kEntryIdCount = 133;
 

@@ -54,9 +54,4 @@ BuiltHandResult JudgeBuiltHand(int game, int choice, int coins, const std::array
 // "(9/6) Jacks or Better".
 std::string HandBuilderTitle(int game, int choice, std::string_view gameName);
 
-// Texts of a card: "A", "2" ... "10", "J", "Q", "K" by rank code; the suit
-// symbol as UTF-8 (heart, diamond, club, spade by suit code).
-std::string_view RankText(std::int32_t rank);
-std::string_view SuitSymbol(std::int32_t suit);
-
 } // namespace quintaro

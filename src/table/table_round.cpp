@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/hand_names.h"
+#include "core/sound_numbers.h"
+#include "shell/bar_tiles.h"
 #include "shell/pay_table_file.h"
 #include "shell/settings.h"
 
@@ -17,17 +19,6 @@ constexpr int kBarBlank = 0;
 constexpr int kBarFewCredits = 6;
 constexpr int kBarBetting = 7;
 constexpr int kBarHolding = 8;
-constexpr int kTileNone = 0;
-constexpr int kTileDeal = 9;
-constexpr int kTileMenu = 10;
-constexpr int kTileDraw = 14;
-constexpr int kTileBetOne = 17;
-constexpr int kTileMaxBet = 18;
-
-// Session effects.
-constexpr int kEffectWinningDeal = 2;
-constexpr int kEffectClick = 3;
-constexpr int kEffectMistake = 4;
 
 // Bar slot indices for PressBarButton.
 constexpr int kSlotMenu = 1;
@@ -35,42 +26,13 @@ constexpr int kSlotBetOne = 4;
 constexpr int kSlotMaxBet = 5;
 constexpr int kSlotDeal = 6;
 
-std::string WithThousands(std::int64_t v) {
-    std::string digits = std::to_string(v < 0 ? -v : v);
-    std::string out;
-    const int n = static_cast<int>(digits.size());
-    for (int i = 0; i < n; ++i) {
-        out += digits[static_cast<std::size_t>(i)];
-        const int left = n - 1 - i;
-        if (left > 0 && left % 3 == 0) out += ',';
-    }
-    return v < 0 ? "-" + out : out;
-}
-
 } // namespace
-
-RoundState& TheRoundState() {
-    static RoundState state = RoundState::GameOver;
-    return state;
-}
 
 int CardAt(int x, int y) {
     if (y < 0 || y >= kCardHeight || x < 0) return -1;
     const int position = x / kCardPitch;
     if (position > 4) return -1;
     return x - position * kCardPitch < kCardWidth ? position : -1;
-}
-
-std::string MoneyHint(std::int32_t credits, int creditValue) {
-    // Cents per credit: 5, 25 or 100.
-    const std::int64_t cents = static_cast<std::int64_t>(credits) * (creditValue == 0   ? 5
-                                                                     : creditValue == 1 ? 25
-                                                                                        : 100);
-    const std::int64_t whole = cents / 100;
-    const std::int64_t part = (cents < 0 ? -cents : cents) % 100;
-    char frac[8];
-    std::snprintf(frac, sizeof frac, ".%02d", static_cast<int>(part));
-    return "$" + WithThousands(whole) + frac;
 }
 
 std::string PlayModeCaption(bool autoHold, bool showMistakes) {
@@ -136,7 +98,7 @@ std::int32_t TableRound::PanelCell(HandCategory row, int coins) const {
 
 std::string TableRound::WinCaptionText(HandCategory c) const {
     const GameEngine& e = *engine_;
-    const int coins = TheRoundState() == RoundState::Opening ? e.lastBet : e.bet;
+    const int coins = state_ == RoundState::Opening ? e.lastBet : e.bet;
     const auto names = CategoryNamesFor(e.game);
     std::string text(names[static_cast<std::size_t>(c)].winName);
     text += "  wins  ";
@@ -145,7 +107,7 @@ std::string TableRound::WinCaptionText(HandCategory c) const {
 }
 
 bool TableRound::StatisticsEnabled() const {
-    return TheRoundState() == RoundState::GameOver && session_.CreditsBet(engine_->game) > 0;
+    return state_ == RoundState::GameOver && session_.CreditsBet(engine_->game) > 0;
 }
 
 void TableRound::SetRow(HandCategory row, RowColour colour) {
@@ -166,7 +128,7 @@ void TableRound::ShowWinCaption(HandCategory c) {
 
 void TableRound::ShowLastHand() {
     GameEngine& e = *engine_;
-    TheRoundState() = RoundState::Opening;
+    state_ = RoundState::Opening;
     const HandCategory c = e.EvaluateTable();
     e.ApplyRoyalRule(e.lastBet);
     view_.MarkCoinColumn(e.lastBet, true);
@@ -179,21 +141,21 @@ void TableRound::ShowLastHand() {
         view_.ShowWinMeter(true);
         SetRowAndCell(c, e.lastBet, RowColour::White);
     }
-    session_.SetBarCell(kBarBetting, 4, kTileNone);
-    session_.SetBarCell(kBarBetting, 7, kTileNone);
-    session_.SetBarCell(kBarBetting, 5, session_.Credits() >= 1 ? kTileBetOne : kTileNone);
-    session_.SetBarCell(kBarBetting, 6, session_.Credits() >= 5 ? kTileMaxBet : kTileNone);
+    session_.SetBarCell(kBarBetting, 4, kTileBlank);
+    session_.SetBarCell(kBarBetting, 7, kTileBlank);
+    session_.SetBarCell(kBarBetting, 5, session_.Credits() >= 1 ? kTileBetOne : kTileBlank);
+    session_.SetBarCell(kBarBetting, 6, session_.Credits() >= 5 ? kTileMaxBet : kTileBlank);
     session_.DrawButtonBar(kBarBetting);
     for (int p = 0; p < 5; ++p) {
         view_.ShowCardFace(p, e.hand[static_cast<std::size_t>(p)].card);
         view_.ShowHeld(p, e.hand[static_cast<std::size_t>(p)].held);
     }
-    TheRoundState() = RoundState::GameOver;
+    state_ = RoundState::GameOver;
 }
 
 void TableRound::StartRound() {
     GameEngine& e = *engine_;
-    TheRoundState() = RoundState::Betting;
+    state_ = RoundState::Betting;
     roundBegun_ = true;
     view_.HideWinCaption();
     session_.CountHandStarted(e.game);
@@ -213,10 +175,10 @@ void TableRound::StartRound() {
     session_.Credits() -= 1;
     if (session_.Credits() > 0) {
         session_.SetBarCell(kBarBetting, 5, kTileBetOne);
-        session_.SetBarCell(kBarBetting, 6, session_.Credits() >= 4 ? kTileMaxBet : kTileNone);
+        session_.SetBarCell(kBarBetting, 6, session_.Credits() >= 4 ? kTileMaxBet : kTileBlank);
     } else {
-        session_.SetBarCell(kBarBetting, 5, kTileNone);
-        session_.SetBarCell(kBarBetting, 6, kTileNone);
+        session_.SetBarCell(kBarBetting, 5, kTileBlank);
+        session_.SetBarCell(kBarBetting, 6, kTileBlank);
     }
     session_.DrawButtonBar(-1);
     session_.DrawCreditMeter();
@@ -240,13 +202,13 @@ void TableRound::AddCoin() {
 
 void TableRound::BetOne() {
     GameEngine& e = *engine_;
-    const RoundState state = TheRoundState();
+    const RoundState state = state_;
     if ((state != RoundState::GameOver && state != RoundState::Betting) || session_.Credits() < 1)
         return;
     if (state == RoundState::Betting && e.bet >= 5) return;
     session_.PressBarButton(kSlotBetOne);
     if (state == RoundState::GameOver) {
-        session_.SetBarCell(kBarBetting, 2, kTileNone);
+        session_.SetBarCell(kBarBetting, 2, kTileBlank);
         session_.SetBarCell(kBarBetting, 7, kTileDeal);
         blinkPhase_ = 2;
         session_.DealSlotEnabled() = true;
@@ -260,15 +222,15 @@ void TableRound::BetOne() {
         }
     }
     if (session_.Credits() <= 0) {
-        session_.SetBarCell(kBarBetting, 5, kTileNone);
-        session_.SetBarCell(kBarBetting, 6, kTileNone);
+        session_.SetBarCell(kBarBetting, 5, kTileBlank);
+        session_.SetBarCell(kBarBetting, 6, kTileBlank);
         session_.DrawButtonBar(-1);
     }
 }
 
 void TableRound::BetMax() {
     GameEngine& e = *engine_;
-    const RoundState state = TheRoundState();
+    const RoundState state = state_;
     const bool allowed = (state == RoundState::GameOver && session_.Credits() >= 5) ||
                          (state == RoundState::Betting && session_.Credits() >= 5 - e.bet);
     if (!allowed) return;
@@ -289,7 +251,7 @@ void TableRound::BetMax() {
 void TableRound::DealOrDraw() {
     GameEngine& e = *engine_;
     if (!dealShown_) {
-        if (e.bet > 0 && TheRoundState() == RoundState::Betting) {
+        if (e.bet > 0 && state_ == RoundState::Betting) {
             view_.AllowPopupMenu(false);
             session_.PressBarButton(kSlotDeal);
             SetRoundState(2);
@@ -302,7 +264,7 @@ void TableRound::DealOrDraw() {
             session_.PressBarButton(kSlotDeal);
             SetRoundState(3);
         }
-    } else if (TheRoundState() == RoundState::GameOver) {
+    } else if (state_ == RoundState::GameOver) {
         if (e.lastBet > 0 && e.lastBet <= session_.Credits()) RebetAndDeal();
     }
     view_.ProcessMessages();
@@ -369,7 +331,7 @@ void TableRound::SetRoundState(int s) {
     if (s == 1) {
         StartRound();
     } else if (s == 2) {
-        TheRoundState() = RoundState::Holding;
+        state_ = RoundState::Holding;
         session_.DealSlotEnabled() = false;
         session_.DrawButtonBar(kBarBlank);
         e.ApplyRoyalRule(e.bet);
@@ -382,17 +344,17 @@ void TableRound::SetRoundState(int s) {
         view_.AllowPopupMenu(true);
     } else if (s == 3) {
         RecordDraw();
-        TheRoundState() = RoundState::Drawing;
+        state_ = RoundState::Drawing;
         session_.DrawButtonBar(kBarBlank);
         if (dealtCategory_ > 0) SetRow(dealtCategory_, RowColour::Yellow);
         ShowCards(RoundState::Drawing);
         ScoreDraw();
-        TheRoundState() = RoundState::GameOver;
+        state_ = RoundState::GameOver;
         view_.ShowGameOver(true);
         session_.SetBarCell(kBarBetting, 2, kTileMenu);
         if (session_.Credits() >= e.bet) {
             session_.SetBarCell(kBarBetting, 5, kTileBetOne);
-            session_.SetBarCell(kBarBetting, 6, session_.Credits() >= 5 ? kTileMaxBet : kTileNone);
+            session_.SetBarCell(kBarBetting, 6, session_.Credits() >= 5 ? kTileMaxBet : kTileBlank);
             session_.SetBarCell(kBarBetting, 7, kTileDeal);
             session_.DrawButtonBar(kBarBetting);
             blinkPhase_ = 0;
@@ -401,7 +363,7 @@ void TableRound::SetRoundState(int s) {
             if (session_.Credits() > 0) {
                 session_.SetBarCell(kBarFewCredits, 5, kTileBetOne);
             } else {
-                session_.SetBarCell(kBarFewCredits, 5, kTileNone);
+                session_.SetBarCell(kBarFewCredits, 5, kTileBlank);
                 InsertBills1Click();
                 // Bills inserted here make BET 1 possible again on this bar.
                 if (session_.Credits() > 0) session_.SetBarCell(kBarFewCredits, 5, kTileBetOne);
@@ -463,7 +425,7 @@ void TableRound::Timer1Timer() {
     if (!session_.DealSlotEnabled()) return;
     const GameEngine& e = *engine_;
     if (blinkPhase_ == 2) {
-        session_.SetBarCell(kBarBetting, 7, kTileNone);
+        session_.SetBarCell(kBarBetting, 7, kTileBlank);
         if (winBlink_) SetRowAndCell(e.finalCategory, e.bet, RowColour::Yellow);
     } else {
         session_.SetBarCell(kBarBetting, 7, kTileDeal);
@@ -476,7 +438,7 @@ void TableRound::InsertBills1Click() {
     view_.SetBlinkTimer(false);
     if (session_.InsertBills()) {
         const GameEngine& e = *engine_;
-        const RoundState state = TheRoundState();
+        const RoundState state = state_;
         if (state == RoundState::GameOver) {
             SetBetTiles();
             // DEAL bets the last round's coins again: lit exactly when the credits allow it.
@@ -486,7 +448,7 @@ void TableRound::InsertBills1Click() {
                 session_.SetBarCell(kBarBetting, 7, kTileDeal);
                 session_.DealSlotEnabled() = true;
             } else if (!canDeal) {
-                session_.SetBarCell(kBarBetting, 7, kTileNone);
+                session_.SetBarCell(kBarBetting, 7, kTileBlank);
                 session_.DealSlotEnabled() = false;
             }
             session_.DrawButtonBar(kBarBetting);
@@ -505,15 +467,15 @@ void TableRound::SetBetTiles() {
     const std::int32_t credits = session_.Credits();
     bool betOne = false;
     bool maxBet = false;
-    if (TheRoundState() == RoundState::GameOver) {
+    if (state_ == RoundState::GameOver) {
         betOne = credits >= 1;
         maxBet = credits >= 5;
-    } else if (TheRoundState() == RoundState::Betting && e.bet < 5) {
+    } else if (state_ == RoundState::Betting && e.bet < 5) {
         betOne = credits >= 1;
         maxBet = credits >= 5 - e.bet;
     }
-    session_.SetBarCell(kBarBetting, 5, betOne ? kTileBetOne : kTileNone);
-    session_.SetBarCell(kBarBetting, 6, maxBet ? kTileMaxBet : kTileNone);
+    session_.SetBarCell(kBarBetting, 5, betOne ? kTileBetOne : kTileBlank);
+    session_.SetBarCell(kBarBetting, 6, maxBet ? kTileMaxBet : kTileBlank);
 }
 
 void TableRound::ChoosePlayMode(PlayMode mode) {
@@ -542,7 +504,7 @@ void TableRound::ChoosePlayMode(PlayMode mode) {
 }
 
 void TableRound::TogglePerfectPlay() {
-    if (TheRoundState() != RoundState::GameOver) return;
+    if (state_ != RoundState::GameOver) return;
     bool& perfect = session_.PerfectPlay();
     perfect = !perfect;
     session_.PlayEffect(kEffectClick);
@@ -563,7 +525,7 @@ std::optional<HoldValuesQuery> TableRound::HoldValuesHand() const {
     const GameEngine& e = *engine_;
     HoldValuesQuery query;
     query.game = e.game;
-    if (TheRoundState() == RoundState::Holding && holding_) {
+    if (state_ == RoundState::Holding && holding_) {
         query.choice = e.altPayTable;
         if (e.NamedTableInForce()) {
             query.tableName = e.payTableName;
@@ -573,7 +535,7 @@ std::optional<HoldValuesQuery> TableRound::HoldValuesHand() const {
         for (std::size_t p = 0; p < 5; ++p) query.cards[p] = e.hand[p].card;
         return query;
     }
-    if (TheRoundState() == RoundState::GameOver && lastDraw_) {
+    if (state_ == RoundState::GameOver && lastDraw_) {
         query.choice = lastDraw_->payTable;
         query.tableName = lastDraw_->tableName;
         query.pays = lastDraw_->pays;
@@ -631,8 +593,7 @@ std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
 void TableRound::ChoosePayTable(int choice) {
     GameEngine& e = *engine_;
     choice = choice ? 1 : 0;
-    if (TheRoundState() != RoundState::GameOver ||
-        (choice == e.altPayTable && !e.NamedTableInForce()))
+    if (state_ != RoundState::GameOver || (choice == e.altPayTable && !e.NamedTableInForce()))
         return;
     session_.PlayEffect(kEffectClick);
     const bool fromNamed = e.NamedTableInForce();
@@ -644,7 +605,7 @@ void TableRound::ChoosePayTable(int choice) {
 
 void TableRound::ChooseNamedTable(const NamedPayTable& table) {
     GameEngine& e = *engine_;
-    if (TheRoundState() != RoundState::GameOver || table.game != e.game) return;
+    if (state_ != RoundState::GameOver || table.game != e.game) return;
     if (e.payTableName == table.name && e.ScheduleInForce() == table.pays) return;
     session_.PlayEffect(kEffectClick);
     e.ApplyNamedTable(table);
@@ -750,7 +711,7 @@ void TableRound::StrategyTableClick() {
 }
 
 void TableRound::StrategyTableCommand() {
-    if (TheRoundState() == RoundState::Holding) {
+    if (state_ == RoundState::Holding) {
         // The table's own hand is analysed again: the record may have been
         // replaced by another analysis (the hand builder) since the deal.
         if (advisor_) advisor_->Advise(*engine_);
@@ -778,8 +739,7 @@ void TableRound::KeyDown(TableKey key) {
             session_.ShowGameHelp();
             break;
         case TableKey::Card1:
-            if (session_.BarCell(kBarBetting, 2) == kTileMenu &&
-                TheRoundState() == RoundState::GameOver) {
+            if (session_.BarCell(kBarBetting, 2) == kTileMenu && state_ == RoundState::GameOver) {
                 session_.PressBarButton(kSlotMenu);
                 view_.CloseScreen();
             }
@@ -793,7 +753,7 @@ void TableRound::KeyDown(TableKey key) {
             BetMax();
             break;
         case TableKey::BetOne:
-            if (session_.Credits() >= 1 && TheRoundState() != RoundState::Holding) BetOne();
+            if (session_.Credits() >= 1 && state_ != RoundState::Holding) BetOne();
             break;
         case TableKey::DealDraw:
             DealOrDraw();
@@ -846,7 +806,7 @@ void TableRound::ButtonsMouseDown(int x, int y, bool leftButton) {
         session_.ShowGameHelp();
         break;
     case 2:
-        if (TheRoundState() == RoundState::GameOver) {
+        if (state_ == RoundState::GameOver) {
             session_.PressBarButton(kSlotMenu);
             view_.CloseScreen();
         }

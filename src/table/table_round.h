@@ -31,9 +31,6 @@ enum class RoundState : std::uint8_t {
     GameOver = 4,
 };
 
-// The program-wide round state (only one game screen exists at a time).
-RoundState& TheRoundState();
-
 // Keys of the table, already mapped from the keyboard.
 enum class TableKey {
     Card0,    // Z, N, numeric pad 1
@@ -53,9 +50,6 @@ inline constexpr int kCardWidth = 120;
 inline constexpr int kCardHeight = 180;
 // The position whose card contains the point (left/top inclusive), or -1.
 int CardAt(int x, int y);
-
-// "$#,###0.00" of the credits' money value (CreditValue 0 nickel, 1 quarter, 2 dollar).
-std::string MoneyHint(std::int32_t credits, int creditValue);
 
 // Play-mode caption from the session flags.
 std::string PlayModeCaption(bool autoHold, bool showMistakes);
@@ -135,11 +129,11 @@ public:
 
     // Closing is allowed only at game over; Close writes the game section and
     // says whether that worked (success when there is no settings file).
-    bool CanClose() const { return TheRoundState() == RoundState::GameOver; }
+    bool CanClose() const { return state_ == RoundState::GameOver; }
     FileResult Close();
 
     // What the menu and the painting read.
-    RoundState State() const { return TheRoundState(); }
+    RoundState State() const { return state_; }
     GameEngine& Engine() { return *engine_; }
     const GameEngine& Engine() const { return *engine_; }
     bool Busy() const { return busy_; }
@@ -160,7 +154,7 @@ public:
     std::string WinCaptionText(HandCategory c) const;
     // Menu enablement of the game commands.
     bool StatisticsEnabled() const;
-    bool GameOverOnly() const { return TheRoundState() == RoundState::GameOver; }
+    bool GameOverOnly() const { return state_ == RoundState::GameOver; }
     // The last draw of this visit, or none before the first.
     const std::optional<Decision>& LastDraw() const { return lastDraw_; }
     // The exact judgement of a decision, when the advice has exact values.
@@ -171,6 +165,8 @@ public:
     bool CommandAllowed(bool changesHand) const { return !busy_ && !(panelUp_ && changesHand); }
 
 private:
+    RoundState state_ = RoundState::GameOver;
+
     void PaceCard();
     void ShowCards(RoundState forState);
     void ScoreDeal();

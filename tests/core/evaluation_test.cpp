@@ -351,28 +351,5 @@ TEST(Evaluation, DeucesAnalysisPutsTheTwosFirstAndCountsNaturalsOnly) {
 
 // ---------------------------------------------------------------------------
 
-TEST(CategoryNames, EveryGameNamesEveryCategory) {
-    for (int g = 0; g < kGameCount; ++g) {
-        const auto names = CategoryNamesFor(g);
-        ASSERT_EQ(static_cast<int>(names.size()), CategoryCount(GameInfoFor(g).family)) << g;
-        EXPECT_EQ(names[0].statisticsName, "No Winner");
-        EXPECT_EQ(names[0].winName, "");
-        for (std::size_t c = 1; c < names.size(); ++c) {
-            EXPECT_FALSE(names[c].rowCaption.empty());
-            EXPECT_FALSE(names[c].winName.empty());
-            EXPECT_FALSE(names[c].statisticsName.empty());
-        }
-    }
-    // The texts that differ from their neighbours only by spacing.
-    EXPECT_EQ(CategoryNamesFor(kJacksOrBetter)[7].rowCaption, "4 of  a Kind");
-    EXPECT_EQ(CategoryNamesFor(kDoubleDoubleBonus)[3].rowCaption, "3 of a Kind ");
-    EXPECT_EQ(CategoryNamesFor(kDoubleDoubleBonus)[4].rowCaption, "Straight  ");
-    EXPECT_EQ(CategoryNamesFor(kBonusPoker)[9].winName, "4  Aces");
-    EXPECT_EQ(CategoryNamesFor(kSuperDoubleBonus)[10].winName, "4 - Aces");
-    EXPECT_EQ(CategoryNamesFor(kDeucesWild)[8].rowCaption, "ROYAL FLUSH w/2's ");
-    EXPECT_EQ(CategoryNamesFor(kDeucesWild)[10].rowCaption, "ROYAL FLUSH  no 2's");
-    EXPECT_EQ(CategoryNamesFor(kTripleDoubleBonus)[7].statisticsName, "Straight Flush");
-}
-
 } // namespace
 } // namespace quintaro

@@ -64,40 +64,6 @@ TEST(PayTables, ScheduleFromFiveCoinPaysFollowsTheRoyalRule) {
         }
 }
 
-TEST(PayTables, SwitchingTwiceRestoresEveryEntryAndCell) {
-    for (int g = 0; g < kGameCount; ++g) {
-        for (int start = 0; start < 2; ++start) {
-            PayTables t;
-            t.Apply(g, start);
-            const PayRow before = t.Row(g);
-            const ChangedRows changed = t.Apply(g, 1 - start);
-            EXPECT_GT(changed.count, 0);
-            int differing = 0;
-            for (int c = 0; c < kPayRowSize; ++c) differing += t.Row(g)[c] != before[c];
-            EXPECT_EQ(differing, changed.count) << "game " << g;
-            t.Apply(g, start);
-            EXPECT_EQ(t.Row(g), before) << "game " << g;
-            for (int c = 0; c < kPayRowSize; ++c)
-                for (int k = 1; k <= 5; ++k) EXPECT_EQ(t.Cell(g, c, k), before[c] * k);
-        }
-    }
-}
-
-TEST(PayTables, EntriesBeyondTheLastCategoryAreZero) {
-    PayTables t;
-    for (int g = 0; g < kGameCount; ++g) {
-        const int n = CategoryCount(GameInfoFor(g).family);
-        EXPECT_EQ(t.Row(g)[0], 0);
-        for (int c = 1; c < n; ++c) EXPECT_GT(t.Row(g)[c], 0) << g << ' ' << c;
-        for (int c = n; c < kPayRowSize; ++c) EXPECT_EQ(t.Row(g)[c], 0) << g << ' ' << c;
-    }
-}
-
-TEST(PayTables, NamesOfTheTables) {
-    EXPECT_EQ(PayTableMenuCaption(kBonusPoker, 0), "8/5/4/3/2");
-    EXPECT_EQ(PayTableMenuCaption(kBonusPoker, 1), "10/8/5/3/1");
-}
-
 TEST(PayTables, EngineAppliesItsGamesRow) {
     PayTables t;
     GameEngine e(kJacksOrBetter, t);

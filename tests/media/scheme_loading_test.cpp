@@ -63,62 +63,12 @@ class SchemeLoadingTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { SheetLoader::Instance().Clear(); }
-    void builtInLookUsesResourcesOnly();
-    void replacementFileWins();
-    void fileNamesMatchWithoutCase();
-    void missingFileFallsBack();
     void corruptOrForeignFilesFallBack_data();
     void corruptOrForeignFilesFallBack();
     void oversizedFilesFallBack();
-    void eachPictureFallsBackAlone();
-    void sheetsAreDecodedOnceAndKept();
-    void picturesOfAnotherSizeFallBack_data();
-    void picturesOfAnotherSizeFallBack();
     void onlyRegularFilesAreRead();
     void foldersWhoseNamesAreNotUtf8();
 };
-
-void SchemeLoadingTest::builtInLookUsesResourcesOnly() {
-    SheetLoader& loader = SheetLoader::Instance();
-    for (const sheets::SheetInfo& info : sheets::kSheets) {
-        const QImage& img = loader.Image(info.id);
-        QCOMPARE(img.size(), QSize(info.width, info.height));
-        QVERIFY(!loader.FromSchemeFile(info.id, QString()));
-        QVERIFY(!loader.Pixmap(info.id).isNull());
-    }
-}
-
-void SchemeLoadingTest::replacementFileWins() {
-    QTemporaryDir dir;
-    QVERIFY(Replacement(QSize(92, 67), Qt::magenta).save(dir.filePath("GameSkin.bmp"), "BMP"));
-    SheetLoader& loader = SheetLoader::Instance();
-    const QImage& img = loader.Image(Sheet::ScreenTiles, dir.path());
-    QVERIFY(loader.FromSchemeFile(Sheet::ScreenTiles, dir.path()));
-    QCOMPARE(img.pixelColor(10, 10), QColor(Qt::magenta));
-    // The built-in look is not affected.
-    QVERIFY(loader.Image(Sheet::ScreenTiles).pixelColor(10, 10) != QColor(Qt::magenta));
-}
-
-void SchemeLoadingTest::fileNamesMatchWithoutCase() {
-    QTemporaryDir dir;
-    QVERIFY(Replacement(QSize(399, 370), Qt::yellow).save(dir.filePath("CARDS.BMP"), "BMP"));
-    QVERIFY(Replacement(QSize(217, 562), Qt::blue).save(dir.filePath("vantabtns.bmp"), "BMP"));
-    SheetLoader& loader = SheetLoader::Instance();
-    QCOMPARE(loader.Image(Sheet::PokerGraphics, dir.path()).pixelColor(5, 5), QColor(Qt::yellow));
-    QCOMPARE(loader.Image(Sheet::VantaBtns, dir.path()).pixelColor(5, 5), QColor(Qt::blue));
-    QCOMPARE(SheetLoader::FindFileNoCase(dir.path(), "Cards.bmp"), dir.filePath("CARDS.BMP"));
-    QVERIFY(SheetLoader::FindFileNoCase(dir.path(), "Panel.bmp").isEmpty());
-}
-
-void SchemeLoadingTest::missingFileFallsBack() {
-    QTemporaryDir dir;
-    SheetLoader& loader = SheetLoader::Instance();
-    const QImage& img = loader.Image(Sheet::PokerGraphics, dir.path());
-    QVERIFY(!loader.FromSchemeFile(Sheet::PokerGraphics, dir.path()));
-    QCOMPARE(img.size(), QSize(399, 370));
-    // A folder that does not exist at all behaves the same.
-    QCOMPARE(loader.Image(Sheet::CrdValue, dir.filePath("gone")).size(), QSize(611, 75));
-}
 
 void SchemeLoadingTest::corruptOrForeignFilesFallBack_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -163,65 +113,6 @@ void SchemeLoadingTest::oversizedFilesFallBack() {
     QVERIFY(!loader.FromSchemeFile(Sheet::PokerGraphics, dir.path()));
     QCOMPARE(loader.Image(Sheet::PaysPnlImage, dir.path()).size(), QSize(237, 220));
     QVERIFY(!loader.FromSchemeFile(Sheet::PaysPnlImage, dir.path()));
-}
-
-void SchemeLoadingTest::eachPictureFallsBackAlone() {
-    QTemporaryDir dir;
-    QVERIFY(Replacement(QSize(201, 39), Qt::green).save(dir.filePath("credits.bmp"), "BMP"));
-    QVERIFY(WriteBytes(dir.filePath("digwin.bmp"), "broken"));
-    SheetLoader& loader = SheetLoader::Instance();
-    QVERIFY(loader.FromSchemeFile(Sheet::Credits1, dir.path()));
-    QVERIFY(!loader.FromSchemeFile(Sheet::Win1, dir.path()));
-    QCOMPARE(loader.Image(Sheet::Win1, dir.path()).size(), QSize(76, 40));
-    // MASK has no scheme file: a file of that name is never read.
-    QVERIFY(Replacement(QSize(122, 181), Qt::red).save(dir.filePath("Mask.bmp"), "BMP"));
-    QVERIFY(!loader.FromSchemeFile(Sheet::Mask, dir.path()));
-}
-
-void SchemeLoadingTest::sheetsAreDecodedOnceAndKept() {
-    QTemporaryDir dir;
-    QVERIFY(Replacement(QSize(92, 67), Qt::magenta).save(dir.filePath("GameSkin.bmp"), "BMP"));
-    SheetLoader& loader = SheetLoader::Instance();
-    const QImage* first = &loader.Image(Sheet::ScreenTiles, dir.path());
-    // Changing the file afterwards changes nothing until the cache is cleared.
-    QVERIFY(Replacement(QSize(92, 67), Qt::cyan).save(dir.filePath("GameSkin.bmp"), "BMP"));
-    QCOMPARE(&loader.Image(Sheet::ScreenTiles, dir.path()), first);
-    QCOMPARE(first->pixelColor(0, 0), QColor(Qt::magenta));
-    loader.Clear();
-    QCOMPARE(loader.Image(Sheet::ScreenTiles, dir.path()).pixelColor(0, 0), QColor(Qt::cyan));
-}
-
-void SchemeLoadingTest::picturesOfAnotherSizeFallBack_data() {
-    QTest::addColumn<int>("sheet");
-    QTest::addColumn<QSize>("size");
-    for (const sheets::SheetInfo& info : sheets::kSheets) {
-        if (info.schemeFile.empty()) continue;
-        const QByteArray name(info.schemeFile.data(), qsizetype(info.schemeFile.size()));
-        const int id = int(info.id);
-        QTest::newRow(name + " 1x1") << id << QSize(1, 1);
-        QTest::newRow(name + " wider") << id << QSize(info.width + 1, info.height);
-        QTest::newRow(name + " lower") << id << QSize(info.width, info.height - 1);
-        QTest::newRow(name + " as built in") << id << QSize(info.width, info.height);
-    }
-}
-
-// The screens cut every sheet with fixed cells, so a picture of another size (a 1x1
-// digits sheet would leave the meters blank, a 1x1 button sheet the whole bar) is taken
-// from the built-in look, like an unreadable one.
-void SchemeLoadingTest::picturesOfAnotherSizeFallBack() {
-    QFETCH(int, sheet);
-    QFETCH(QSize, size);
-    const sheets::SheetInfo& info = sheets::Info(Sheet(sheet));
-    const QSize builtIn(info.width, info.height);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QString::fromLatin1(info.schemeFile.data()));
-    QVERIFY(Replacement(size, Qt::magenta).save(file, "BMP"));
-    SheetLoader& loader = SheetLoader::Instance();
-    const bool fits = size == builtIn;
-    QCOMPARE(loader.FromSchemeFile(Sheet(sheet), dir.path()), fits);
-    QCOMPARE(loader.Image(Sheet(sheet), dir.path()).size(), builtIn);
-    QCOMPARE(SheetLoader::ReadSchemePicture(SheetLoader::ToPath(file), Sheet(sheet)).isNull(),
-             !fits);
 }
 
 // A pipe named like a picture would block a plain open for ever, a device would be read

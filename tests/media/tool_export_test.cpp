@@ -33,9 +33,6 @@ class ToolExportTest : public QObject {
     Q_OBJECT
 private slots:
     void schemeFolderIsCompleteAndLoads();
-    void schemeIniCarriesEveryKeyAtItsDefault();
-    void soundsAreTheBuiltInWaves();
-    void iconsAreTheWindowsIcon();
     void badArgumentsAreRefused();
 };
 
@@ -56,105 +53,6 @@ void ToolExportTest::schemeFolderIsCompleteAndLoads() {
     }
     QCOMPARE(pictures, 14);
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Scheme.ini"))));
-}
-
-void ToolExportTest::schemeIniCarriesEveryKeyAtItsDefault() {
-    QTemporaryDir dir;
-    QCOMPARE(RunTool({QStringLiteral("--scheme"), dir.path()}), 0);
-    QSettings ini(dir.filePath(QStringLiteral("Scheme.ini")), QSettings::IniFormat);
-    const QList<QPair<QString, QString>> menu = {
-        {"Name", ""},
-        {"MenuString", ""},
-        {"ExitPnlClr", "128"},
-        {"ExitBtnFntClr", "255"},
-        {"GameTypeNamesVisible", "1"},
-        {"GameTypeNameFontColor", "65535"},
-        {"ShowCreditBorder", "1"},
-        {"URLAreaActive", "0"},
-        {"URLAreaRectangle", ""},
-        {"URLAreaAddress", ""},
-        {"URLAreaHintText", ""},
-    };
-    const QList<QPair<QString, QString>> game = {
-        {"ShpPysPnlClr", "128"},   {"CntrPnlVis", "1"},           {"PysPnlFntClr", "65535"},
-        {"PysPnlFntShdwClr", "0"}, {"HoldFontColor", "12632256"}, {"HoldShadowFontColor", "0"},
-    };
-    for (const auto& [key, value] : menu) {
-        const QString k = QStringLiteral("Menu_Data/") + key;
-        QVERIFY2(ini.contains(k), qPrintable(k));
-        QCOMPARE(ini.value(k).toString(), value);
-    }
-    for (const auto& [key, value] : game) {
-        const QString k = QStringLiteral("Game_Data/") + key;
-        QVERIFY2(ini.contains(k), qPrintable(k));
-        QCOMPARE(ini.value(k).toString(), value);
-    }
-    QFile raw(dir.filePath(QStringLiteral("Scheme.ini")));
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    const QByteArray text = raw.readAll();
-    QVERIFY(text.count(";") > 20); // commented for the author
-    // It says where schemes go and which pictures are used.
-    QVERIFY(text.contains("Schemes/ in the folder the"));
-    QVERIFY(text.contains("~/.local/share/Quintaro/Schemes"));
-    QVERIFY(text.contains("whose width or height differs from the built-in"));
-    QVERIFY(!text.contains("next to the program"));
-}
-
-void ToolExportTest::soundsAreTheBuiltInWaves() {
-    QTemporaryDir dir;
-    QCOMPARE(RunTool({QStringLiteral("--sounds"), dir.path()}), 0);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), sounds::kSoundCount);
-    for (int i = 0; i < sounds::kSoundCount; ++i) {
-        const QString name = Q(sounds::SoundAt(i).resource) + QStringLiteral(".wav");
-        QFile exported(dir.filePath(name));
-        QFile builtIn(QStringLiteral(":/quintaro/sounds/") + name);
-        QVERIFY2(exported.open(QIODevice::ReadOnly), qPrintable(name));
-        QVERIFY(builtIn.open(QIODevice::ReadOnly));
-        QVERIFY2(exported.readAll() == builtIn.readAll(), qPrintable(name));
-    }
-}
-
-void ToolExportTest::iconsAreTheWindowsIcon() {
-    QTemporaryDir dir;
-    QCOMPARE(RunTool({QStringLiteral("--icons"), dir.path()}), 0);
-    const QString name = QStringLiteral(QUINTARO_APP_ID);
-    const QDir hicolor(dir.filePath(QStringLiteral("hicolor")));
-    QStringList folders = hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    folders.sort();
-    QCOMPARE(folders, QStringList({"128x128", "16x16", "22x22", "24x24", "256x256", "32x32",
-                                   "48x48", "64x64", "scalable"}));
-    // Every size is exactly the picture the windows show at that size.
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString file = hicolor.filePath(QStringLiteral("%1x%1/apps/").arg(size) + name +
-                                              QStringLiteral(".png"));
-        const QImage png(file);
-        QVERIFY2(!png.isNull(), qPrintable(file));
-        QCOMPARE(png.size(), QSize(size, size));
-        QCOMPARE(png.convertToFormat(QImage::Format_ARGB32),
-                 ProgramIconImage(size).convertToFormat(QImage::Format_ARGB32));
-    }
-    // The scalable icon, rendered, looks like the drawn one: every pixel within a small
-    // margin (anti-aliasing differs a little between the two painters).
-    QSvgRenderer svg(hicolor.filePath(QStringLiteral("scalable/apps/") + name + ".svg"));
-    QVERIFY(svg.isValid());
-    QCOMPARE(svg.viewBox(), QRect(0, 0, 32, 32));
-    QImage rendered(128, 128, QImage::Format_ARGB32_Premultiplied);
-    rendered.fill(Qt::transparent);
-    {
-        QPainter p(&rendered);
-        svg.render(&p);
-    }
-    const QImage drawn = ProgramIconImage(128);
-    long far = 0;
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x) {
-            const QRgb a = rendered.pixel(x, y), b = drawn.pixel(x, y);
-            const int d =
-                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-            if (d > 48) ++far;
-        }
-    QVERIFY2(far < 128 * 128 / 100, qPrintable(QString::number(far)));
 }
 
 void ToolExportTest::badArgumentsAreRefused() {

@@ -139,94 +139,6 @@ TEST(TrainingRecord, RowsRoundTripWithEveryColumn) {
     sqlite3_close(db);
 }
 
-// The writer values the dealt hand while the player decides and keeps the
-// hold drawn, the list's hold and a best hold with the engine's values.
-TEST(DecisionWriter, RowsCarryTheEnginesValues) {
-    ScratchDir dir;
-    TrainingRecord record(dir.path() / kTrainingRecordFileName, {});
-    DecisionWriter writer(record);
-    struct Case {
-        int game, payTable, coins;
-        std::array<Card, 5> dealt;
-        std::uint8_t held;
-        DecisionMode mode;
-        bool perfectPlay;
-    };
-    // Ace and King of hearts, Queen of spades, Jack and Two of clubs; a Deuces Wild hand.
-    const Case cases[] = {
-        {kJacksOrBetter, 1, 5, {0, 12, 11, 10, 14}, 0b00011, DecisionMode::Normal, false},
-        {kDeucesWild, 0, 3, {1, 9, 5, 17, 46}, 0b11110, DecisionMode::AutoHold, true},
-        // Three Aces with a Four beside them in Double Double Bonus.
-        {kDoubleDoubleBonus, 1, 1, {0, 13, 26, 3, 44}, 0b00111, DecisionMode::ShowMistakes, false},
-    };
-    for (const Case& c : cases) {
-        writer.HandDealt(c.game, c.payTable, c.coins, c.dealt);
-        Decision d;
-        d.game = c.game;
-        d.payTable = c.payTable;
-        d.coins = c.coins;
-        d.dealt = c.dealt;
-        d.held = c.held;
-        d.mode = c.mode;
-        d.perfectPlay = c.perfectPlay;
-        writer.HandDrawn(d);
-    }
-    const auto rows = record.Rows({});
-    ASSERT_EQ(rows.size(), std::size(cases));
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        const Case& c = cases[i];
-        const DecisionRow& r = rows[i];
-        const exact::HoldValues v = exact::AnalyseHolds(c.game, c.payTable, c.coins, c.dealt);
-        const exact::HoldMask list = ListHold(c.game, c.payTable, c.dealt);
-        EXPECT_EQ(r.held, c.held);
-        EXPECT_EQ(r.listHold, list);
-        EXPECT_EQ(r.bestHold, exact::PerfectHold(v, list));
-        EXPECT_TRUE(v.IsBest(static_cast<exact::HoldMask>(r.bestHold)));
-        EXPECT_DOUBLE_EQ(r.evHeld, v.Credits(c.held));
-        EXPECT_DOUBLE_EQ(r.evList, v.Credits(list));
-        EXPECT_DOUBLE_EQ(r.evBest, v.Credits(v.best));
-        EXPECT_EQ(r.IsMistake(), v.IsMistake(c.held));
-        EXPECT_EQ(r.mode, c.mode);
-        EXPECT_EQ(r.perfectPlay, c.perfectPlay);
-        EXPECT_EQ(r.source, DecisionSource::Table);
-    }
-    // Holding the suited Ace and King instead of all four high cards is a mistake.
-    EXPECT_TRUE(rows[0].IsMistake());
-}
-
-// A writer killed right after a draw's row keeps that row.
-TEST(TrainingRecord, AKillRightAfterAWriteKeepsTheRow) {
-    ScratchDir dir;
-    const fs::path path = dir.path() / kTrainingRecordFileName;
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        TrainingRecord record(path, {});
-        DecisionRow r = Row(4, 3.5, 4.0);
-        const char ok = record.Append(r) ? '1' : '0';
-        (void)!write(ready[1], &ok, 1);
-        for (;;) pause(); // the replacement cards would be drawn now
-    }
-    close(ready[1]);
-    char ok = 0;
-    ASSERT_EQ(read(ready[0], &ok, 1), 1);
-    close(ready[0]);
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(ok, '1');
-    Opened o(path);
-    ASSERT_TRUE(o.record->Usable());
-    const auto rows = o.record->Rows({});
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].game, 4);
-    EXPECT_DOUBLE_EQ(rows[0].evHeld, 3.5);
-    EXPECT_TRUE(o.notices.empty());
-}
-
 // Runs `body` in a child process as an ordinary user (the test may run as
 // root, for whom no folder is read-only); the child's exit code.
 int AsOrdinaryUser(const std::function<int()>& body) {
@@ -312,36 +224,6 @@ TEST(TrainingRecordFailures, DamagedOrForeignFilesAreMovedAside) {
     }
 }
 
-// Another copy holding the database: the open, or a later write, waits for the
-// busy timeout and then gives up, once; the rows stay.
-TEST(TrainingRecordFailures, LockedByAnotherCopy) {
-    for (const bool whileOpen : {false, true}) {
-        SCOPED_TRACE(whileOpen);
-        ScratchDir dir;
-        const fs::path path = ThreeRows(dir.path());
-        std::unique_ptr<Opened> early;
-        if (whileOpen) early = std::make_unique<Opened>(path, TrainingRecord::Options{100, 0});
-        sqlite3* other = nullptr;
-        ASSERT_EQ(sqlite3_open(path.string().c_str(), &other), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-        Opened late(path, TrainingRecord::Options{100, 0});
-        Opened& o = whileOpen ? *early : late;
-        if (whileOpen) {
-            EXPECT_TRUE(late.record->Usable() == false);
-            DecisionRow r = Row(0, 1, 1);
-            EXPECT_FALSE(o.record->Append(r));
-            EXPECT_FALSE(o.record->Append(r));
-        }
-        EXPECT_FALSE(o.record->Usable());
-        ASSERT_EQ(o.notices.size(), 1u);
-        EXPECT_NE(o.notices[0].find("another running copy"), std::string::npos) << o.notices[0];
-        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(other);
-        EXPECT_EQ(CountRows(path), 3);
-        EXPECT_TRUE(fs::exists(path));
-    }
-}
-
 // A database of the first schema (before Perfect Play and drills) is brought
 // forward on open; its rows read as table decisions without Perfect Play.
 TEST(TrainingRecordFailures, OldSchemaIsMigratedForward) {
@@ -376,6 +258,36 @@ TEST(TrainingRecordFailures, OldSchemaIsMigratedForward) {
     Opened again(path);
     EXPECT_EQ(again.record->FoundVersion(), kRecordSchemaVersion);
     EXPECT_EQ(CountRows(path), 2);
+}
+
+// Another copy holding the database: the open, or a later write, waits for the
+// busy timeout and then gives up, once; the rows stay.
+TEST(TrainingRecordFailures, LockedByAnotherCopy) {
+    for (const bool whileOpen : {false, true}) {
+        SCOPED_TRACE(whileOpen);
+        ScratchDir dir;
+        const fs::path path = ThreeRows(dir.path());
+        std::unique_ptr<Opened> early;
+        if (whileOpen) early = std::make_unique<Opened>(path, TrainingRecord::Options{100, 0});
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(path.string().c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        Opened late(path, TrainingRecord::Options{100, 0});
+        Opened& o = whileOpen ? *early : late;
+        if (whileOpen) {
+            EXPECT_TRUE(late.record->Usable() == false);
+            DecisionRow r = Row(0, 1, 1);
+            EXPECT_FALSE(o.record->Append(r));
+            EXPECT_FALSE(o.record->Append(r));
+        }
+        EXPECT_FALSE(o.record->Usable());
+        ASSERT_EQ(o.notices.size(), 1u);
+        EXPECT_NE(o.notices[0].find("another running copy"), std::string::npos) << o.notices[0];
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        EXPECT_EQ(CountRows(path), 3);
+        EXPECT_TRUE(fs::exists(path));
+    }
 }
 
 // A full disk stops the record once; every row written before stays.
@@ -501,16 +413,6 @@ TEST(AdviseRecord, PrintsTheGradesPerGame) {
     EXPECT_NE(Advise(path, "--help").first.find("QUINTARO_RECORD"), std::string::npos);
 }
 #endif
-
-TEST(DealtText, FormatsAndParsesFiveDistinctCards) {
-    std::array<Card, 5> cards{};
-    EXPECT_EQ(FormatDealt({9, 22, 35, 48, 10}), "9,22,35,48,10");
-    EXPECT_TRUE(ParseDealt("9,22,35,48,10", cards));
-    EXPECT_EQ(cards, (std::array<Card, 5>{9, 22, 35, 48, 10}));
-    for (const char* bad : {"", "1,2,3,4", "1,2,3,4,5,6", "1,2,3,4,52", "1,2,3,4,4", "1,2,,3,4",
-                            "a,2,3,4,5", "-1,2,3,4,5"})
-        EXPECT_FALSE(ParseDealt(bad, cards)) << bad;
-}
 
 } // namespace
 } // namespace quintaro

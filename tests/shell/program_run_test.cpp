@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "media/embedded_fonts.h"
 #include "shell/ini_file.h"
@@ -27,7 +28,6 @@
 #include "shell/ui/single_run.h"
 #include "shell/ui/startup.h"
 #include "shell/ui/vanta_menu.h"
-#include "shell/ui/window_kit.h"
 #include "table/table_round.h"
 #include "table/ui/game_screen.h"
 
@@ -97,9 +97,6 @@ private slots:
     void terminationSignalsEndTheRunAsCtrlXDoes_data();
     void terminationSignalsEndTheRunAsCtrlXDoes();
     void aSecondCopyEndsAtOnceWithoutWriting();
-    void aKilledCopyDoesNotLockTheNextOneOut();
-    void theWatchDeliversSignalsInTheEventLoop();
-    void aRequestToComeForwardRestoresTheWindows();
     void aSignalInTheMiddleOfAHandWritesTheGameAndTheMenu();
 };
 
@@ -162,51 +159,6 @@ void ProgramRunTest::aSecondCopyEndsAtOnceWithoutWriting() {
     QCOMPARE(IniDocument(ReadAll(home.Settings())).ReadInteger("Menu", "CreditValue", -1), 1);
 }
 
-void ProgramRunTest::aKilledCopyDoesNotLockTheNextOneOut() {
-    Home home;
-    WriteAll(home.Settings(), "[Menu]\nCredits=650\n");
-    auto killed = home.Start();
-    QVERIFY(home.WaitUntilRunning(*killed));
-    QCOMPARE(::kill(static_cast<pid_t>(killed->processId()), SIGKILL), 0);
-    QVERIFY(Ended(*killed));
-    QCOMPARE(ReadAll(home.Settings()), std::string("[Menu]\nCredits=650\n"));
-
-    auto next = home.Start();
-    QVERIFY2(home.WaitUntilRunning(*next), next->readAllStandardError().constData());
-    QCOMPARE(::kill(static_cast<pid_t>(next->processId()), SIGTERM), 0);
-    QVERIFY(Ended(*next));
-    QCOMPARE(next->exitCode(), 0);
-    QVERIFY(IniDocument(ReadAll(home.Settings())).Find("Menu", "SchemeName").has_value());
-}
-
-void ProgramRunTest::theWatchDeliversSignalsInTheEventLoop() {
-    TerminationWatch watch;
-    QVERIFY(watch.Installed());
-    QSignalSpy spy(&watch, &TerminationWatch::terminationRequested);
-    ::raise(SIGHUP);
-    ::raise(SIGTERM);
-    // Nothing happens inside the handler; the event loop takes both up in order.
-    QCOMPARE(spy.count(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 5000);
-    QCOMPARE(spy.at(0).at(0).toInt(), int(SIGHUP));
-    QCOMPARE(spy.at(1).at(0).toInt(), int(SIGTERM));
-    // Only one watch holds the handlers at a time.
-    TerminationWatch second;
-    QVERIFY(!second.Installed());
-}
-
-void ProgramRunTest::aRequestToComeForwardRestoresTheWindows() {
-    QWidget window;
-    window.resize(200, 100);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.showMinimized();
-    QTRY_VERIFY(window.isMinimized());
-    FirstCopyChannel::BringWindowsForward();
-    QTRY_VERIFY(!window.isMinimized());
-    QVERIFY(window.isVisible());
-}
-
 // In-process, through the program's own windows: a game screen is open in the middle of
 // a hand (five credits bet, cards dealt) when SIGTERM arrives. The game's section and the
 // Menu section are written as if the player had left the game and pressed Ctrl+X, and
@@ -227,6 +179,7 @@ void ProgramRunTest::aSignalInTheMiddleOfAHandWritesTheGameAndTheMenu() {
 
     std::array<Card, 5> dealt{};
     bool signalled = false;
+    RoundState state = RoundState::GameOver;
     QTimer play;
     play.setInterval(10);
     QElapsedTimer clock;
@@ -240,12 +193,13 @@ void ProgramRunTest::aSignalInTheMiddleOfAHandWritesTheGameAndTheMenu() {
         play.stop();
         screen->Round().BetMax(); // five coins: the hand is dealt
         for (std::size_t p = 0; p < 5; ++p) dealt[p] = screen->Round().Engine().hand[p].card;
+        state = screen->Round().State();
         signalled = ::raise(SIGTERM) == 0;
     });
     play.start();
     windows.menu->LaunchGame(kDeucesWild); // returns when the signal ends every loop
     QVERIFY(signalled);
-    QCOMPARE(TheRoundState(), RoundState::Holding);
+    QCOMPARE(state, RoundState::Holding);
 
     const IniDocument after(ReadAll(home.Settings()));
     QCOMPARE(after.ReadInteger("Menu", "Credits", -1), 645);

@@ -81,13 +81,5 @@ TEST(RunLock, ALinkedSettingsFileIsLockedAtItsTarget) {
     EXPECT_EQ(RunLock::InstanceKey(dir / "c" / "Quintaro.ini").size(), 9u + 16u);
 }
 
-TEST(RunLock, AFolderThatCannotHoldALockIsNotAnotherCopy) {
-    ScratchDir dir;
-    WriteFile(dir / "plain-file", "x");
-    RunLock lock;
-    EXPECT_EQ(lock.Acquire(dir / "plain-file" / "Quintaro.ini"), RunLock::State::Unavailable);
-    EXPECT_FALSE(lock.Problem().empty());
-}
-
 } // namespace
 } // namespace quintaro

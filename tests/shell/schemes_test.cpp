@@ -47,24 +47,6 @@ TEST(ScanSchemes, CurrentDirectoryWinsOverTheUserDataFolder) {
     EXPECT_EQ(list[2].directory, here / "Blue");
 }
 
-TEST(ScanSchemes, FindsTheSchemesFolderInAnyCaseAndCopesWithNone) {
-    ScratchDir dir;
-    WriteFile(dir / "schemes" / "Night" / "Scheme.ini", "");
-    EXPECT_EQ(Names(ScanSchemes({dir / "Schemes"})),
-              (std::vector<std::string>{"default", "Night"}));
-    EXPECT_EQ(Names(ScanSchemes({dir / "Nowhere" / "Schemes"})),
-              (std::vector<std::string>{"default"}));
-    EXPECT_EQ(Names(ScanSchemes({})), (std::vector<std::string>{"default"}));
-}
-
-TEST(FindScheme, ComparesWithoutCase) {
-    const SchemeListType list = {{"default", {}}, {"Blue", "/x/Blue"}};
-    EXPECT_EQ(FindScheme(list, "DEFAULT"), 0);
-    EXPECT_EQ(FindScheme(list, "blue"), 1);
-    EXPECT_EQ(FindScheme(list, "Red"), -1);
-    EXPECT_EQ(FindScheme(list, ""), -1);
-}
-
 TEST(SchemePictures, SchemeFileWhenPresentElseResource) {
     ScratchDir dir;
     const auto scheme = dir / "Blue";
@@ -76,34 +58,6 @@ TEST(SchemePictures, SchemeFileWhenPresentElseResource) {
     EXPECT_EQ(SchemeCaption(LoadSchemeIni(scheme), "Blue"), "Deep Blue");
     EXPECT_EQ(SchemeCaption(IniDocument("[Menu_Data]\nName=\n"), "Blue"), "Blue");
     EXPECT_EQ(LoadSchemeIni(dir / "missing").Text(), "");
-}
-
-TEST(Colours, AreBgrWithRedInTheLowByte) {
-    EXPECT_EQ(ColourToRgb(255), (RgbColour{255, 0, 0}));
-    EXPECT_EQ(ColourToRgb(65280), (RgbColour{0, 255, 0}));
-    EXPECT_EQ(ColourToRgb(0xFF0000), (RgbColour{0, 0, 255}));
-    EXPECT_EQ(ColourToRgb(128), (RgbColour{128, 0, 0}));
-    EXPECT_EQ(ColourToRgb(static_cast<std::int32_t>(0xFF123456)), (RgbColour{0x56, 0x34, 0x12}));
-    for (std::int32_t c : {0, 255, 65535, 0x00ABCDEF, 40960, 184})
-        EXPECT_EQ(RgbToColour(ColourToRgb(c)), c);
-}
-
-TEST(MenuScheme, BuiltInLook) {
-    const MenuScheme m = BuiltInMenuScheme("https://configured.example/");
-    EXPECT_EQ(m.menuString, "");
-    EXPECT_EQ(m.exitPanelColour, 128);
-    EXPECT_EQ(m.exitButtonFontColour, 255);
-    EXPECT_TRUE(m.gameTypeNamesVisible);
-    EXPECT_EQ(m.gameTypeNameFontColour, 65535);
-    EXPECT_TRUE(m.showCreditBorder);
-    EXPECT_TRUE(m.link.enabled);
-    EXPECT_EQ(m.link.left, 593);
-    EXPECT_EQ(m.link.top, 76);
-    EXPECT_EQ(m.link.width, 171);
-    EXPECT_EQ(m.link.height, 44);
-    EXPECT_TRUE(m.link.hintOn);
-    EXPECT_EQ(m.link.hint, "Go to Ostrelwyn Web Site");
-    EXPECT_EQ(m.link.address, "https://configured.example/");
 }
 
 TEST(MenuScheme, ReadsKeysWithTheirDefaults) {
@@ -204,50 +158,6 @@ TEST(IsSafeWebAddress, AcceptsOnlyWebAndMailAddresses) {
                             "data:text/html,hi",
                             "shell:startup"})
         EXPECT_FALSE(IsSafeWebAddress(bad)) << bad;
-}
-
-TEST(SchemeLooks, PositionZeroAndMissingFoldersGiveTheBuiltInLook) {
-    ScratchDir dir;
-    WriteFile(dir / "Schemes" / "Red" / "SCHEME.INI",
-              "[Menu_Data]\nExitPnlClr=1\n[Game_Data]\nHoldFontColor=$0000FF\n");
-    const SchemeListType list = ScanSchemes({dir / "Schemes"});
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(LoadMenuScheme(list, 0).exitPanelColour, 128);
-    EXPECT_TRUE(LoadMenuScheme(list, 0).link.enabled);
-    EXPECT_EQ(LoadMenuScheme(list, 5).exitPanelColour, 128);
-    EXPECT_EQ(LoadMenuScheme(list, 1).exitPanelColour, 1);
-    EXPECT_FALSE(LoadMenuScheme(list, 1).link.enabled);
-    EXPECT_EQ(LoadGameScheme(list[1].directory).holdFontColour, 0xFF);
-    EXPECT_FALSE(LoadGameScheme(std::nullopt).holdFontColour);
-    EXPECT_TRUE(LoadGameScheme(std::nullopt).centreWinPanel);
-    // Only Scheme.ini: colours change, every picture is the built-in one.
-    for (const SchemePicture& p : kGamePictures)
-        EXPECT_FALSE(ResolveSchemePicture(list[1].directory, p.file)) << p.file;
-}
-
-TEST(GameScheme, MissingColoursStayAsDesigned) {
-    const GameScheme none = ReadGameScheme(IniDocument{});
-    EXPECT_FALSE(none.payPanelShapeColour);
-    EXPECT_TRUE(none.centreWinPanel);
-    EXPECT_FALSE(none.winPanelFontColour);
-    EXPECT_FALSE(none.holdFontColour);
-
-    const GameScheme g = ReadGameScheme(
-        IniDocument("[Game_Data]\nShpPysPnlClr=$FF0000\nPysPnlFntClr=255\n"
-                    "PysPnlFntShdwClr=0\nHoldFontColor=red\nHoldShadowFontColor=65535\n"));
-    EXPECT_EQ(g.payPanelShapeColour, 0xFF0000);
-    EXPECT_EQ(g.winPanelFontColour, 255);
-    EXPECT_EQ(g.winPanelShadowColour, 0);
-    EXPECT_FALSE(g.holdFontColour); // not a number
-    EXPECT_EQ(g.holdShadowColour, 65535);
-
-    const GameScheme off =
-        ReadGameScheme(IniDocument("[Game_Data]\nCntrPnlVis=0\nPysPnlFntClr=255\n"
-                                   "PysPnlFntShdwClr=0\nHoldFontColor=1\n"));
-    EXPECT_FALSE(off.centreWinPanel);
-    EXPECT_FALSE(off.winPanelFontColour);
-    EXPECT_FALSE(off.winPanelShadowColour);
-    EXPECT_EQ(off.holdFontColour, 1);
 }
 
 } // namespace

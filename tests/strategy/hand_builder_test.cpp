@@ -89,18 +89,5 @@ TEST(JudgeBuiltHand, EntryRankHoldAndValueForTheCoins) {
     }
 }
 
-TEST(HandBuilderTexts, TitleRanksAndSuits) {
-    EXPECT_EQ(HandBuilderTitle(kJacksOrBetter, 0, "Jacks or Better"), "(8/5) Jacks or Better");
-    EXPECT_EQ(HandBuilderTitle(kJacksOrBetter, 1, "Jacks or Better"), "(9/6) Jacks or Better");
-    const char* ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-    for (int r = 0; r < 13; ++r) EXPECT_EQ(RankText(r), ranks[r]);
-    EXPECT_EQ(RankText(13), "");
-    EXPECT_EQ(SuitSymbol(kHearts), "\u2665");
-    EXPECT_EQ(SuitSymbol(kDiamonds), "\u2666");
-    EXPECT_EQ(SuitSymbol(kClubs), "\u2663");
-    EXPECT_EQ(SuitSymbol(kSpades), "\u2660");
-    EXPECT_EQ(SuitSymbol(4), "");
-}
-
 } // namespace
 } // namespace quintaro

@@ -90,22 +90,6 @@ TEST_F(PerfectPlayTest, ShowMistakesPassesEveryBestHoldAndStopsTheOthers) {
     }
 }
 
-TEST_F(PerfectPlayTest, OffTheListDecidesAndTheFiguresStillShow) {
-    session.showMistakes = true;
-    DealAndHold(kTwinHold); // as good as the list's hold, but not the list's
-    round->DealOrDraw();
-    ASSERT_TRUE(view.panelShown);
-    EXPECT_EQ(view.panelLabels, exact::HeldOf(kListHold));
-    ASSERT_TRUE(view.figures);
-    EXPECT_FALSE(view.figures->perfectPlay);
-    EXPECT_DOUBLE_EQ(view.figures->Cost(), 0.0);
-    EXPECT_TRUE(view.figures->PlayerMatchesList());
-    // The figures come just before the panel.
-    const auto at = std::find(log.begin(), log.end(), "figures");
-    ASSERT_NE(at, log.end());
-    EXPECT_EQ(*(at + 1), "panel on");
-}
-
 TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest) {
     session.autoHold = true;
     session.PerfectPlay() = true;
@@ -128,48 +112,6 @@ TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest)
     round->BetMax();
     EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kPoorHold));
     EXPECT_EQ(advisor.valueCalls, calls);
-}
-
-TEST_F(PerfectPlayTest, ToggleBetweenHandsMarksTheCaption) {
-    session.autoHold = true;
-    round->TogglePerfectPlay();
-    EXPECT_TRUE(session.PerfectPlay());
-    EXPECT_EQ(view.playMode, "Auto Hold \u00b7 Perfect");
-    EXPECT_EQ(Only(log, "effect"), (std::vector<std::string>{"effect 3"}));
-    round->ChoosePlayMode(PlayMode::ShowMistakes);
-    EXPECT_EQ(view.playMode, "Show Mistakes \u00b7 Perfect");
-    round->BetMax();
-    round->TogglePerfectPlay(); // not in the middle of a hand
-    EXPECT_TRUE(session.PerfectPlay());
-    EXPECT_EQ(PlayModeCaption(false, false, false), "Normal");
-    EXPECT_EQ(PlayModeCaption(false, false, true), "Normal \u00b7 Perfect");
-}
-
-TEST_F(PerfectPlayTest, HoldValuesOpenOnTheDealtHandAndAfterTheDrawWithTheHoldDrawn) {
-    EXPECT_FALSE(round->HoldValuesEnabled()); // the opening hand's deal is unknown
-    round->HoldValuesCommand();
-    EXPECT_FALSE(view.holdValues);
-
-    DealAndHold(kPoorHold);
-    std::array<Card, 5> dealt{};
-    for (std::size_t p = 0; p < 5; ++p) dealt[p] = round->Engine().hand[p].card;
-    round->HoldValuesCommand();
-    ASSERT_TRUE(view.holdValues);
-    EXPECT_EQ(view.holdValues->cards, dealt);
-    EXPECT_EQ(view.holdValues->coins, 5);
-    EXPECT_EQ(view.holdValues->playerHold, -1);
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kPoorHold)); // the holds stay
-
-    round->DealOrDraw();
-    view.holdValues.reset();
-    round->HoldValuesCommand();
-    ASSERT_TRUE(view.holdValues);
-    EXPECT_EQ(view.holdValues->cards, dealt);
-    EXPECT_EQ(view.holdValues->playerHold, kPoorHold);
-    ASSERT_TRUE(round->LastDraw());
-    EXPECT_EQ(round->LastDraw()->held, kPoorHold);
-    EXPECT_EQ(round->LastDraw()->mode, DecisionMode::Normal);
-    EXPECT_FALSE(round->LastDraw()->perfectPlay);
 }
 
 TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
@@ -211,24 +153,6 @@ TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
 // ---- against the exact engine ----------------------------------------------------------------
 
 using ExactRoundTest = testing::AdviceRoundTest;
-
-TEST_F(ExactRoundTest, TripleDoubleBonusThreeTwosKeepTheAceWithPerfectPlay) {
-    session.autoHold = true;
-    session.PerfectPlay() = true;
-    OpenGame(kTripleDoubleBonus);
-    Deal(TwosWithAnAce);
-    const auto cards = CardsOf(E().hand);
-    const exact::HoldValues values = exact::AnalyseHolds(kTripleDoubleBonus, 0, 5, cards);
-    const exact::HoldMask list = ListHold(kTripleDoubleBonus, 0, cards);
-    const exact::HoldMask held = exact::MaskOf(Held(round->Engine()));
-    EXPECT_EQ(held, exact::PerfectHold(values, list));
-    EXPECT_TRUE(values.IsBest(held));
-    for (std::size_t p = 0; p < 5; ++p) {
-        if (RankOf(cards[p]) == kAce) {
-            EXPECT_TRUE(round->Engine().hand[p].held) << "the Ace";
-        }
-    }
-}
 
 TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
     session.showMistakes = true;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game_engine.h"
+#include "shell/session.h"
 #include "strategy/classifier.h"
 #include "table/round_ports.h"
 #include "table/table_round.h"
@@ -29,13 +30,12 @@ inline std::vector<std::string> Only(const Log& log, const std::string& prefix) 
 
 class FakeSession : public RoundSession {
 public:
+    // The program's starting bar, with the speed tile of this speed written as the
+    // session writes it.
     explicit FakeSession(Log& log) : log_(log) {
-        const int initial[9][7] = {
-            {0, 0, 0, 0, 0, 0, 0},  {1, 10, 6, 3, 0, 0, 0}, {1, 7, 6, 3, 8, 0, 2},
-            {1, 0, 0, 1, 0, 0, 0},  {1, 10, 6, 3, 0, 0, 2}, {1, 0, 0, 11, 0, 13, 0},
-            {1, 10, 6, 0, 0, 0, 0}, {1, 10, 6, 0, 0, 0, 9}, {1, 0, 6, 0, 0, 0, 14}};
         for (int s = 0; s < 9; ++s)
-            for (int i = 0; i < 7; ++i) table[s][i] = initial[s][i];
+            for (int i = 0; i < 7; ++i) table[s][i] = kInitialButtonBarTable[s][i];
+        for (int s : kSpeedStates) table[s][kSpeedSlot] = kTileSpeed1 + speed;
     }
 
     std::int32_t credits = 100;

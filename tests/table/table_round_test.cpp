@@ -40,34 +40,6 @@ protected:
     std::vector<int> Bar(int state) { return session.Row(state); }
 };
 
-TEST_F(RoundTest, OpeningShowsTheBuiltInRoyalWithoutPaying) {
-    for (int game : {kJacksOrBetter, kDeucesWild}) {
-        session.credits = 100;
-        round = std::make_unique<TableRound>(MakeGameEngine(game, tables), session, view, &advisor,
-                                             nullptr);
-        log.clear();
-        round->Open();
-        const std::string name = game == kDeucesWild ? "ROYAL FLUSH no 2's" : "ROYAL FLUSH";
-        EXPECT_EQ(view.winCaption, name + "  wins  4000");
-        EXPECT_EQ(session.winMeter, 4000);
-        EXPECT_EQ(session.credits, 100);
-        EXPECT_EQ(round->State(), RoundState::GameOver);
-        const int top = round->RowCount();
-        EXPECT_EQ(round->RowColourOf(top), RowColour::White);
-        EXPECT_NE(std::find(log.begin(), log.end(), "cell " + std::to_string(top) + " 5 white"),
-                  log.end());
-        EXPECT_EQ(Bar(7), (std::vector<int>{1, 10, 6, 0, 17, 18, 0}));
-        EXPECT_EQ(session.barState, 7);
-        EXPECT_FALSE(session.dealSlotEnabled);
-        for (int p = 0; p < 5; ++p) EXPECT_TRUE(view.shownHeld[static_cast<std::size_t>(p)]);
-        // A fresh screen has no coin bet: Deal does nothing.
-        log.clear();
-        round->DealOrDraw();
-        EXPECT_TRUE(Only(log, "press").empty());
-        EXPECT_EQ(round->State(), RoundState::GameOver);
-    }
-}
-
 TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
     OpenGame(kJacksOrBetter);
     NextRound(0, 0);
@@ -126,88 +98,6 @@ TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
     EXPECT_EQ(E().lastBet, 1);
 }
 
-TEST_F(RoundTest, FiveBetOnePressesDealOnTheFifth) {
-    OpenGame(kJacksOrBetter);
-    for (int i = 0; i < 4; ++i) {
-        round->KeyDown(TableKey::BetOne);
-        EXPECT_EQ(round->State(), RoundState::Betting);
-    }
-    round->KeyDown(TableKey::BetOne);
-    EXPECT_EQ(round->State(), RoundState::Holding);
-    EXPECT_EQ(E().bet, 5);
-    EXPECT_EQ(session.credits, 95);
-    EXPECT_EQ(Only(log, "press 5").size(), 5u);
-    EXPECT_EQ(Only(log, "face").size(), 5u);
-    // No sixth coin: neither the key nor the (now blank) BET 1 slot takes one.
-    round->KeyDown(TableKey::BetOne);
-    round->ButtonsMouseDown(4 * 108 + 10, 10, true);
-    EXPECT_EQ(E().bet, 5);
-    EXPECT_EQ(session.credits, 95);
-}
-
-TEST_F(RoundTest, ThreeCreditsBlankMaxBetAndDealAThreeCoinHand) {
-    session.credits = 3;
-    OpenGame(kJacksOrBetter);
-    EXPECT_EQ(Bar(7)[5], 0);
-    round->BetMax();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(round->State(), RoundState::GameOver);
-    round->BetOne();
-    round->BetOne();
-    round->BetOne();
-    EXPECT_EQ(session.credits, 0);
-    EXPECT_EQ(Bar(7)[4], 0);
-    EXPECT_EQ(Bar(7)[5], 0);
-    // BET 1 is blank now and the key path refuses without credits.
-    round->KeyDown(TableKey::BetOne);
-    EXPECT_EQ(E().bet, 3);
-    round->DealOrDraw();
-    EXPECT_EQ(round->State(), RoundState::Holding);
-    EXPECT_EQ(E().bet, 3);
-}
-
-TEST_F(RoundTest, DealAtGameOverBetsTheLastRoundAgain) {
-    for (int credits : {4, 3}) {
-        session.credits = 8;
-        OpenGame(kJacksOrBetter);
-        NextRound(0, 0);
-        for (int i = 0; i < 4; ++i) round->BetOne();
-        round->DealOrDraw();
-        round->DealOrDraw();
-        ASSERT_EQ(round->State(), RoundState::GameOver);
-        ASSERT_EQ(session.credits, 4);
-        session.credits = credits;
-        log.clear();
-        round->DealOrDraw();
-        if (credits == 4) {
-            EXPECT_EQ(round->State(), RoundState::Holding);
-            EXPECT_EQ(E().bet, 4);
-            EXPECT_EQ(session.credits, 0);
-            EXPECT_EQ(session.handsPlayed[0], 2);
-        } else {
-            EXPECT_EQ(round->State(), RoundState::GameOver);
-            EXPECT_TRUE(Only(log, "press").empty());
-            EXPECT_EQ(session.credits, 3);
-        }
-        session.handsPlayed = {};
-    }
-}
-
-TEST_F(RoundTest, PayingDealTurnsItsRowRedAndBackToYellow) {
-    OpenGame(kJacksOrBetter);
-    NextRound(1, 0); // a high pair dealt, nothing held, nothing left
-    round->BetMax();
-    EXPECT_EQ(round->DealtCategory(), 1);
-    EXPECT_EQ(round->RowColourOf(1), RowColour::Red);
-    const auto effects = Only(log, "effect");
-    EXPECT_EQ(effects.back(), "effect 2");
-    log.clear();
-    round->DealOrDraw();
-    EXPECT_EQ(E().finalCategory, 0);
-    EXPECT_EQ(round->RowColourOf(1), RowColour::Yellow);
-    EXPECT_EQ(Only(log, "row"), (std::vector<std::string>{"row 1 yellow"}));
-}
-
 TEST_F(RoundTest, WinningDrawPaysCountsUpAndBlinks) {
     OpenGame(kJacksOrBetter);
     const std::array<bool, 5> all{true, true, true, true, true};
@@ -249,95 +139,6 @@ TEST_F(RoundTest, WinningDrawPaysCountsUpAndBlinks) {
     round->Timer1Timer();
     round->Timer1Timer();
     EXPECT_EQ(round->RowColourOf(2), RowColour::Yellow);
-}
-
-TEST_F(RoundTest, RoyalPaysEightHundredPerCoinOnlyAtFiveCoins) {
-    const std::array<bool, 5> all{true, true, true, true, true};
-    for (int coins : {5, 1, 4}) {
-        session.credits = 10;
-        OpenGame(kJacksOrBetter);
-        NextDeal([](GameEngine& g) { return g.EvaluateTable() == 9; });
-        for (int i = 0; i < coins; ++i) round->BetOne();
-        if (coins < 5) round->DealOrDraw();
-        Hold(all);
-        log.clear();
-        round->DealOrDraw();
-        const int perCoin = coins == 5 ? 800 : 250;
-        EXPECT_EQ(Only(log, "countup"),
-                  (std::vector<std::string>{"countup " + std::to_string(perCoin * coins)}));
-        EXPECT_EQ(view.winCaption, "ROYAL FLUSH  wins  " + std::to_string(perCoin * coins));
-        EXPECT_EQ(session.credits, 10 - coins + perCoin * coins);
-    }
-}
-
-TEST_F(RoundTest, LosingTheLastCreditOpensTheBillsDialog) {
-    for (int bills : {0, 20}) {
-        session.credits = 1;
-        session.billsToAdd = bills;
-        OpenGame(kJacksOrBetter);
-        NextRound(0, 0);
-        round->BetOne();
-        EXPECT_EQ(Bar(7)[4], 0);
-        round->DealOrDraw();
-        log.clear();
-        round->DealOrDraw();
-        EXPECT_EQ(Only(log, "bills").size(), 1u);
-        EXPECT_EQ(Only(log, "timer"), (std::vector<std::string>{"timer off", "timer on"}));
-        if (bills == 0) {
-            EXPECT_EQ(session.barState, 6);
-            EXPECT_EQ(Bar(6)[4], 0); // BET 1 blank
-            EXPECT_FALSE(session.dealSlotEnabled);
-        } else {
-            EXPECT_EQ(session.credits, 20);
-            EXPECT_EQ(session.barState, 7);
-            EXPECT_EQ(Bar(7)[4], 17);
-            EXPECT_EQ(Bar(7)[5], 18);
-            EXPECT_TRUE(session.dealSlotEnabled);
-        }
-        EXPECT_EQ(round->State(), RoundState::GameOver);
-    }
-}
-
-TEST_F(RoundTest, RoundLeavingFewerCreditsThanItsBetShowsBarSix) {
-    session.credits = 7;
-    OpenGame(kJacksOrBetter);
-    NextRound(0, 0);
-    round->BetMax();
-    round->DealOrDraw();
-    EXPECT_EQ(session.credits, 2);
-    EXPECT_EQ(session.barState, 6);
-    EXPECT_EQ(Bar(6)[4], 17);
-    EXPECT_FALSE(session.dealSlotEnabled);
-    // The timer does nothing to the bar while the deal slot is off.
-    log.clear();
-    round->Timer1Timer();
-    EXPECT_TRUE(Only(log, "bar").empty());
-    // Bet One still starts a round, and the deal slot blinks from then on.
-    round->BetOne();
-    EXPECT_EQ(round->State(), RoundState::Betting);
-    EXPECT_TRUE(session.dealSlotEnabled);
-    round->Timer1Timer(); // phase 2 -> 0: DEAL lit, the bar switches to state 7
-    EXPECT_EQ(session.barState, 7);
-    EXPECT_EQ(Bar(7)[6], 9);
-}
-
-TEST_F(RoundTest, InsertBillsDuringBettingRestoresTheBetTiles) {
-    session.credits = 1;
-    session.billsToAdd = 20;
-    OpenGame(kJacksOrBetter);
-    round->BetOne();
-    EXPECT_EQ(Bar(7)[4], 0);
-    round->InsertBills1Click();
-    EXPECT_EQ(session.credits, 20);
-    EXPECT_EQ(Bar(7)[4], 17);
-    EXPECT_EQ(Bar(7)[5], 18);
-    // At game over on a fresh screen (no coin bet yet) the deal slot stays off.
-    session.credits = 0;
-    OpenGame(kJacksOrBetter);
-    round->InsertBills1Click();
-    EXPECT_EQ(session.barState, 7);
-    EXPECT_EQ(Bar(7)[4], 17);
-    EXPECT_FALSE(session.dealSlotEnabled);
 }
 
 TEST_F(RoundTest, BetTilesAreLitOnlyWhileAPressOnThemActs) {
@@ -389,27 +190,6 @@ TEST_F(RoundTest, BetTilesAreLitOnlyWhileAPressOnThemActs) {
     EXPECT_GT(pressedLit, 1000);
 }
 
-TEST_F(RoundTest, ControlBetsOnlyWhenPressedAndReleasedAlone) {
-    OpenGame(kJacksOrBetter);
-    // Control with another key (Ctrl+M, Ctrl+V): nothing is bet, on the way down or up.
-    round->ControlKeyDown();
-    round->OtherKeyDown();
-    EXPECT_TRUE(log.empty());
-    round->ControlKeyUp();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(round->State(), RoundState::GameOver);
-    EXPECT_EQ(session.credits, 100);
-    // Control alone bets one coin when it goes up.
-    round->ControlKeyDown();
-    EXPECT_TRUE(log.empty());
-    round->ControlKeyUp();
-    EXPECT_EQ(round->State(), RoundState::Betting);
-    EXPECT_EQ(session.credits, 99);
-    // A release that follows no press of its own bets nothing.
-    round->ControlKeyUp();
-    EXPECT_EQ(E().bet, 1);
-}
-
 TEST_F(RoundTest, CommandsWaitForDealsAndHandChangesWaitForTheMistakePanel) {
     session.showMistakes = true;
     OpenGame(kJacksOrBetter);
@@ -431,40 +211,6 @@ TEST_F(RoundTest, CommandsWaitForDealsAndHandChangesWaitForTheMistakePanel) {
     EXPECT_TRUE(round->CommandAllowed(true));
 }
 
-TEST_F(RoundTest, KeysActOnCardsWhileHoldingAndOnTheBarOtherwise) {
-    OpenGame(kJacksOrBetter);
-    NextRound(0, 0);
-    round->KeyDown(TableKey::Card0); // game help at game over
-    EXPECT_EQ(Only(log, "help").size(), 1u);
-    round->KeyDown(TableKey::BetOne);
-    log.clear();
-    round->KeyDown(TableKey::Card1); // MENU is blank during Betting
-    EXPECT_TRUE(log.empty());
-    round->KeyDown(TableKey::DealDraw);
-    ASSERT_TRUE(round->Holding());
-    log.clear();
-    round->KeyDown(TableKey::Card0);
-    EXPECT_EQ(log, (std::vector<std::string>{"held 0 on", "effect 3"}));
-    round->KeyDown(TableKey::Card4);
-    EXPECT_TRUE(E().hand[4].held);
-    round->KeyDown(TableKey::Card0);
-    round->KeyDown(TableKey::Card4);
-    round->KeyDown(TableKey::DealDraw);
-    ASSERT_EQ(round->State(), RoundState::GameOver);
-    log.clear();
-    round->KeyDown(TableKey::Card0);
-    EXPECT_EQ(log, (std::vector<std::string>{"help"}));
-    log.clear();
-    round->KeyDown(TableKey::Card2);
-    EXPECT_EQ(log, (std::vector<std::string>{"speed"}));
-    log.clear();
-    round->KeyDown(TableKey::Card1);
-    EXPECT_EQ(log, (std::vector<std::string>{"press 2", "close"}));
-    log.clear();
-    round->KeyDown(TableKey::Card4); // MAX BET
-    EXPECT_EQ(round->State(), RoundState::Holding);
-}
-
 TEST_F(RoundTest, InputDuringTheDealIsIgnored) {
     OpenGame(kJacksOrBetter);
     int nested = 0;
@@ -484,87 +230,6 @@ TEST_F(RoundTest, InputDuringTheDealIsIgnored) {
     EXPECT_EQ(Only(log, "press").size(), 1u);
     EXPECT_EQ(Only(log, "face").size(), 5u);
     for (const auto& slot : E().hand) EXPECT_FALSE(slot.held);
-}
-
-TEST(CardHitTest, EdgesOfTheCardRectangles) {
-    struct Case {
-        int x, y, position;
-    };
-    const Case cases[] = {{0, 0, 0},         {119, 179, 0},     {120, 10, -1}, {144, 10, -1},
-                          {145, 10, 1},      {145, 180, -1},    {0, -1, -1},   {-1, 0, -1},
-                          {580, 0, 4},       {699, 0, 4},       {700, 0, -1},  {725, 0, -1},
-                          {435 + 119, 5, 3}, {435 + 120, 5, -1}};
-    for (const Case& c : cases) EXPECT_EQ(CardAt(c.x, c.y), c.position) << c.x << "," << c.y;
-}
-
-TEST_F(RoundTest, MouseTogglesAndDragsAcrossTheCards) {
-    OpenGame(kJacksOrBetter);
-    round->CardsMouseDown(10, 10, true); // not holding: nothing
-    EXPECT_TRUE(log.empty());
-    round->BetMax();
-    log.clear();
-    round->CardsMouseDown(120, 10, false);
-    round->CardsMouseDown(120, 10, true); // the gap
-    round->CardsMouseDown(10, 10, false); // right button
-    EXPECT_TRUE(log.empty());
-    round->CardsMouseDown(10, 10, true);
-    EXPECT_EQ(round->LastToggled(), 0);
-    for (int x = 10; x <= 690; x += 20) round->CardsMouseMove(x, 50, true);
-    for (std::size_t p = 0; p < 5; ++p) EXPECT_TRUE(E().hand[p].held) << p;
-    EXPECT_EQ(Only(log, "effect 3").size(), 5u);
-    round->CardsMouseMove(440, 50, true); // back onto position 3
-    EXPECT_FALSE(E().hand[3].held);
-    EXPECT_TRUE(round->CardsMouseMove(10, 10, false));
-    EXPECT_FALSE(round->CardsMouseMove(130, 10, false));
-    EXPECT_EQ(Only(log, "effect 3").size(), 6u);
-}
-
-TEST(MoneyHint, FormatsTheCreditsMoneyValue) {
-    EXPECT_EQ(MoneyHint(10, 1), "$2.50");
-    EXPECT_EQ(MoneyHint(10, 0), "$0.50");
-    EXPECT_EQ(MoneyHint(0, 2), "$0.00");
-    EXPECT_EQ(MoneyHint(1234567, 2), "$1,234,567.00");
-    EXPECT_EQ(MoneyHint(4001, 1), "$1,000.25");
-}
-
-TEST_F(RoundTest, PanelCellsAndPayTableSwitch) {
-    OpenGame(kJacksOrBetter);
-    EXPECT_EQ(round->PanelCell(9, 5), 4000);
-    EXPECT_EQ(round->PanelCell(9, 4), 1000);
-    EXPECT_EQ(round->PanelCell(6, 3), 24);
-    round->ChoosePayTable(0); // already in force
-    EXPECT_TRUE(log.empty());
-    round->ChoosePayTable(1);
-    EXPECT_EQ(log, (std::vector<std::string>{"effect 3", "paycells"}));
-    EXPECT_EQ(round->PanelCell(6, 3), 27);
-    EXPECT_EQ(E().altPayTable, 1);
-    round->BetMax();
-    log.clear();
-    round->ChoosePayTable(0); // not during a round
-    EXPECT_TRUE(log.empty());
-
-    OpenGame(kTripleDoubleBonus);
-    EXPECT_EQ(round->PanelCell(13, 5), 4000);
-    EXPECT_EQ(round->PanelCell(12, 5), 4000);
-    EXPECT_EQ(round->PanelCell(12, 1), 400);
-}
-
-TEST_F(RoundTest, PlayModesChangeOnlyWhenDifferent) {
-    OpenGame(kJacksOrBetter);
-    session.showMistakes = true;
-    round->ChoosePlayMode(PlayMode::ShowMistakes);
-    EXPECT_TRUE(log.empty());
-    round->ChoosePlayMode(PlayMode::AutoHold);
-    EXPECT_EQ(log, (std::vector<std::string>{"effect 3", "mode Auto Hold"}));
-    EXPECT_TRUE(session.autoHold);
-    EXPECT_FALSE(session.showMistakes);
-    log.clear();
-    round->ChoosePlayMode(PlayMode::ShowMistakes);
-    EXPECT_EQ(log, (std::vector<std::string>{"mode Show Mistakes"}));
-    log.clear();
-    round->ChoosePlayMode(PlayMode::Normal);
-    EXPECT_EQ(log, (std::vector<std::string>{"effect 3", "mode Normal"}));
-    EXPECT_FALSE(session.autoHold || session.showMistakes);
 }
 
 TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
@@ -614,46 +279,6 @@ TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
     EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 7"}));
     EXPECT_EQ(round->State(), RoundState::GameOver);
     EXPECT_EQ(advisor.calls, 3);
-}
-
-TEST_F(RoundTest, ContinueDrawsWithThePlayersHold) {
-    session.showMistakes = true;
-    OpenGame(kJacksOrBetter);
-    advisor.advice.strategyIndex = 3;
-    advisor.advice.hold = {true, true, true, true, true};
-    NextRound(0, 0);
-    round->BetMax();
-    round->ToggleHold(2);
-    round->DealOrDraw();
-    ASSERT_TRUE(view.panelShown);
-    const Card kept = E().hand[2].card;
-    log.clear();
-    // Keys pressed while the cards are drawn wait like those of any draw.
-    view.onProcess = [&] { round->KeyDown(TableKey::Card0); };
-    round->ContinueClick();
-    view.onProcess = nullptr;
-    EXPECT_TRUE(Only(log, "help").empty());
-    EXPECT_FALSE(view.panelShown);
-    EXPECT_EQ(round->State(), RoundState::GameOver);
-    EXPECT_EQ(E().hand[2].card, kept);
-    EXPECT_EQ(Only(log, "back").size(), 4u);
-}
-
-TEST_F(RoundTest, AutoHoldHoldsSilentlyAndNeverStops) {
-    session.autoHold = true;
-    OpenGame(kJacksOrBetter);
-    advisor.advice.hold = {false, true, false, false, true};
-    NextRound(0, 0, advisor.advice.hold);
-    round->BetMax();
-    EXPECT_TRUE(E().hand[1].held);
-    EXPECT_TRUE(E().hand[4].held);
-    EXPECT_FALSE(E().hand[0].held);
-    EXPECT_EQ(Only(log, "effect 3").size(), 5u); // the deal's clicks only
-    log.clear();
-    round->DealOrDraw();
-    EXPECT_FALSE(view.panelShown);
-    EXPECT_EQ(round->State(), RoundState::GameOver);
-    EXPECT_EQ(Only(log, "back").size(), 3u);
 }
 
 // Every draw tells its decision once, before the first replacement is shown,
@@ -717,54 +342,27 @@ TEST_F(RoundTest, EveryDrawIsToldOnceWithTheHoldDrawn) {
     }
 }
 
-// A draw that Show Mistakes stopped is told once: with the hold the player
-// changed to, or with the stopped hold when the player goes on with it.
-TEST_F(RoundTest, AStoppedDrawIsToldOnceWithTheFinalHold) {
-    for (const bool goOn : {false, true}) {
-        SCOPED_TRACE(goOn);
-        FakeDecisions decisions(log);
-        session.showMistakes = true;
-        OpenGame(kJacksOrBetter);
-        round->SetDecisionPort(&decisions);
-        advisor.advice = {};
-        advisor.advice.hold = {true, false, true, false, false};
-        NextRound(0, 0);
+// Every game plays a whole five-coin round and pays exactly its pay row.
+TEST_F(RoundTest, EveryGamePaysItsPayRow) {
+    for (int game = 0; game < kGameCount; ++game) {
+        session.credits = 50;
+        OpenGame(game);
+        const std::array<bool, 5> all{true, true, true, true, true};
+        NextDeal([](GameEngine& g) { return g.EvaluateTable() >= 2; });
         round->BetMax();
-        round->DealOrDraw(); // holds nothing: stopped
-        ASSERT_TRUE(view.panelShown);
-        EXPECT_TRUE(decisions.drawn.empty());
-        if (goOn) {
-            round->ContinueClick();
-        } else {
-            round->CancelClick();
-            round->ToggleHold(0);
-            round->DealOrDraw(); // still wrong: stopped again
-            round->CancelClick();
-            round->ToggleHold(2);
-            round->DealOrDraw();
-        }
-        ASSERT_EQ(round->State(), RoundState::GameOver);
-        ASSERT_EQ(decisions.drawn.size(), 1u);
-        EXPECT_EQ(decisions.drawn[0].held, goOn ? 0b00000 : 0b00101);
-        EXPECT_EQ(decisions.dealt.size(), 1u);
+        const HandCategory dealt = round->DealtCategory();
+        ASSERT_GE(dealt, 2);
+        Hold(all);
+        round->DealOrDraw();
+        const std::int32_t win = tables.Payout(game, dealt, 5);
+        EXPECT_GT(win, 0);
+        EXPECT_EQ(session.credits, 45 + win) << game;
+        EXPECT_EQ(session.creditsPaid[game][dealt], win);
+        EXPECT_EQ(session.handsPlayed[game], 1);
+        const auto names = CategoryNamesFor(game);
+        EXPECT_EQ(view.winCaption,
+                  std::string(names[dealt].winName) + "  wins  " + std::to_string(win));
     }
-}
-
-// The strategy table classifies only while holding; the statistics need a
-// finished hand of this game.
-TEST_F(RoundTest, StrategyTableAndStatisticsCommandsWaitForTheirHand) {
-    OpenGame(kJacksOrBetter);
-    round->StrategyTableCommand();
-    EXPECT_FALSE(view.lastTableSelected);
-    EXPECT_EQ(advisor.calls, 0);
-    EXPECT_FALSE(round->StatisticsEnabled());
-    round->BetMax();
-    EXPECT_FALSE(round->StatisticsEnabled());
-    round->StrategyTableCommand();
-    EXPECT_TRUE(view.lastTableSelected);
-    EXPECT_EQ(advisor.calls, 1);
-    round->DealOrDraw();
-    EXPECT_TRUE(round->StatisticsEnabled());
 }
 
 TEST_F(RoundTest, ClosingWritesTheGameSection) {
@@ -804,29 +402,6 @@ TEST_F(RoundTest, ClosingWritesTheGameSection) {
     EXPECT_EQ(E().lastBet, 2);
     EXPECT_EQ(E().hand[3].card, hand[3].card);
     std::filesystem::remove_all(dir);
-}
-
-// Every game plays a whole five-coin round and pays exactly its pay row.
-TEST_F(RoundTest, EveryGamePaysItsPayRow) {
-    for (int game = 0; game < kGameCount; ++game) {
-        session.credits = 50;
-        OpenGame(game);
-        const std::array<bool, 5> all{true, true, true, true, true};
-        NextDeal([](GameEngine& g) { return g.EvaluateTable() >= 2; });
-        round->BetMax();
-        const HandCategory dealt = round->DealtCategory();
-        ASSERT_GE(dealt, 2);
-        Hold(all);
-        round->DealOrDraw();
-        const std::int32_t win = tables.Payout(game, dealt, 5);
-        EXPECT_GT(win, 0);
-        EXPECT_EQ(session.credits, 45 + win) << game;
-        EXPECT_EQ(session.creditsPaid[game][dealt], win);
-        EXPECT_EQ(session.handsPlayed[game], 1);
-        const auto names = CategoryNamesFor(game);
-        EXPECT_EQ(view.winCaption,
-                  std::string(names[dealt].winName) + "  wins  " + std::to_string(win));
-    }
 }
 
 } // namespace

@@ -28,6 +28,8 @@
 #include <memory>
 
 #include "../table/round_fakes.h"
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/game_engine.h"
 #include "core/pay_table.h"
 #include "media/embedded_fonts.h"
@@ -37,17 +39,16 @@
 #include "shell/ui/bills_in_form.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/help_form.h"
-#include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
 #include "shell/ui/startup.h"
 #include "shell/ui/statistics_form.h"
 #include "shell/ui/vanta_menu.h"
-#include "shell/ui/window_kit.h"
 #include "strategy/ui/analysis_windows.h"
 #include "strategy/ui/hand_builder_form.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/table_round.h"
 #include "table/ui/game_screen.h"
+#include "when_up.h"
 
 using namespace quintaro;
 using quintaro::testing::AdviceFor;
@@ -87,29 +88,17 @@ bool WaitUntil(const std::function<bool()>& done) {
 // within five seconds is a failure.
 using Done = std::shared_ptr<bool>;
 template <typename T> Done OnModal(std::function<void(T*)> act, const char* what) {
-    auto* timer = new QTimer(qApp);
-    auto waited = std::make_shared<int>(0);
-    Done done = std::make_shared<bool>(false);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, waited, what, done] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            if (!w->isVisible()) return;
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-            *done = true;
-            --Pending();
-            return;
-        }
-        if ((*waited += 5) > 5000) {
-            Failures() << QString("%1 did not come up").arg(what);
-            timer->stop();
-            timer->deleteLater();
-            --Pending();
-        }
-    });
     ++Pending();
-    timer->start(5);
-    return done;
+    return testing::WhenUp<T>(
+        [act](T* w) {
+            act(w);
+            --Pending();
+        },
+        5000,
+        [what] {
+            Failures() << QString("%1 did not come up").arg(what);
+            --Pending();
+        });
 }
 
 // Runs `act` on the next pop-up menu that opens.

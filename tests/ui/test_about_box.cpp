@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "components/press_button.h"
 #include "components/url_label.h"
+#include "components/window_kit.h"
 #include "screenshot.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 using namespace quintaro;
 
@@ -36,20 +36,6 @@ class TestAboutBox : public QObject {
     Q_OBJECT
 
 private slots:
-    void Layout() {
-        TAboutBox box(ProductName());
-        QCOMPARE(box.windowTitle(), QString("About"));
-        QCOMPARE(box.size(), QSize(298, 310));
-        QCOMPARE(box.OKButton()->geometry(), QRect(107, 253, 84, 35));
-        QCOMPARE(box.OKButton()->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(box.WebLink()->ColorNormal(), QColor(Qt::yellow));
-        QCOMPARE(box.WebLink()->toolTip(), QString("Go to Ostrelwyn Web Site"));
-        QVERIFY(box.WebLink()->URL().startsWith("https://"));
-        bool hasPicture = false;
-        for (QLabel* l : box.findChildren<QLabel*>())
-            if (l->geometry() == QRect(65, 12, 164, 24) && !l->pixmap().isNull()) hasPicture = true;
-        QVERIFY(hasPicture);
-    }
 
     // Centred to the pixel: an even screen less an even window leaves equal margins.
     void CentredOnScreen() {
@@ -79,15 +65,6 @@ private slots:
         QCOMPARE(box.exec(), int(QDialog::Accepted));
         QCOMPARE(effects, QList<int>{5});
         ui::SetEffectSink(nullptr);
-    }
-
-    void CreditBox() {
-        TStrategyCreditBox box;
-        QCOMPARE(box.size(), QSize(357, 434));
-        QCOMPARE(box.OKButton()->geometry(), QRect(142, 391, 75, 30));
-        QCOMPARE(TStrategyCreditBox::Picture().size(), QSize(308, 215));
-        QTimer::singleShot(0, &box, [&] { box.OKButton()->click(); });
-        QCOMPARE(box.exec(), int(QDialog::Accepted));
     }
 
     void Screenshots() {

@@ -17,65 +17,6 @@ class TestBanner : public QObject {
     Q_OBJECT
 
 private slots:
-    void EnablingWithNothingAssignedRaises() {
-        TBanner banner;
-        bool raised = false;
-        try {
-            banner.SetEnabled(true);
-        } catch (const BannerError& e) {
-            raised = true;
-            QCOMPARE(QString(e.what()),
-                     QString("Assign a bitmap or text to banner before enabling"));
-        }
-        QVERIFY(raised);
-        QVERIFY(!banner.Enabled());
-    }
-
-    void TextWithoutAutoEnableWaitsForEnabled() {
-        TBanner banner;
-        banner.SetAutoEnable(false);
-        banner.SetScrollText("Hello");
-        QVERIFY(!banner.Enabled());
-        QVERIFY(banner.Bitmap().width() > 0);
-        QCOMPARE(banner.Bitmap().width(), QFontMetrics(banner.font()).horizontalAdvance("Hello"));
-        banner.SetEnabled(true);
-        QVERIFY(banner.Enabled());
-    }
-
-    void AutoEnableStartsOnTextAndPicture() {
-        TBanner a;
-        a.SetScrollText("x");
-        QVERIFY(a.Enabled());
-        TBanner b;
-        b.SetBitmap(Solid(10, 10, Qt::red));
-        QVERIFY(b.Enabled());
-    }
-
-    // The menu's banner: 618 wide, two pixels a tick, right to left.
-    void RightToLeftStepAndReset() {
-        TBanner banner;
-        banner.resize(618, 28);
-        banner.SetAutoEnable(false);
-        banner.SetScrollPixels(2);
-        banner.SetScrollText("***  Thanks, and good luck  ***");
-        const int tw = banner.Bitmap().width();
-        QVERIFY(tw > 0);
-        banner.SetEnabled(true);
-        banner.Step();
-        QCOMPARE(banner.ImageOrigin(), QPoint(616, 0));
-        int ticks = 1;
-        int lastPosition = banner.Position();
-        while (banner.Position() != 0) {
-            lastPosition = banner.Position();
-            banner.Step();
-            ++ticks;
-            QVERIFY(ticks < 10000);
-        }
-        // Reset at the first tick whose position would exceed text width + 618.
-        QVERIFY(lastPosition <= tw + 618);
-        QVERIFY(lastPosition + 2 > tw + 618);
-        QVERIFY(banner.Enabled());
-    }
 
     void OnlyOnceSwitchesOffAfterOnePass() {
         for (auto dir : {TScrollDirection::sdRightToLeft, TScrollDirection::sdLeftToRight,
@@ -160,25 +101,6 @@ private slots:
         }
     }
 
-    void DirectionChangeKeepsThePlace() {
-        TBanner banner;
-        banner.resize(618, 28);
-        banner.SetAutoEnable(false);
-        banner.SetBitmap(Solid(200, 20, Qt::green));
-        banner.SetPosition(150);
-        const QPoint before = banner.ImageOrigin();
-        banner.SetScrollDirection(TScrollDirection::sdLeftToRight);
-        QCOMPARE(int(banner.Position()), 200 + 618 - 150);
-        QCOMPARE(banner.ImageOrigin(), before);
-        banner.SetScrollDirection(TScrollDirection::sdTopToBottom);
-        QCOMPARE(int(banner.Position()), 20);
-        banner.SetPosition(3);
-        banner.SetScrollDirection(TScrollDirection::sdBottomToTop);
-        QCOMPARE(int(banner.Position()), 20 + 28 - 3);
-        banner.SetScrollDirection(TScrollDirection::sdRightToLeft);
-        QCOMPARE(int(banner.Position()), 200);
-    }
-
     void LinesAlignment() {
         TBanner banner;
         banner.SetAutoEnable(false);
@@ -207,38 +129,6 @@ private slots:
         QCOMPARE(firstInk(1), leftInk + block - second);
         banner.SetLinesAlign(TLinesAlign::Center);
         QCOMPARE(firstInk(1), leftInk + (block - second) / 2);
-        // The worked figure: widths 100 and 41 centre the second at 29.
-        QCOMPARE((100 - 41) / 2, 29);
-    }
-
-    void SwitchingOffDiscardsTextRendering() {
-        TBanner banner;
-        banner.SetScrollText("abc");
-        QVERIFY(banner.Enabled());
-        banner.SetEnabled(false);
-        QVERIFY(banner.Bitmap().isNull());
-        banner.SetPosition(12);
-        banner.SetEnabled(true);
-        QVERIFY(!banner.Bitmap().isNull());
-        QCOMPARE(int(banner.Position()), 12);
-    }
-
-    void IntervalReadsBack() {
-        TBanner banner;
-        QCOMPARE(banner.ScrollInterval(), 200);
-        QCOMPARE(banner.ScrollPixels(), 4);
-        banner.SetScrollInterval(20);
-        QCOMPARE(banner.ScrollInterval(), 20);
-    }
-
-    void TimerDrivesSteps() {
-        TBanner banner;
-        banner.resize(100, 20);
-        banner.SetScrollInterval(1);
-        QSignalSpy scrolled(&banner, &TBanner::OnScroll);
-        banner.SetScrollText("tick");
-        QTRY_VERIFY_WITH_TIMEOUT(scrolled.count() >= 3, 2000);
-        banner.SetEnabled(false);
     }
 };
 

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "screenshot.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 using namespace quintaro;
 
@@ -25,15 +25,6 @@ class TestBillsInForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void Layout() {
-        TBillsInForm form;
-        QCOMPARE(form.windowTitle(), QString("Click on the Buttons to . . ."));
-        QCOMPARE(form.size(), QSize(277, 347));
-        const char* captions[] = {"$ 1", "$ 5", "$ 10", "$ 20", "$ 100"};
-        for (int i = 0; i < 5; ++i) QCOMPARE(form.BillButton(i)->text(), QString(captions[i]));
-        QCOMPARE(form.ClearButton()->text(), QString("Clear"));
-        QVERIFY(form.OKButton()->isDefault());
-    }
 
     void DisplaysAndCap() {
         TBillsInForm form;
@@ -113,17 +104,6 @@ private slots:
         QCOMPARE(form.exec(), int(QDialog::Accepted));
         QCOMPARE(effects, QList<int>({5, 5}));
         ui::SetEffectSink(nullptr);
-    }
-
-    void Screenshot() {
-        TBillsInForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        SaveScreenshot(&form, "bills_empty");
-        form.BillButton(3)->click();
-        form.BillButton(1)->click();
-        SaveScreenshot(&form, "bills_25");
-        form.close();
     }
 };
 

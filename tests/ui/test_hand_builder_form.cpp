@@ -9,11 +9,11 @@
 #include <tuple>
 #include <vector>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/game_engine.h"
 #include "screenshot.h"
 #include "shell/session.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 using namespace quintaro;
 
@@ -103,47 +103,6 @@ private slots:
         m_dir.reset();
     }
 
-    void Layout() {
-        Open(kJacksOrBetter, 0, 0);
-        QCOMPARE(
-            Form().windowTitle(),
-            QString("Select the 5 cards to check for hold. Strategy varies with the game type."));
-        QCOMPARE(Form().size(), QSize(562, 498));
-        QCOMPARE(Form().TitleLabel()->text(), QString("(8/5) Jacks or Better"));
-        QCOMPARE(Form().TitleShadow()->text(), QString("(8/5) Jacks or Better"));
-        QCOMPARE(Form().TitleLabel()->width(), 484);
-        const int tops[4] = {45, 97, 152, 205};
-        const char* ranks[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-        const char* suits[4] = {"\u2665", "\u2666", "\u2663", "\u2660"};
-        for (int suit = 0; suit < 4; ++suit)
-            for (int rank = 0; rank < 13; ++rank) {
-                const Card n = CardOf(rank, suit);
-                QCOMPARE(Form().SmallCardShape(n)->geometry(),
-                         QRect(21 + 40 * rank, tops[suit], 35, 46));
-                QCOMPARE(Form().SmallCardShape(n)->property("tag").toInt(), n);
-                QCOMPARE(Form().SmallCardRank(n)->property("tag").toInt(), n);
-                QCOMPARE(Form().SmallCardSuit(n)->property("tag").toInt(), n);
-                QCOMPARE(Form().SmallCardRank(n)->text(), QString(ranks[rank]));
-                QCOMPARE(Form().SmallCardSuit(n)->text(), QString::fromUtf8(suits[suit]));
-                const QColor colour = suit < 2 ? QColor(255, 0, 0) : QColor(0, 0, 0);
-                QCOMPARE(TextColour(Form().SmallCardSuit(n)), colour);
-                QVERIFY(Untouched(n));
-            }
-        const int lefts[5] = {78, 163, 246, 328, 411};
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(Form().Place(i)->geometry(), QRect(lefts[i], 260, 68, 106));
-            QVERIFY(Form().PlaceShowsBack(i));
-            QCOMPARE(Form().HoldLabel(i)->text(), QString("HOLD"));
-            QCOMPARE(Form().HoldLabel(i)->y(), 372);
-        }
-        QVERIFY(ResultHidden());
-        QCOMPARE(Form().ClearButton()->text(), QString("Clear the Hand"));
-        QCOMPARE(Form().CloseButton()->text(), QString("Close the Form"));
-        QCOMPARE(Form().StrategyButton()->text(), QString("Strategy Table..."));
-        SaveScreenshot(&Form(), "hand_builder_empty");
-        Form().close();
-    }
-
     void PicksInOrderIntoThePlaces() {
         Open(kJacksOrBetter, 0, 1);
         const Card picks[3] = {CardOf(kTen, kDiamonds), CardOf(kAce, kClubs),
@@ -170,63 +129,6 @@ private slots:
         QCOMPARE(m_effects, (std::vector<int>{3, 3, 3}));
         QVERIFY(ResultHidden());
         SaveScreenshot(&Form(), "hand_builder_three_cards");
-        Form().close();
-    }
-
-    void SameCardTwice() {
-        Open(kJacksOrBetter, 0, 1);
-        Press(CardOf(kQueen, kSpades), 1);
-        m_effects.clear();
-        for (int control = 0; control < 3; ++control) Press(CardOf(kQueen, kSpades), control);
-        QCOMPARE(m_effects, (std::vector<int>{3, 3, 3})); // the click, nothing else
-        QCOMPARE(Form().Hand().Count(), 1);
-        QVERIFY(Form().PlaceShowsBack(1));
-        QVERIFY(Form().PlaceRank(1)->text().isEmpty());
-        Form().close();
-    }
-
-    void SixthPick() {
-        Open(kJacksOrBetter, 0, 1);
-        Build({0, 14, 28, 42, 5});
-        QVERIFY(Form().Hand().Complete());
-        // All 52 small cards now have the default cursor.
-        for (Card c = 0; c < kCardCount; ++c)
-            QCOMPARE(Form().SmallCardShape(c)->cursor().shape(), Qt::ArrowCursor);
-        const QString name = Form().StrategyLabel()->text();
-        m_effects.clear();
-        Press(20);
-        QCOMPARE(m_effects, std::vector<int>{3});
-        QCOMPARE(Form().Hand().Count(), 5);
-        QCOMPARE(Form().SmallCardRank(20)->text(), QString("8"));
-        QCOMPARE(Form().StrategyLabel()->text(), name);
-        Form().close();
-    }
-
-    void RightButtonDoesNothing() {
-        Open(kJacksOrBetter, 0, 1);
-        for (int control = 0; control < 3; ++control) {
-            Press(7, control, Qt::RightButton);
-            Press(7, control, Qt::MiddleButton);
-        }
-        QVERIFY(m_effects.empty());
-        QCOMPARE(Form().Hand().Count(), 0);
-        QVERIFY(Untouched(7));
-        QVERIFY(Form().PlaceShowsBack(0));
-        Form().close();
-    }
-
-    void RoyalAtFiveCoins() {
-        Open(kJacksOrBetter, 0, 5);
-        Build(kRoyal);
-        QVERIFY(ResultShown());
-        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Royal"));
-        QCOMPARE(Form().RankLabel()->text(), QString("1"));
-        QCOMPARE(Form().ValueLabel()->text(), QString("4000.0000"));
-        QCOMPARE(HoldLabels(), (std::array<bool, 5>{true, true, true, true, true}));
-        QCOMPARE(TextColour(Form().StrategyLabel()), QColor(0, 255, 255));
-        SaveScreenshot(&Form(), "hand_builder_royal");
-        Form().StrategyButton()->click();
-        QCOMPARE(m_tablesOpened, (std::vector<std::tuple<int, int, int, int>>{{0, 0, 5, 1}}));
         Form().close();
     }
 
@@ -269,38 +171,6 @@ private slots:
         Form().close();
     }
 
-    void Clearing() {
-        Open(kJacksOrBetter, 0, 1);
-        // With nothing picked: nothing changes and no sound but the button's.
-        QTest::mouseClick(Form().ClearButton(), Qt::LeftButton);
-        QCOMPARE(m_effects, std::vector<int>{5});
-        QVERIFY(ResultHidden());
-        for (Card c = 0; c < kCardCount; ++c) QVERIFY(Untouched(c));
-
-        Build({3, 16, 29});
-        QTest::mouseClick(Form().ClearButton(), Qt::LeftButton);
-        QCOMPARE(Form().Hand().Count(), 0);
-        for (Card c = 0; c < kCardCount; ++c) QVERIFY(Untouched(c));
-        for (int i = 0; i < 5; ++i) {
-            QVERIFY(Form().PlaceShowsBack(i));
-            QVERIFY(Form().PlaceRank(i)->text().isEmpty());
-            QVERIFY(Form().PlaceSuit(i)->text().isEmpty());
-        }
-
-        Build(kRoyal);
-        QVERIFY(ResultShown());
-        QTest::mouseClick(Form().ClearButton(), Qt::LeftButton);
-        QVERIFY(ResultHidden());
-        for (Card c = 0; c < kCardCount; ++c) QVERIFY(Untouched(c));
-        // The cards can be picked again.
-        Press(39);
-        QCOMPARE(Form().Hand().Count(), 1);
-        m_effects.clear();
-        QTest::mouseClick(Form().CloseButton(), Qt::LeftButton);
-        QCOMPARE(m_effects, std::vector<int>{5});
-        QVERIFY(!Form().isVisible());
-    }
-
     // A hand loaded from the record opens built and judged for its own game,
     // pay table and coins, whatever the open screen plays; the next opening is plain.
     void LoadedHandOpensBuiltOnce() {
@@ -321,33 +191,6 @@ private slots:
         Form().show();
         QCOMPARE(Form().Game(), int(kDeucesWild));
         QCOMPARE(Form().Hand().Count(), 0);
-        Form().close();
-    }
-
-    void WithoutAGameScreen() {
-        // Nothing open: the session's last game, its first pay table, one coin.
-        m_session->LastGame = kDeucesWild;
-        Form().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&Form()));
-        QCOMPARE(Form().Game(), int(kDeucesWild));
-        QCOMPARE(Form().Coins(), 1);
-        QCOMPARE(Form().Choice(), 0);
-        QVERIFY(Form().TitleLabel()->text().endsWith(") Deuces Wild"));
-        Form().close();
-    }
-
-    void LeavesTheTableAdviceAlone() {
-        // A hand waits for holds on the table; building another hand does not
-        // touch its analysis or strategy index.
-        Open(kDeucesWild, 1, 3);
-        m_engine->strategyIndex = 17;
-        const HandAnalysis before = m_engine->analysis;
-        Build({1, 14, 27, 40, 9});
-        QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Four Deuces"));
-        QCOMPARE(m_engine->strategyIndex, 17);
-        QCOMPARE(m_engine->analysis.rankView[0].rank, before.rankView[0].rank);
-        QCOMPARE(m_engine->analysis.deuces, before.deuces);
-        QCOMPARE(m_engine->analysis.groupPattern, before.groupPattern);
         Form().close();
     }
 };

@@ -14,12 +14,12 @@
 
 #include <memory>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
 #include "shell/session.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 #include "strategy/ui/hand_builder_form.h"
 
 using namespace quintaro;
@@ -113,24 +113,6 @@ private slots:
         }
         // At five coins the royal pays 800 a coin instead of 250: the draw to it gains.
         QVERIFY(royalDrawPerCoin[1] > royalDrawPerCoin[0] + 10);
-    }
-
-    void cardsComeFromTheTablesSheets() {
-        QPointer<THoldValuesView> view =
-            Open({kDeucesWild,
-                  0,
-                  1,
-                  {CardOf(kTwo, kHearts), CardOf(kThree, kHearts), CardOf(kFour, kClubs),
-                   CardOf(kKing, kSpades), CardOf(kTen, kDiamonds)},
-                  -1,
-                  {},
-                  {}});
-        QVERIFY(view);
-        // A deuce of the wild game carries its picture, a Three does not.
-        const QRect picture(51, 11, 61, 74);
-        QVERIFY(view->CardPicture(0).copy(picture) != view->CardPicture(1).copy(picture));
-        QCOMPARE(view->CornerPicture(0).size(), QSize(20, 32));
-        delete view;
     }
 
     void openedFromTheHandBuilder() {

@@ -12,11 +12,11 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
 #include "shell/ui/game_launch.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 using namespace quintaro;
 

@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "components/window_kit.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
 #include "shell/pay_table_file.h"
-#include "shell/ui/window_kit.h"
 
 using namespace quintaro;
 

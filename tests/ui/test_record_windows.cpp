@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "components/window_kit.h"
 #include "exact/exact_analysis.h"
 #include "record/decision_writer.h"
 #include "record/ui/mistakes_form.h"
@@ -22,7 +23,7 @@
 #include "record/ui/progress_form.h"
 #include "screenshot.h"
 #include "shell/session.h"
-#include "shell/ui/window_kit.h"
+#include "shell/ui/statistics_form.h"
 
 using namespace quintaro;
 

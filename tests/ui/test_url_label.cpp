@@ -16,17 +16,6 @@ private slots:
     }
     void cleanup() { TURLLabel::ResetOpener(); }
 
-    void Defaults() {
-        TURLLabel label;
-        QCOMPARE(label.text(), QString("Click me!"));
-        QCOMPARE(label.ColorNormal(), QColor(Qt::blue));
-        QCOMPARE(label.ColorMoveOver(), QColor(Qt::blue));
-        QCOMPARE(label.ColorClick(), QColor(Qt::red));
-        QCOMPARE(label.FontColor(), QColor(Qt::blue));
-        QVERIFY(label.font().underline());
-        QVERIFY(!label.URL().isEmpty());
-    }
-
     void AddressRules_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("openable");
@@ -86,15 +75,6 @@ private slots:
         QVERIFY(opened.isEmpty());
         QCOMPARE(label.FontColor(), QColor(Qt::yellow));
         QVERIFY(!label.Pressed());
-    }
-
-    void EmptyUrlOpensCaption() {
-        TURLLabel label;
-        label.resize(200, 20);
-        label.SetURL("");
-        label.setText("mailto:hello@ostrelwyn.example");
-        QVERIFY(label.Open());
-        QCOMPARE(opened.value(0), QUrl("mailto:hello@ostrelwyn.example"));
     }
 };
 

@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 
+#include "components/window_kit.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
 #include "shell/session.h"
@@ -31,30 +32,14 @@
 #include "shell/ui/startup.h"
 #include "shell/ui/statistics_form.h"
 #include "shell/ui/vanta_menu.h"
-#include "shell/ui/window_kit.h"
 #include "strategy/ui/analysis_windows.h"
 #include "strategy/ui/strategy_table.h"
 #include "table/ui/game_screen.h"
+#include "when_up.h"
 
 using namespace quintaro;
 
 namespace {
-
-// Runs `act` once a modal window of type T is up, or gives up after five seconds.
-template <typename T> void OnModal(std::function<void(T*)> act) {
-    auto* timer = new QTimer(qApp);
-    auto waited = std::make_shared<QElapsedTimer>();
-    waited->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, act, waited] {
-        auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if ((w && w->isVisible()) || waited->elapsed() > 5000) {
-            timer->stop();
-            timer->deleteLater();
-            if (w) act(w);
-        }
-    });
-    timer->start(10);
-}
 
 // The share of pixels of a window, frame included, that are not black on the screen.
 double LitShare(QWidget* window) {
@@ -129,9 +114,9 @@ private slots:
         m_session->Statistics.HandStarted(kJacksOrBetter);
         m_session->Statistics.HandFinished(kJacksOrBetter, 0, 5, 0);
         qint64 confirmation = -1;
-        OnModal<TTableBuilderForm>([&](TTableBuilderForm* statistics) {
+        testing::WhenUp<TTableBuilderForm>([&](TTableBuilderForm* statistics) {
             Settle(statistics);
-            OnModal<QMessageBox>([&](QMessageBox* box) {
+            testing::WhenUp<QMessageBox>([&](QMessageBox* box) {
                 confirmation = MillisecondsToPaint(box, 3000);
                 SaveScreenshot(box, "window_manager_reset_confirmation");
                 box->button(QMessageBox::No)->click();
@@ -147,7 +132,7 @@ private slots:
 
         // The overflow notice over the menu.
         qint64 notice = -1;
-        OnModal<QMessageBox>([&](QMessageBox* box) {
+        testing::WhenUp<QMessageBox>([&](QMessageBox* box) {
             notice = MillisecondsToPaint(box, 3000);
             box->accept();
         });
@@ -163,7 +148,7 @@ private slots:
         QVERIFY(table);
         QList<QRect> placed;
         for (int opening = 0; opening < 4; ++opening) {
-            OnModal<TStrategyTable>([&](TStrategyTable* up) {
+            testing::WhenUp<TStrategyTable>([&](TStrategyTable* up) {
                 Settle(up);
                 placed << up->geometry();
                 up->accept();
@@ -189,7 +174,7 @@ private slots:
             QCOMPARE(QProcess::execute(xdotool, {"windowactivate", QString::number(menu.winId())}),
                      0);
             QTRY_VERIFY(menu.windowHandle()->isExposed());
-            OnModal<TGameScreen>([](TGameScreen* screen) {
+            testing::WhenUp<TGameScreen>([](TGameScreen* screen) {
                 QTest::qWait(200);
                 screen->close();
             });

@@ -26,12 +26,12 @@
 #include <cmath>
 #include <thread>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/hand_names.h"
 #include "core/named_pay_table.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 

@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
+#include "core/card.h"
 #include "core/game_variant.h"
 #include "media/sheet_geometry.h"
 #include "media/sheet_loader.h"
-#include "strategy/hand_builder.h"
 
 namespace quintaro {
 
@@ -32,19 +32,7 @@ QImage CardPictures::Back() const {
 QImage CardPictures::Face(Card card, int game) const {
     const auto& b = sheets::kBlankFace;
     QImage face = Cut(m_cards, b.left, b.top, b.right, b.bottom);
-    QPainter p(&face);
-    const int rank = RankOf(card);
-    const int suit = SuitOf(card);
-    auto part = [&](const sheets::CellRect& src, sheets::CardPartPlace at, const QImage& sheet) {
-        p.drawImage(QPoint(at.x, at.y), sheet, QRect(src.left, src.top, src.width(), src.height()));
-    };
-    part(sheets::SmallSuit(suit), sheets::kSmallSuitPlace, m_cards);
-    part(sheets::LargeSuit(suit), sheets::kLargeSuitPlace, m_cards);
-    part(sheets::RankGlyphForSuit(rank, suit), sheets::kRankGlyphPlace, m_ranks);
-    if (auto picture = sheets::CourtPicture(rank))
-        part(*picture, sheets::kPicturePlace, m_cards);
-    else if (game == kDeucesWild && rank == kTwo)
-        part(sheets::WildPicture(sheets::IsRedSuit(suit)), sheets::kPicturePlace, m_cards);
+    DrawCardParts(face, RankOf(card), SuitOf(card), game == kDeucesWild, m_cards, m_ranks);
     return face;
 }
 

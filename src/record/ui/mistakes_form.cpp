@@ -8,21 +8,19 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
+#include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "core/pay_table.h"
 #include "record/progress.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
 
+using ui::Text;
+
 constexpr int kCardWidth = 30;
 constexpr int kRowHeight = 50;
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QLabel* Caption(QWidget* parent, const QString& text, const QRect& rect, int size,
                 const QColor& colour) {

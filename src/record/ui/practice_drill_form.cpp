@@ -7,23 +7,21 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "core/pay_table.h"
 #include "record/progress.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
 
+using ui::kYellow;
+using ui::Text;
+
 const QColor kFelt = ui::FromColorRef(482356);
-const QColor kYellow(255, 255, 0);
 const QColor kLime(0, 255, 0);
 const QColor kRed(255, 80, 80);
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QLabel* Caption(QWidget* parent, const QRect& rect, int size, const QColor& colour,
                 bool bold = true) {
@@ -263,7 +261,7 @@ void TPracticeDrillForm::ToggleHold(int position) {
     if (position < 0 || position > 4 || m_answer) return;
     m_held = static_cast<std::uint8_t>(m_held ^ (1u << position));
     m_heldCaptions[static_cast<std::size_t>(position)]->setVisible((m_held >> position) & 1);
-    ui::PlayEffect(ui::kClickEffect);
+    ui::PlayEffect(kEffectClick);
 }
 
 void TPracticeDrillForm::CheckOrNext() {

@@ -18,10 +18,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "core/pay_table.h"
 #include "shell/statistics.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 

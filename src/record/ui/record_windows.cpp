@@ -1,10 +1,6 @@
 #include "record/ui/record_windows.h"
 
 #include <QDateTime>
-#include <QPointer>
-#include <QTimer>
-
-#include <memory>
 
 #include "record/ui/mistakes_form.h"
 #include "record/ui/practice_drill_form.h"
@@ -12,8 +8,6 @@
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/session_view.h"
-#include "strategy/ui/hand_builder_form.h"
-#include "strategy/ui/hold_values_view.h"
 
 namespace quintaro {
 
@@ -26,27 +20,14 @@ QString SchemeDir(const TVantaSession& session) {
 
 // The hand of a row in the hand builder, with the values of every hold beside it.
 void OpenHand(TVantaSession& session, SessionView& view, const DecisionRow& row) {
-    std::unique_ptr<QDialog> own;
-    QDialog* window = view.Dialogs().handBuilder;
-    if (!window && Windows().handBuilder) {
-        own.reset(Windows().handBuilder(session, view, FrontWindow()));
-        window = own.get();
-    }
-    auto* builder = qobject_cast<THandBuilderForm*>(window);
-    if (!builder) return;
-    builder->LoadHand(row.game, row.payTable, row.coins, row.dealt);
-    HoldValuesRequest request;
-    request.game = row.game;
-    request.choice = row.payTable;
-    request.coins = row.coins;
-    request.cards = row.dealt;
-    request.playerHold = row.held;
-    QPointer<QDialog> guard = builder;
-    QTimer::singleShot(0, builder, [guard, request] {
-        if (guard) OpenHoldValues(guard, request);
-    });
-    session.PlayEffect(kEffectClick);
-    builder->exec();
+    if (!Windows().handInBuilder) return;
+    HandRequest hand;
+    hand.game = row.game;
+    hand.choice = row.payTable;
+    hand.coins = row.coins;
+    hand.cards = row.dealt;
+    hand.playerHold = row.held;
+    Windows().handInBuilder(session, view, hand);
 }
 
 std::uint32_t DrillSeed() {

@@ -4,17 +4,18 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "components/press_button.h"
 #include "components/url_label.h"
+#include "components/window_kit.h"
 #include "media/program_icon.h"
 #include "quintaro_version.h"
 #include "shell/ui/maker_info.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
-const QColor kYellow(255, 255, 0);
+
+using ui::kYellow;
 const QColor kLightGrey(192, 192, 192);
 
 QLabel* AddLine(QWidget* parent, const QString& text, int y, int pixelSize, const QColor& color,

@@ -5,16 +5,17 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
+#include "components/press_button.h"
+#include "components/window_kit.h"
 
 namespace quintaro {
 
 namespace {
+
+using ui::kYellow;
 const QColor kRed(255, 0, 0);
 const QColor kLime(0, 255, 0);
 const QColor kGreen(0, 128, 0);
-const QColor kYellow(255, 255, 0);
 
 constexpr std::array<int, 5> kBillTags{1, 5, 10, 20, 100};
 

@@ -1,20 +1,42 @@
 #pragma once
-// The program's window registry. The menu opens game screens and the session
-// opens the shared windows without knowing their classes: the libraries that
-// define those windows fill the registry at start-up (RegisterTableWindows,
-// RegisterAnalysisWindows), and a test may fill it with small windows of its
-// own.
+// The program's window registry. The menu opens game screens, the session opens
+// the shared windows, and one folder's windows open another's, without knowing
+// their classes: the libraries that define those windows fill the registry at
+// start-up (RegisterTableWindows, RegisterAnalysisWindows, RegisterRecordWindows;
+// the statistics window of this folder is there from the start), and a test may
+// fill it with small windows of its own.
 
+#include <array>
 #include <functional>
+#include <optional>
+#include <string>
+
+#include "core/card.h"
+#include "core/pay_table.h"
 
 class QDialog;
 class QWidget;
 
 namespace quintaro {
 
+class GameEngine;
 struct NamedPayTable;
 class TVantaSession;
 class SessionView;
+
+// A hand for the analysis windows: game (0..8), pay-table choice (0, 1), coins (1..5), the
+// five cards, the player's own hold as a position mask (-1 for none), and for a named
+// table its name and pays.
+struct HandRequest {
+    int game = 0;
+    int choice = 0;
+    int coins = 1;
+    std::array<Card, 5> cards{};
+    int playerHold = -1;
+    // A named table's name and pays, priced instead of the choice's table.
+    std::string tableName;
+    std::optional<PaySchedule> pays;
+};
 
 // What a game screen is made from: the game index and the session with its
 // Qt side (sheets, sounds, shared dialogs).
@@ -57,6 +79,20 @@ struct WindowRegistry {
         payTableAnalysis;
     // The pay-table editor, modal, opened on a game's tables.
     std::function<void(QWidget* parent, int game)> payTableEditor;
+
+    // The analysis of a hand, from the strategy views: the values of its 32 holds in a
+    // window beside `parent` (not modal), the strategy table of the game engine's hand (its
+    // entry selected when selectCurrent), and a hand put into the hand builder, with the
+    // values of its holds beside it, shown modally.
+    std::function<QWidget*(QWidget* parent, const HandRequest& hand)> holdValues;
+    std::function<void(TVantaSession& session, SessionView& view, QWidget* parent,
+                       const GameEngine& engine, bool selectCurrent)>
+        engineStrategyTable;
+    std::function<void(TVantaSession& session, SessionView& view, const HandRequest& hand)>
+        handInBuilder;
+
+    // The engine of the game screen that is open, or null; from the table views.
+    std::function<const GameEngine*()> openGameEngine;
 };
 
 // The program-wide registry (GUI thread only).

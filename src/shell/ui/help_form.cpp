@@ -4,17 +4,17 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "components/press_button.h"
 #include "components/url_label.h"
+#include "components/window_kit.h"
 #include "shell/ui/maker_info.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
 
-const QColor kMaroon(128, 0, 0);
-const QColor kYellow(255, 255, 0);
+using ui::kMaroon;
+using ui::kYellow;
 
 constexpr std::array<HelpPageText, 3> kGameHelpPages{{
     {"<h3>Playing a hand</h3>"

@@ -17,11 +17,12 @@
 
 #include <charconv>
 
+#include "components/window_kit.h"
 #include "core/hand_names.h"
+#include "core/sound_numbers.h"
 #include "exact/exact_analysis.h"
 #include "shell/pay_table_file.h"
 #include "shell/ui/game_launch.h"
-#include "shell/ui/window_kit.h"
 #include "table/generated_lists.h"
 
 namespace quintaro {
@@ -323,7 +324,7 @@ bool TPayTableEditor::SaveAsNew() {
     const auto draft = Draft(&why);
     if (!draft) return Refused(why), false;
     if (const FileResult r = m_book.Save(*draft); !r) return Refused(r.error), false;
-    ui::PlayEffect(ui::kClickEffect);
+    ui::PlayEffect(kEffectClick);
     FillEntries(Text(draft->name));
     return true;
 }
@@ -336,7 +337,7 @@ bool TPayTableEditor::SaveOver() {
     if (!draft) return Refused(why), false;
     const std::string old = m_entries[static_cast<std::size_t>(row)].table.name;
     if (const FileResult r = m_book.Save(*draft, old); !r) return Refused(r.error), false;
-    ui::PlayEffect(ui::kClickEffect);
+    ui::PlayEffect(kEffectClick);
     FillEntries(Text(draft->name));
     return true;
 }
@@ -346,7 +347,7 @@ bool TPayTableEditor::DeleteOwn() {
     if (row < 0 || !m_entries[static_cast<std::size_t>(row)].own) return false;
     const std::string name = m_entries[static_cast<std::size_t>(row)].table.name;
     if (const FileResult r = m_book.Remove(m_game, name); !r) return Refused(r.error), false;
-    ui::PlayEffect(ui::kClickEffect);
+    ui::PlayEffect(kEffectClick);
     FillEntries();
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "components/window_kit.h"
 #include "media/qt_audio_backend.h"
 #include "media/sheet_loader.h"
 #include "shell/session.h"
@@ -14,19 +15,16 @@
 #include "shell/ui/bills_in_form.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/help_form.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
 
+using ui::Text;
+
 bool& Audible() {
     static bool audible = true;
     return audible;
-}
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 QRect ToQRect(const Rect& r) {
@@ -229,7 +227,7 @@ bool SessionView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SessionView::ShowNotice(std::string_view caption, std::string_view text) {
-    QMessageBox::information(FrontWindow(), Q(caption), Q(text));
+    QMessageBox::information(FrontWindow(), Text(caption), Text(text));
 }
 
 std::optional<std::int32_t> SessionView::AskForBills() {
@@ -280,7 +278,7 @@ void SessionView::ShowHandBuilder() {
 }
 
 void SessionView::ShowGameHelp() {
-    const QString name = m_session ? Q(m_session->GameName()) : QString();
+    const QString name = m_session ? Text(m_session->GameName()) : QString();
     // The help window frees itself when it closes.
     auto* help = new TGameHelpForm(name, FrontWindow());
     help->exec();

@@ -7,17 +7,21 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "shell/session.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
 
-const QColor kMaroon(128, 0, 0);
+using ui::kMaroon;
+using ui::kYellow;
+using ui::MakeLabel;
+using ui::SetTextColour;
+using ui::Text;
+
 const QColor kSilver(192, 192, 192);
-const QColor kYellow(255, 255, 0);
 const QColor kLime(0, 255, 0);
 
 // Columns of the chart panel (Panel2).
@@ -31,16 +35,6 @@ constexpr QRect kPanel2Rect(148, 10, 611, 360);
 constexpr QRect kPanel1Rect(290, 4, 316, 352);
 constexpr int kBarHeight = 10;
 constexpr int kPercentWidth = 52;
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-}
 
 void SetFillColour(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
@@ -57,16 +51,6 @@ void AddRule(QWidget* panel, const QRect& rect) {
     QPalette rp = rule->palette();
     rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
     rule->setPalette(rp);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
-                  const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setAlignment(align);
-    SetTextColour(label, colour);
-    return label;
 }
 
 // The picture of the totals panel: a small bar chart on a playing card.

@@ -18,35 +18,27 @@
 
 #include "components/banner.h"
 #include "components/url_label.h"
+#include "components/window_kit.h"
 #include "media/sheet_geometry.h"
 #include "media/sheet_loader.h"
 #include "shell/pay_table_file.h"
 #include "shell/ui/game_launch.h"
 #include "shell/ui/help_form.h"
 #include "shell/ui/session_view.h"
-#include "shell/ui/window_kit.h"
 
 namespace quintaro {
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
+using ui::kNavy;
+using ui::kYellow;
+using ui::SetTextColour;
+using ui::Text;
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+const QColor kRed(255, 0, 0);
 
 QRect ToQRect(const sheets::CellRect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    pal.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(pal);
 }
 
 void SetFill(QWidget* widget, const QColor& colour) {
@@ -490,7 +482,7 @@ void TVantaTBMenu::FormCreate() {
     const SchemeListType& list = m_session->SchemeList;
     for (std::size_t i = 1; i < list.size(); ++i) {
         const std::string caption = SchemeCaption(LoadSchemeIni(list[i].directory), list[i].name);
-        auto* a = new QAction(Q(caption), this);
+        auto* a = new QAction(Text(caption), this);
         a->setObjectName(QString("SchemeItem%1").arg(i));
         a->setCheckable(true);
         a->setData(static_cast<int>(i));
@@ -552,9 +544,9 @@ void TVantaTBMenu::ApplyMenuScheme(int position) {
 
     const WebLinkArea& link = m_scheme.link;
     if (link.enabled) {
-        m_webLink->SetURL(Q(link.address));
+        m_webLink->SetURL(Text(link.address));
         m_webLink->setGeometry(link.left, link.top, link.width, link.height);
-        m_webLink->setToolTip(link.hintOn ? Q(link.hint) : QString());
+        m_webLink->setToolTip(link.hintOn ? Text(link.hint) : QString());
         m_webLink->setEnabled(true);
         m_webLink->show();
         m_webLink->raise();
@@ -567,7 +559,7 @@ void TVantaTBMenu::ApplyMenuScheme(int position) {
 
     const bool wasOn = m_banner->Enabled();
     m_banner->SetScrollText(m_scheme.menuString.empty() ? kBuiltInBannerText
-                                                        : Q(m_scheme.menuString));
+                                                        : Text(m_scheme.menuString));
     m_scrollEnd = m_banner->Bitmap().width() + m_banner->width() - m_banner->ScrollPixels();
     // The banner's position is 16 bits wide and starts again at 0 after its
     // largest value: a text too long for it hands back at the last position

@@ -1,54 +1,81 @@
 #include "strategy/ui/analysis_windows.h"
 
-#include <QApplication>
+#include <QPointer>
+#include <QTimer>
 
+#include <memory>
+
+#include "components/window_kit.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
-#include "shell/ui/statistics_form.h"
+#include "shell/ui/session_view.h"
 #include "strategy/ui/hand_builder_form.h"
+#include "strategy/ui/hold_values_view.h"
 #include "strategy/ui/strategy_table.h"
-#include "table/ui/game_screen.h"
 
 namespace quintaro {
 
 namespace {
 
-// Only one game screen exists at a time; the builder judges hands with its
-// pay table and bet.
-const GameEngine* OpenGameEngine() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* screen = qobject_cast<TGameScreen*>(w); screen && screen->isVisible())
-            return &screen->Round().Engine();
-    return nullptr;
+// The hand builder the session shares, or a new one for this hand alone.
+THandBuilderForm* Builder(TVantaSession& session, SessionView& view,
+                          std::unique_ptr<QDialog>& own) {
+    QDialog* window = view.Dialogs().handBuilder;
+    if (!window && Windows().handBuilder) {
+        own.reset(Windows().handBuilder(session, view, FrontWindow()));
+        window = own.get();
+    }
+    return qobject_cast<THandBuilderForm*>(window);
 }
 
 } // namespace
 
 void RegisterAnalysisWindows() {
     WindowRegistry& registry = Windows();
-    registry.statistics = [](TVantaSession& session, SessionView& view,
-                             QWidget* parent) -> QDialog* {
-        auto* form = new TTableBuilderForm(&session, parent);
-        TVantaSession* s = &session;
-        SessionView* v = &view;
-        form->SetProgressOpener([s, v, form] {
-            if (Windows().trainingProgress) Windows().trainingProgress(*s, *v, form);
-        });
-        return form;
+    registry.strategyTable = [](TVantaSession& session, SessionView& view,
+                                QWidget* parent) -> QDialog* {
+        return new TStrategyTable(&session, &view, parent);
     };
     registry.handBuilder = [](TVantaSession& session, SessionView&, QWidget* parent) -> QDialog* {
         auto* form = new THandBuilderForm(&session, parent);
-        form->SetEngineSource(&OpenGameEngine);
+        // The builder judges hands with the open game screen's pay table and bet.
+        form->SetEngineSource([]() -> const GameEngine* {
+            return Windows().openGameEngine ? Windows().openGameEngine() : nullptr;
+        });
         TVantaSession* s = &session;
         form->SetStrategyTableOpener([s](int game, int choice, int coins, int rank) {
             TStrategyTable* table = TStrategyTable::Instance();
             if (!table) return;
-            const std::string_view name = s->GameName(game);
-            table->Fill(game, choice, coins, rank,
-                        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            table->Fill(game, choice, coins, rank, ui::Text(s->GameName(game)));
             table->exec();
         });
         return form;
+    };
+    registry.holdValues = [](QWidget* parent, const HandRequest& hand) {
+        return OpenHoldValues(parent, hand);
+    };
+    registry.engineStrategyTable = [](TVantaSession& session, SessionView& view, QWidget* parent,
+                                      const GameEngine& engine, bool selectCurrent) {
+        TStrategyTable* table = TStrategyTable::Instance();
+        std::unique_ptr<TStrategyTable> own;
+        if (!table) {
+            own = std::make_unique<TStrategyTable>(&session, &view, parent);
+            table = own.get();
+        }
+        table->ShowStrategyTable(engine, selectCurrent);
+    };
+    registry.handInBuilder = [](TVantaSession& session, SessionView& view,
+                                const HandRequest& hand) {
+        std::unique_ptr<QDialog> own;
+        THandBuilderForm* builder = Builder(session, view, own);
+        if (!builder) return;
+        builder->LoadHand(hand.game, hand.choice, hand.coins, hand.cards);
+        QPointer<QDialog> guard = builder;
+        QTimer::singleShot(0, builder, [guard, hand] {
+            if (guard) OpenHoldValues(guard, hand);
+        });
+        session.PlayEffect(kEffectClick);
+        builder->exec();
     };
 }
 

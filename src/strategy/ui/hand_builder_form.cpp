@@ -9,27 +9,27 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/game_engine.h"
 #include "shell/session.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 #include "strategy/ui/hold_values_view.h"
 
 namespace quintaro {
 
 namespace {
 
+using ui::kMaroon;
+using ui::kNavy;
+using ui::kYellow;
+using ui::MakeLabel;
+using ui::SetTextColour;
+using ui::Text;
+
 const QColor kFormGrey(128, 128, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kNavy(0, 0, 128);
 const QColor kTeal(0, 128, 128);
 const QColor kAqua(0, 255, 255);
 const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The suit symbols come from a face that has them at every size.
 QFont SymbolFont(int pixelSize) {
@@ -41,22 +41,6 @@ QFont SymbolFont(int pixelSize) {
 
 QColor SuitColour(std::int32_t suit) {
     return IsRedSuit(suit) ? kRed : Qt::black;
-}
-
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
-                  const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setAlignment(align);
-    SetTextColour(label, colour);
-    return label;
 }
 
 // The rounded rectangle of a small card: solid white while the card can be
@@ -294,8 +278,7 @@ void THandBuilderForm::FormShow() {
     m_game = engine ? engine->game : (m_session ? m_session->LastGame : 0);
     if (m_loaded) m_game = m_loaded->game;
     if (!IsValidGame(m_game)) m_game = 0;
-    const std::string_view name =
-        m_session ? m_session->GameName(m_game) : GameInfoFor(m_game).name;
+    const std::string_view name = GameInfoFor(m_game).windowName;
     const QString title = Text(HandBuilderTitle(m_game, Choice(), name));
     m_title->setText(title);
     m_titleShadow->setText(title);
@@ -320,7 +303,7 @@ void THandBuilderForm::SetSmallCardTaken(Card card, bool taken) {
 
 void THandBuilderForm::ClickOnSmallCards(Card card, Qt::MouseButton button) {
     if (button != Qt::LeftButton || !IsValidCard(card)) return;
-    ui::PlayEffect(ui::kClickEffect);
+    ui::PlayEffect(kEffectClick);
     AddToHand(card);
 }
 

@@ -11,10 +11,10 @@
 
 #include <algorithm>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "media/sheet_loader.h"
-#include "shell/ui/press_button.h"
-#include "shell/ui/window_kit.h"
 #include "strategy/hand_builder.h"
 #include "strategy/ui/hold_values_window.h"
 
@@ -22,12 +22,15 @@ namespace quintaro {
 
 namespace {
 
+using ui::kMaroon;
+using ui::kNavy;
+using ui::kYellow;
+using ui::MakeLabel;
+using ui::Text;
+
 // The colours of the neighbouring windows (the hand builder and the strategy table).
 const QColor kFormGrey(128, 128, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kNavy(0, 0, 128);
 const QColor kAqua(0, 255, 255);
-const QColor kYellow(255, 255, 0);
 
 // Where the parts stand.
 constexpr int kCardTop = 62;
@@ -57,24 +60,8 @@ constexpr int kCreditsRight = 322;
 constexpr int kShortRight = 412;
 constexpr int kMarksLeft = 424;
 
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString Fixed4(double v) {
     return QString::number(v, 'f', 4);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
-                  const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setAlignment(align);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
 }
 
 // One of the five cards at the top: the card as the table draws it, dimmed

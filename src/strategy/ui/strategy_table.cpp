@@ -21,13 +21,13 @@
 #include <mutex>
 #include <thread>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
-#include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
-#include "shell/ui/window_kit.h"
 #include "strategy/strategy_list.h"
 #include "table/exact_figures.h"
 #include "table/generated_lists.h"
@@ -359,7 +359,7 @@ void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurr
 }
 
 void TStrategyTable::ShowStrategyTable(int game, int choice, int coins, int selectedIndex) {
-    std::string_view name = m_session ? m_session->GameName(game) : GameInfoFor(game).name;
+    std::string_view name = GameInfoFor(game).windowName;
     Fill(game, choice, coins, selectedIndex,
          QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     exec();
@@ -412,7 +412,7 @@ void TStrategyTable::HideLegend() {
 }
 
 void TStrategyTable::LegendClick() {
-    ui::PlayEffect(ui::kClickEffect);
+    ui::PlayEffect(kEffectClick);
     HideLegend();
 }
 

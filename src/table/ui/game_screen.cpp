@@ -16,6 +16,8 @@
 
 #include <cmath>
 
+#include "components/press_button.h"
+#include "components/window_kit.h"
 #include "core/hand_names.h"
 #include "core/pay_table.h"
 #include "media/embedded_fonts.h"
@@ -24,11 +26,7 @@
 #include "shell/pay_table_file.h"
 #include "shell/session.h"
 #include "shell/ui/game_launch.h"
-#include "shell/ui/press_button.h"
 #include "shell/ui/session_view.h"
-#include "shell/ui/window_kit.h"
-#include "strategy/ui/hold_values_view.h"
-#include "strategy/ui/strategy_table.h"
 #include "table/exact_figures.h"
 #include "table/generated_lists.h"
 #include "table/strategy_advisor.h"
@@ -37,11 +35,14 @@ namespace quintaro {
 
 namespace {
 
+using ui::kMaroon;
+using ui::kYellow;
+using ui::SetTextColour;
+using ui::Text;
+
 constexpr int kBackgroundColour = 482356; // dark green, 0x00BBGGRR
 const QColor kSilver(192, 192, 192);
-const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
-const QColor kMaroon(128, 0, 0);
 const QColor kPurple(128, 0, 128);
 
 // Row tops inside the pay-table panel: category 1 at the bottom (196), the top
@@ -49,16 +50,6 @@ const QColor kPurple(128, 0, 128);
 int RowTop(int category, int rows) {
     if (rows <= 1) return 196;
     return static_cast<int>(std::lround(196.0 - (category - 1) * (187.0 / (rows - 1))));
-}
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
 }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
@@ -171,9 +162,9 @@ bool ShadowCaption::IsVisible() const {
 
 TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* parent)
     : QDialog(parent), m_game(game), m_session(context.session), m_view(context.view) {
-    setObjectName(Q(GameInfoFor(game).screenClass));
+    setObjectName(Text(GameInfoFor(game).screenClass));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowTitle(Q(GameInfoFor(game).titleCaption));
+    setWindowTitle(Text(GameInfoFor(game).titleCaption));
     setFixedSize(800, 600);
     setFocusPolicy(Qt::StrongFocus);
     SetBackground(this, ui::FromColorRef(kBackgroundColour));
@@ -229,7 +220,7 @@ QWidget* TGameScreen::CreditBox() const {
 }
 
 QString TGameScreen::CreditHint() const {
-    return QString::fromStdString(MoneyHint(m_session.Credits, m_session.CreditValue));
+    return QString::fromStdString(FormatCreditMoney(m_session.Credits, m_session.CreditValue));
 }
 
 void TGameScreen::LoadArt() {
@@ -374,7 +365,7 @@ void TGameScreen::BuildLayout() {
     m_playMode = Caption("", 20, 562, 1, statusFont, holdFront, holdShadow);
     m_playMode.front->setObjectName("PlayMode");
     m_playMode.shadow->setObjectName("PlayModeS");
-    m_gameName = Caption(Q(GameInfoFor(m_game).titleCaption), 357, 562, 1, statusFont, holdFront,
+    m_gameName = Caption(Text(GameInfoFor(m_game).titleCaption), 357, 562, 1, statusFont, holdFront,
                          holdShadow);
     m_gameName.front->setObjectName("GameName");
     m_gameName.shadow->setObjectName("GameNameShadow");
@@ -405,8 +396,8 @@ void TGameScreen::BuildPayPanel() {
     const int rows = m_round->RowCount();
     for (int c = 1; c <= rows; ++c) {
         const int top = RowTop(c, rows);
-        QLabel* caption =
-            Label(pays, Q(names[static_cast<std::size_t>(c)].rowCaption), 6, top, rowFont, kYellow);
+        QLabel* caption = Label(pays, Text(names[static_cast<std::size_t>(c)].rowCaption), 6, top,
+                                rowFont, kYellow);
         caption->setObjectName(QString("LbP%1").arg(c));
         m_rowCaptions[static_cast<std::size_t>(c)] = caption;
         for (int k = 1; k <= 5; ++k) {
@@ -567,7 +558,7 @@ void TGameScreen::BuildMenu() {
         const char* name = m_game == kJacksOrBetter ? (choice == 0 ? "N851" : "N961")
                                                     : (choice == 0 ? "PayTable0" : "PayTable1");
         QAction* a =
-            addHandCommand(pays, name, Q(PayTableMenuCaption(m_game, choice)), QKeySequence(),
+            addHandCommand(pays, name, Text(PayTableMenuCaption(m_game, choice)), QKeySequence(),
                            [this, choice] { m_round->ChoosePayTable(choice); });
         a->setCheckable(true);
         payGroup->addAction(a);
@@ -885,25 +876,20 @@ void TGameScreen::ShowMistakeFigures(const MistakeFigures& figures) {
 }
 
 void TGameScreen::OpenHoldValues(const HoldValuesQuery& query) {
-    HoldValuesRequest request;
-    request.game = query.game;
-    request.choice = query.choice;
-    request.coins = query.coins;
-    request.cards = query.cards;
-    request.playerHold = query.playerHold;
-    request.tableName = query.tableName;
-    request.pays = query.pays;
-    quintaro::OpenHoldValues(this, request);
+    HandRequest hand;
+    hand.game = query.game;
+    hand.choice = query.choice;
+    hand.coins = query.coins;
+    hand.cards = query.cards;
+    hand.playerHold = query.playerHold;
+    hand.tableName = query.tableName;
+    hand.pays = query.pays;
+    if (Windows().holdValues) Windows().holdValues(this, hand);
 }
 
 void TGameScreen::OpenStrategyTable(bool selectCurrent) {
-    TStrategyTable* table = TStrategyTable::Instance();
-    std::unique_ptr<TStrategyTable> own;
-    if (!table) {
-        own = std::make_unique<TStrategyTable>(&m_session, &m_view, this);
-        table = own.get();
-    }
-    table->ShowStrategyTable(m_round->Engine(), selectCurrent);
+    if (Windows().engineStrategyTable)
+        Windows().engineStrategyTable(m_session, m_view, this, m_round->Engine(), selectCurrent);
 }
 
 void TGameScreen::AllowPopupMenu(bool allowed) {
@@ -1125,9 +1111,12 @@ void RegisterTableWindows() {
     registry.gameScreens = [](const GameScreenContext& context, QWidget* parent) -> QDialog* {
         return MakeGameScreen(context, parent);
     };
-    registry.strategyTable = [](TVantaSession& session, SessionView& view,
-                                QWidget* parent) -> QDialog* {
-        return new TStrategyTable(&session, &view, parent);
+    // Only one game screen exists at a time.
+    registry.openGameEngine = []() -> const GameEngine* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* screen = qobject_cast<TGameScreen*>(w); screen && screen->isVisible())
+                return &screen->Round().Engine();
+        return nullptr;
     };
 }
 

@@ -1,4 +1,4 @@
-#include "shell/ui/window_kit.h"
+#include "components/window_kit.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -19,6 +19,27 @@
 #include "media/program_icon.h"
 
 namespace quintaro::ui {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(pal);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
+                  const QColor& colour, Qt::Alignment align) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setAlignment(align);
+    SetTextColour(label, colour);
+    return label;
+}
 
 namespace {
 EffectSink& Sink() {

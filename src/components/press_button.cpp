@@ -1,8 +1,8 @@
-#include "shell/ui/press_button.h"
+#include "components/press_button.h"
 
 #include <QMouseEvent>
 
-#include "shell/ui/window_kit.h"
+#include "components/window_kit.h"
 
 namespace quintaro::ui {
 
@@ -11,7 +11,7 @@ PressButton::PressButton(const QString& caption, QWidget* parent) : QPushButton(
 }
 
 void PressButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) PlayEffect(kPressEffect);
+    if (event->button() == Qt::LeftButton) PlayEffect(kEffectButtonPress);
     QPushButton::mousePressEvent(event);
 }
 

@@ -1,27 +1,40 @@
 #pragma once
-// Small services every window of the shell shares: the button and click sounds,
-// pixel-sized fonts, the raised-and-sunken window frame, placing a window in the
-// middle of the screen, and pauses that a test can shorten to nothing.
+// Small services every window shares: the button and click sounds, pixel-sized fonts,
+// the colours and labels of the forms, the raised-and-sunken window frame, placing a
+// window in the middle of the screen, and pauses that a test can shorten to nothing.
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 #include <functional>
 #include <string>
+#include <string_view>
+
+#include "core/sound_numbers.h"
 
 class QAction;
 class QKeySequence;
+class QLabel;
 class QMenu;
 class QPainter;
-class QString;
 class QWidget;
 
 namespace quintaro::ui {
 
-// Sound effects by number: 3 is the click of commands, 5 the press of a button.
-inline constexpr int kClickEffect = 3;
-inline constexpr int kPressEffect = 5;
+// The colours the forms share.
+inline const QColor kMaroon(128, 0, 0);
+inline const QColor kNavy(0, 0, 128);
+inline const QColor kYellow(255, 255, 0);
+
+// A UTF-8 text of the logic as a QString.
+QString Text(std::string_view text);
+// The colour of a widget's text (of a label, and of a button's caption).
+void SetTextColour(QWidget* widget, const QColor& colour);
+// A label at a fixed place with its font and colour.
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
+                  const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 
 // Where the windows send their sound effects (the session's PlayEffect once it runs).
 using EffectSink = std::function<void(int)>;
