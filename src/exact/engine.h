@@ -135,7 +135,7 @@ void TotalsWithTables(const CountTables& t, const CategoryLookup& lookup, const 
                       const PriceRow& prices, SubsetTotals& out);
 // The count tables priced for one pay row: each set's total in credits.
 struct PricedTables {
-    std::vector<std::int32_t> p4, p3, p2, p1;
+    std::vector<std::int64_t> p4, p3, p2, p1;
     std::int64_t p0 = 0;
 };
 // Prices the rows [part/parts] of every table (parts may run side by side on

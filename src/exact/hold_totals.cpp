@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <limits>
+
 #include "exact/engine.h"
 
 namespace quintaro::exact::detail {
@@ -27,6 +30,15 @@ void SubsetIndices(const int* sorted, std::array<std::int32_t, kHoldCount>& inde
         const int rest = s ^ (1 << t);
         index[s] = index[rest] + Choose(sorted[t], kSubsets.size[rest] + 1);
     }
+}
+
+// The largest price for which a row priced in 32 bits cannot overflow: no row
+// counts more than the C(51,4) = 249,900 final hands that hold a given card.
+// Every built-in table stays below it; a table of one's own may pay more.
+constexpr std::int32_t kNarrowPriceLimit = std::numeric_limits<std::int32_t>::max() / 249'900;
+
+bool NarrowEnough(const PriceRow& p) {
+    return *std::max_element(p.begin(), p.end()) <= kNarrowPriceLimit;
 }
 
 template <class T> std::int64_t Price(const T* row, const PriceRow& p) {
@@ -60,16 +72,16 @@ void TotalsWithTables(const CountTables& t, const CategoryLookup& lookup, const 
         const std::size_t at = static_cast<std::size_t>(index[s]) * kLanes;
         switch (kSubsets.size[s]) {
         case 1:
-            out[s] = Price(&t.n1[at], prices);
+            out[s] = PriceWide(&t.n1[at], prices);
             break;
         case 2:
-            out[s] = Price(&t.n2[at], prices);
+            out[s] = PriceWide(&t.n2[at], prices);
             break;
         case 3:
-            out[s] = Price(&t.n3[at], prices);
+            out[s] = PriceWide(&t.n3[at], prices);
             break;
         default:
-            out[s] = Price(&t.n4[at], prices);
+            out[s] = PriceWide(&t.n4[at], prices);
             break;
         }
     }
@@ -88,14 +100,16 @@ PricedTables PricedTablesShape() {
 
 void PriceTables(const CountTables& t, const PriceRow& prices, int part, int parts,
                  PricedTables& out) {
-    auto priceRange = [&](const auto& rows, std::vector<std::int32_t>& to) {
+    const bool narrow = NarrowEnough(prices);
+    auto priceRange = [&](const auto& rows, std::vector<std::int64_t>& to) {
         const std::size_t n = to.size();
         const std::size_t begin =
             n * static_cast<std::size_t>(part) / static_cast<std::size_t>(parts);
         const std::size_t end =
             n * static_cast<std::size_t>(part + 1) / static_cast<std::size_t>(parts);
         for (std::size_t i = begin; i < end; ++i)
-            to[i] = static_cast<std::int32_t>(Price(&rows[i * kLanes], prices));
+            to[i] =
+                narrow ? Price(&rows[i * kLanes], prices) : PriceWide(&rows[i * kLanes], prices);
     };
     priceRange(t.n4, out.p4);
     priceRange(t.n3, out.p3);
