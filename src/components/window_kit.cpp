@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -29,6 +30,22 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     pal.setColor(QPalette::WindowText, colour);
     pal.setColor(QPalette::ButtonText, colour);
     widget->setPalette(pal);
+}
+
+void SetFillColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+void AddRule(QWidget* panel, const QRect& rect) {
+    auto* rule = new QFrame(panel);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    rule->setGeometry(rect);
+    QPalette rp = rule->palette();
+    rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
+    rule->setPalette(rp);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,

@@ -32,6 +32,10 @@ inline const QColor kYellow(255, 255, 0);
 QString Text(std::string_view text);
 // The colour of a widget's text (of a label, and of a button's caption).
 void SetTextColour(QWidget* widget, const QColor& colour);
+// The colour a widget fills its background with.
+void SetFillColour(QWidget* widget, const QColor& colour);
+// The olive line under a panel's column headings.
+void AddRule(QWidget* panel, const QRect& rect);
 // A label at a fixed place with its font and colour.
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
                   const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);

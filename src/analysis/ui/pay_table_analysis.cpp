@@ -37,11 +37,14 @@ namespace quintaro {
 
 namespace {
 
+using ui::kMaroon;
+using ui::kNavy;
+using ui::kYellow;
+using ui::MakeLabel;
+using ui::Text;
+
 const QColor kFormGrey(128, 128, 128);
-const QColor kNavy(0, 0, 128);
 const QColor kAqua(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kMaroon(128, 0, 0);
 
 constexpr int kLeft = 8;
 constexpr int kColumnWidth = 378;
@@ -49,22 +52,6 @@ constexpr int kRight = kLeft + kColumnWidth + 12;
 constexpr int kStripHeight = 52;
 constexpr int kSessionPoints = 100;
 constexpr int kCurvePoints = 100;
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
-                  const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setAlignment(align);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
 
 QString Percent(double p, int decimals = 2) {
     return QString::number(100 * p, 'f', decimals) + " %";

@@ -27,9 +27,15 @@ namespace quintaro {
 
 namespace {
 
-const QColor kMaroon(128, 0, 0);
+using ui::AddRule;
+using ui::kMaroon;
+using ui::kYellow;
+using ui::MakeLabel;
+using ui::SetFillColour;
+using ui::SetTextColour;
+using ui::Text;
+
 const QColor kSilver(192, 192, 192);
-const QColor kYellow(255, 255, 0);
 const QColor kLime(0, 255, 0);
 const QColor kOrange(255, 160, 0);
 
@@ -39,43 +45,6 @@ constexpr QRect kChartRect(148, 136, 611, 236);
 constexpr QRect kKindsRect(148, 380, 611, 183);
 // Labels along the time axis at most.
 constexpr int kAxisLabels = 6;
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    widget->setPalette(pal);
-}
-
-void SetFillColour(QWidget* widget, const QColor& colour) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
-
-// The olive line under a panel's column headings.
-void AddRule(QWidget* panel, const QRect& rect) {
-    auto* rule = new QFrame(panel);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    rule->setGeometry(rect);
-    QPalette rp = rule->palette();
-    rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
-    rule->setPalette(rp);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& rect, const QFont& font,
-                  const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setAlignment(align);
-    SetTextColour(label, colour);
-    return label;
-}
 
 // "Dbl Dbl Bonus 9/6": a game and pay table in a narrow column.
 QString KindGame(const CostlyKind& k) {

@@ -29,26 +29,14 @@ namespace quintaro {
 
 namespace {
 
+using ui::kNavy;
+using ui::MakeLabel;
+using ui::Text;
+
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 const QColor kFormGrey(128, 128, 128);
-const QColor kNavy(0, 0, 128);
 const QColor kBadCell(255, 200, 200);
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& r, const QFont& font,
-                  const QColor& colour) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(r);
-    l->setFont(font);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
-    return l;
-}
 
 // A cell's number: a whole number from 0 to the largest pay, nothing else.
 std::optional<std::int32_t> CellValue(const QString& text, std::string& why) {

@@ -15,9 +15,11 @@ namespace quintaro {
 
 namespace {
 
+using ui::AddRule;
 using ui::kMaroon;
 using ui::kYellow;
 using ui::MakeLabel;
+using ui::SetFillColour;
 using ui::SetTextColour;
 using ui::Text;
 
@@ -35,23 +37,6 @@ constexpr QRect kPanel2Rect(148, 10, 611, 360);
 constexpr QRect kPanel1Rect(290, 4, 316, 352);
 constexpr int kBarHeight = 10;
 constexpr int kPercentWidth = 52;
-
-void SetFillColour(QWidget* widget, const QColor& colour) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
-
-// The olive line under a panel's column headings.
-void AddRule(QWidget* panel, const QRect& rect) {
-    auto* rule = new QFrame(panel);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    rule->setGeometry(rect);
-    QPalette rp = rule->palette();
-    rp.setColor(QPalette::WindowText, QColor(128, 128, 0));
-    rule->setPalette(rp);
-}
 
 // The picture of the totals panel: a small bar chart on a playing card.
 QImage ChartPicture() {
