@@ -7,9 +7,9 @@
 # Jacks or Better while holding, the strategy table, the Show Mistakes panel, a winning
 # hand at game over, the statistics page, the hand builder, the credit meter's hint, the
 # game's command menu and help, and Deuces Wild on a pay table of the player's own (its
-# panel, its strategy table) and at game over. Each shot is kept twice: NAME.png is the
-# whole screen (to see where a window stands), NAME-window.png the active window with its
-# frame. The exact engine's windows are photographed too: the strategy table with the pay
+# panel, its strategy table, its pay table analysis) and at game over, and the pay table
+# editor. Each shot is kept twice: NAME.png is the whole screen (to see where a window
+# stands), NAME-window.png the active window with its frame. The exact engine's windows are photographed too: the strategy table with the pay
 # table's returns, the pay table analysis opened from it with each of its charts, the
 # mistake panel with its figures, and the hold values of a hand from the table (at game
 # over, with the hold drawn) and from the builder, and the training record's mistakes
@@ -389,7 +389,13 @@ sleep 0.5
 shot 16a-deuces-own-pay-table
 key_and_wait "$DEUCES" "the strategy table of the own table (F9)" F9 >/dev/null
 sleep 3 # its list is generated on a worker
+OWNTABLE=$(active)
 shot 16b-strategy-table-own-pay-table
+key_and_wait "$OWNTABLE" "the pay table analysis of the own table (Alt+A)" alt+a >/dev/null
+sleep 4
+shot 16c-pay-table-analysis-own-pay-table
+xdotool key Escape
+wait_active_is "$OWNTABLE" "the pay table analysis of the own table"
 xdotool key Escape
 wait_active_is "$DEUCES" "the strategy table of the own table"
 play_until_win "$DEUCES" 40
@@ -398,6 +404,16 @@ xdotool key x
 wait_active_is "$MENU" "leaving Deuces Wild"
 sleep 1
 shot 17-menu-after-play
+
+# The pay table editor from the menu's command menu (its eighth item), on the last game.
+xdotool mousemove --window "$MENU" 400 150 click 3
+sleep 0.8
+key_and_wait "$MENU" "the pay table editor" Down Down Down Down Down Down Down Down Return >/dev/null
+sleep 1.5
+shot 18-pay-table-editor
+xdotool key Escape
+wait_active_is "$MENU" "the pay table editor"
+sleep 0.5
 
 # ---------------------------------------------------------------- leaving
 xdotool key ctrl+x
