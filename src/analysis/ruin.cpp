@@ -61,7 +61,7 @@ double LifetimeExponent(const PlayFigures& play, double cashback, int lines) {
     if (mean <= 0) return 0;
     lines = std::max(1, lines);
     const double v = LineVariance(play, lines);
-    // The Brownian motion's exponent per total bet, a guess of the root's size.
+    // The Brownian motion's exponent per bet, a guess of the root's size.
     const double guess = v > 0 ? -2 * mean / v / lines : -1;
     // Without kinds of deal the lines share nothing: one kind, the outcomes.
     DealKinds single;
@@ -78,8 +78,10 @@ double LifetimeExponent(const PlayFigures& play, double cashback, int lines) {
     // g(u) = E_deal[(E[exp(u (X - 1 + cashback)) | deal])^L] - 1, u per bet; in
     // log1p and expm1 so that the small differences from 1 keep their digits.
     auto g = [&](double u) {
+        // Held finite, so that a payout a kind never draws adds 0, not 0 times inf.
         for (std::size_t k = 0; k < n; ++k)
-            step[k] = std::expm1(u * (static_cast<double>(kinds.pays[k]) - 1 + cashback));
+            step[k] = std::min(1e300,
+                               std::expm1(u * (static_cast<double>(kinds.pays[k]) - 1 + cashback)));
         double sum = 0;
         const double* chance = kinds.chance.data();
         for (std::size_t d = 0; d < kinds.weight.size(); ++d, chance += n) {
