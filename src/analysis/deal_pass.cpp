@@ -8,6 +8,7 @@
 #include <cmath>
 #include <mutex>
 #include <thread>
+#include <unordered_map>
 
 #include "analysis/pay_analysis.h"
 #include "exact/engine.h"
@@ -151,19 +152,48 @@ struct ClassHand {
     }
 };
 
+// The draws of a hold by distinct payout, the key of a kind of deal.
+struct KindHash {
+    std::size_t operator()(const Counts& c) const {
+        std::uint64_t h = 1469598103934665603ull;
+        for (std::int32_t v : c) h = (h ^ static_cast<std::uint32_t>(v)) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
+    }
+};
+using KindMap = std::unordered_map<Counts, double, KindHash>;
+
+// The distinct payouts of a game's categories in bets, and each category's.
+struct PayIndex {
+    std::vector<std::int64_t> pays;
+    std::array<int, kLanes> of{};
+    PayIndex(int n, const PriceRow& bets) {
+        for (int k = 0; k < n; ++k) pays.push_back(bets[k]);
+        std::sort(pays.begin(), pays.end());
+        pays.erase(std::unique(pays.begin(), pays.end()), pays.end());
+        for (int k = 0; k < n; ++k)
+            of[k] = static_cast<int>(std::lower_bound(pays.begin(), pays.end(), bets[k]) -
+                                     pays.begin());
+    }
+};
+
 // Sums over the deals of one way of playing.
 struct Sums {
     std::array<double, kLanes> mass{}; // deals times the probability of each category
     double value = 0;                  // deals times the hold's value in bets
     double valueSquared = 0;
+    KindMap kinds; // the deals of each kind
 
-    void Add(double deals, const Counts& counts, int hold, const PriceRow& bets) {
+    void Add(double deals, const Counts& counts, int hold, const PriceRow& bets,
+             const PayIndex& index, int n) {
         const double perDraw = deals * kSizes.perDraw[hold];
         std::int64_t total = 0;
+        Counts kind{};
         for (int k = 0; k < kLanes; ++k) {
             mass[k] += perDraw * counts[k];
             total += static_cast<std::int64_t>(counts[k]) * bets[k];
         }
+        for (int k = 0; k < n; ++k) kind[static_cast<std::size_t>(index.of[k])] += counts[k];
+        kinds[kind] += deals;
         const double v = static_cast<double>(total) * kSizes.perDraw[hold];
         value += deals * v;
         valueSquared += deals * v * v;
@@ -172,12 +202,32 @@ struct Sums {
         for (int k = 0; k < kLanes; ++k) mass[k] += o.mass[k];
         value += o.value;
         valueSquared += o.valueSquared;
+        for (const auto& [kind, deals] : o.kinds) kinds[kind] += deals;
     }
 };
 
-PlayFigures FiguresOf(const Sums& sums, int game, const PriceRow& bets) {
+// The kinds in a fixed order, so that the figures do not depend on the threads.
+std::shared_ptr<const DealKinds> KindsOf(const KindMap& kinds, const PayIndex& index) {
+    std::vector<std::pair<Counts, double>> sorted(kinds.begin(), kinds.end());
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    auto out = std::make_shared<DealKinds>();
+    out->pays = index.pays;
+    const std::size_t n = index.pays.size();
+    for (const auto& [kind, deals] : sorted) {
+        std::int64_t draws = 0;
+        for (std::size_t k = 0; k < n; ++k) draws += kind[k];
+        out->weight.push_back(deals / kDealCount);
+        for (std::size_t k = 0; k < n; ++k)
+            out->chance.push_back(static_cast<double>(kind[k]) / static_cast<double>(draws));
+    }
+    return out;
+}
+
+PlayFigures FiguresOf(const Sums& sums, int game, const PriceRow& bets, const PayIndex& index) {
     const int n = CategoryCount(GameInfoFor(game).family);
     PlayFigures f;
+    f.deals = KindsOf(sums.kinds, index);
     double second = 0;
     for (int k = n - 1; k >= 0; --k) {
         CategoryFigures c;
@@ -209,6 +259,8 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
     const PriceRow prices = PricesFor(table.game, table.pays, table.coins);
     PriceRow bets{};
     for (int k = 0; k < kLanes; ++k) bets[k] = prices[k] / table.coins;
+    const int n = CategoryCount(family);
+    const PayIndex index(n, bets);
 
     PricedTables priced = PricedTablesShape();
     {
@@ -261,14 +313,14 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
                         best = counts;
                     }
                 }
-                out.perfect.Add(d.weight, best, chosen, bets);
+                out.perfect.Add(d.weight, best, chosen, bets, index, n);
                 if (!list) continue;
                 const int hold = list->hold[i];
                 if (hold == chosen) {
-                    out.list.Add(d.weight, best, hold, bets);
+                    out.list.Add(d.weight, best, hold, bets, index, n);
                 } else {
                     hand.CountHold(tables, hold, counts);
-                    out.list.Add(d.weight, counts, hold, bets);
+                    out.list.Add(d.weight, counts, hold, bets, index, n);
                 }
             }
         }
@@ -285,8 +337,8 @@ TableFigures AnalyseTable(const TableInForce& table, int threads) {
         all.list.Merge(p.list);
     }
     TableFigures figures;
-    figures.perfect = FiguresOf(all.perfect, table.game, bets);
-    if (list) figures.list = FiguresOf(all.list, table.game, bets);
+    figures.perfect = FiguresOf(all.perfect, table.game, bets, index);
+    if (list) figures.list = FiguresOf(all.list, table.game, bets, index);
     return figures;
 }
 

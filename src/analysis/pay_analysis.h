@@ -31,6 +31,16 @@ struct TableInForce {
     int coins = 5;
 };
 
+// The deals as the lines of one deal see them. The lines of a deal draw apart
+// but with the same hold, so what they share is the payout distribution of that
+// hold; deals whose holds draw every payout equally often are one kind.
+struct DealKinds {
+    std::vector<std::int64_t> pays; // the distinct payouts in bets, ascending
+    std::vector<double> weight;     // per kind: the probability of its deals
+    // Per kind, pays.size() each: the probability of each payout given the deal.
+    std::vector<double> chance;
+};
+
 struct CategoryFigures {
     HandCategory category = 0;
     std::int32_t pays = 0;   // per coin at the coins bet, so in bets
@@ -48,6 +58,9 @@ struct PlayFigures {
     // The variance over the deals of the value of the hold played: the part of
     // the variance that the lines of one deal share.
     double dealVariance = 0;
+    // The kinds of deal; none for a distribution made up of outcomes alone,
+    // whose lines then share nothing.
+    std::shared_ptr<const DealKinds> deals;
     // Every category of the game, the highest first, "no win" last.
     std::vector<CategoryFigures> categories;
 };
@@ -89,10 +102,11 @@ double LineVariance(const PlayFigures& play, int lines);
 
 // The exponent a <= 0 of the lifetime ruin: the probability of ever losing a
 // bankroll of B total bets, playing for ever, is exp(a B). cashback is the share
-// of each bet paid back (0.01 for one per cent). For one line a = ln r, r the
-// root in (0, 1) of E[r^(X - 1 + cashback)] = 1; for more lines the walk of the
-// bankroll is taken as a Brownian motion with the lines' mean and variance,
-// a = -2 mean / variance. 0 when the game does not gain (ruin is certain).
+// of each bet paid back (0.01 for one per cent). With S the total payout of the
+// L lines of a deal in bets, a = L ln r, r the root in (0, 1) of
+// E[r^(S - L (1 - cashback))] = 1, the expectation over the deals of the L-th
+// power of the one-line expectation given the deal (for one line
+// E[r^(X - 1 + cashback)] = 1). 0 when the game does not gain (ruin is certain).
 double LifetimeExponent(const PlayFigures& play, double cashback, int lines = 1);
 // The probability of ever losing bankroll total bets.
 double LifetimeRuin(double exponent, double bankroll);
@@ -116,8 +130,11 @@ struct SessionFigures {
 // A session of hands with a bankroll of whole total bets; points: how many
 // evenly spaced hands to report (the last hand always among them). For one line
 // the distribution of the bankroll is followed exactly, hand by hand (ruin when
-// it falls below one bet); for more lines by the Brownian motion of
-// LifetimeExponent. The cashback is left out: it is paid after the session.
+// it falls below one bet). For more lines an exact chain would follow the
+// L-line total of every deal, up to L times the top pay, over thousands of
+// bankrolls per hand, far too slow; the bankroll is taken as a Brownian motion
+// with the lines' mean and variance, its ruin held to the exact lifetime ruin.
+// The cashback is left out: it is paid after the session.
 SessionFigures SessionSpread(const PlayFigures& play, int lines, std::int64_t bankroll, int hands,
                              int points);
 

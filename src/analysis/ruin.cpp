@@ -31,27 +31,16 @@ double LineVariance(const PlayFigures& play, int lines) {
     return c + (play.variance - c) / std::max(1, lines);
 }
 
-double LifetimeExponent(const PlayFigures& play, double cashback, int lines) {
-    const double mean = Mean(play) + cashback;
-    if (mean <= 0) return 0;
-    if (lines > 1) {
-        const double v = LineVariance(play, lines);
-        return v > 0 ? -2 * mean / v : -std::numeric_limits<double>::infinity();
-    }
-    // g(u) = E[exp(u (X - 1 + cashback))] - 1 is convex with g(0) = 0 and
-    // g'(0) = mean > 0; its other root lies where g turns positive again.
-    const std::vector<Outcome> outcomes = OutcomesOf(play);
-    auto g = [&](double u) {
-        double sum = 0;
-        for (const Outcome& o : outcomes)
-            sum += o.probability * std::expm1(u * (static_cast<double>(o.pays) - 1 + cashback));
-        return sum;
-    };
-    const double guess = play.variance > 0 ? -2 * mean / play.variance : -1;
+namespace {
+
+// The root u < 0 of a convex g with g(0) = 0 and g'(0) > 0, from a guess of its
+// size: -inf when g stays negative (nothing loses), 0 when it never turns
+// negative.
+template <class G> double NegativeRoot(const G& g, double guess) {
     double low = guess * 2; // g(low) > 0
     while (!(g(low) > 0)) {
         low *= 2;
-        if (low < -1e6) return -std::numeric_limits<double>::infinity(); // nothing loses
+        if (low < -1e6) return -std::numeric_limits<double>::infinity();
     }
     double high = low / 2; // g(high) < 0
     while (!(g(high) < 0)) {
@@ -63,6 +52,46 @@ double LifetimeExponent(const PlayFigures& play, double cashback, int lines) {
         (g(mid) > 0 ? low : high) = mid;
     }
     return 0.5 * (low + high);
+}
+
+} // namespace
+
+double LifetimeExponent(const PlayFigures& play, double cashback, int lines) {
+    const double mean = Mean(play) + cashback;
+    if (mean <= 0) return 0;
+    lines = std::max(1, lines);
+    const double v = LineVariance(play, lines);
+    // The Brownian motion's exponent per bet, a guess of the root's size.
+    const double guess = v > 0 ? -2 * mean / v / lines : -1;
+    // Without kinds of deal the lines share nothing: one kind, the outcomes.
+    DealKinds single;
+    if (!play.deals) {
+        for (const Outcome& o : OutcomesOf(play)) {
+            single.pays.push_back(o.pays);
+            single.chance.push_back(o.probability);
+        }
+        single.weight.push_back(1);
+    }
+    const DealKinds& kinds = play.deals ? *play.deals : single;
+    const std::size_t n = kinds.pays.size();
+    std::vector<double> step(n);
+    // g(u) = E_deal[(E[exp(u (X - 1 + cashback)) | deal])^L] - 1, u per bet; in
+    // log1p and expm1 so that the small differences from 1 keep their digits.
+    auto g = [&](double u) {
+        // Held finite, so that a payout a kind never draws adds 0, not 0 times inf.
+        for (std::size_t k = 0; k < n; ++k)
+            step[k] = std::min(1e300,
+                               std::expm1(u * (static_cast<double>(kinds.pays[k]) - 1 + cashback)));
+        double sum = 0;
+        const double* chance = kinds.chance.data();
+        for (std::size_t d = 0; d < kinds.weight.size(); ++d, chance += n) {
+            double q = 0;
+            for (std::size_t k = 0; k < n; ++k) q += chance[k] * step[k];
+            sum += kinds.weight[d] * (lines == 1 ? q : std::expm1(lines * std::log1p(q)));
+        }
+        return sum;
+    };
+    return lines * NegativeRoot(g, guess);
 }
 
 double LifetimeRuin(double exponent, double bankroll) {
@@ -218,8 +247,16 @@ SessionFigures SessionSpread(const PlayFigures& play, int lines, std::int64_t ba
     // one bet at most), so the chain runs from a smaller one with the same results.
     if (lines <= 1)
         return ExactSession(play, std::min<std::int64_t>(bankroll, hands + 1), hands, points);
-    return BrownianSession(Mean(play), LineVariance(play, lines), static_cast<double>(bankroll),
-                           hands, points);
+    // Several lines: the motion's ruin is held to the exact lifetime ruin, which
+    // no session can exceed and which the motion overstates when the lines share
+    // rare large wins.
+    SessionFigures out = BrownianSession(Mean(play), LineVariance(play, lines),
+                                         static_cast<double>(bankroll), hands, points);
+    const double lifetime =
+        LifetimeRuin(LifetimeExponent(play, 0, lines), static_cast<double>(bankroll));
+    for (SessionPoint& p : out.points) p.ruin = std::min(p.ruin, lifetime);
+    out.ruin = std::min(out.ruin, lifetime);
+    return out;
 }
 
 RiskFigures RiskOf(const PlayFigures& play, const TableInForce& table, const BankrollInputs& inputs,

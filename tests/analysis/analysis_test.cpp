@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numeric>
@@ -100,6 +101,32 @@ TEST(PayAnalysis, FiguresAgreeWithTheEngine) {
             EXPECT_NEAR(contribution, p->payback, 1e-12);
             EXPECT_NEAR(hits, p->hitFrequency, 1e-12);
             EXPECT_LE(p->dealVariance, p->variance);
+            // The kinds of deal: their mixture is the outcomes, the spread of
+            // their means the deal variance.
+            ASSERT_TRUE(p->deals);
+            const DealKinds& k = *p->deals;
+            const std::size_t n = k.pays.size();
+            std::vector<double> mix(n, 0.0);
+            double weight = 0, mean = 0, square = 0;
+            for (std::size_t d = 0; d < k.weight.size(); ++d) {
+                double m = 0;
+                for (std::size_t j = 0; j < n; ++j) {
+                    mix[j] += k.weight[d] * k.chance[d * n + j];
+                    m += k.chance[d * n + j] * static_cast<double>(k.pays[j]);
+                }
+                weight += k.weight[d];
+                mean += k.weight[d] * m;
+                square += k.weight[d] * m * m;
+            }
+            EXPECT_NEAR(weight, 1, 1e-12);
+            EXPECT_NEAR(mean, p->payback, 1e-12);
+            EXPECT_NEAR(square - mean * mean, p->dealVariance, 1e-9);
+            const std::vector<Outcome> outcomes = OutcomesOf(*p);
+            ASSERT_LE(outcomes.size(), n);
+            for (const Outcome& o : outcomes) {
+                const auto at = std::find(k.pays.begin(), k.pays.end(), o.pays) - k.pays.begin();
+                EXPECT_NEAR(mix[static_cast<std::size_t>(at)], o.probability, 1e-12);
+            }
         }
         EXPECT_NEAR(f.perfect.payback, r.optimal, 1e-9);
         EXPECT_NEAR(f.list->payback, r.strategy, 1e-9);
@@ -107,11 +134,56 @@ TEST(PayAnalysis, FiguresAgreeWithTheEngine) {
     }
 }
 
+// Several lines: the variance per total bet, and the lifetime exponent against
+// the expectation over every payout of every line of a made-up game's deals,
+// the root found on r directly.
 TEST(PayAnalysis, SeveralLines) {
     const PlayFigures& p = JacksNineSix();
     EXPECT_NEAR(p.dealVariance, 1.966, 5e-4);
     EXPECT_NEAR(LineVariance(p, 100), 2.14, 5e-3);
     EXPECT_DOUBLE_EQ(LineVariance(p, 1), p.variance);
+
+    auto kinds = std::make_shared<DealKinds>();
+    kinds->pays = {0, 1, 3, 7};
+    kinds->weight = {0.3, 0.5, 0.2};
+    kinds->chance = {0.5, 0.2, 0.3, 0, 0.6, 0.25, 0.15, 0, 0.7, 0.1, 0.1, 0.1};
+    PlayFigures toy;
+    toy.deals = kinds;
+    toy.payback = 0;
+    for (std::size_t d = 0; d < 3; ++d)
+        for (std::size_t j = 0; j < 4; ++j)
+            toy.payback += kinds->weight[d] * kinds->chance[d * 4 + j] * kinds->pays[j];
+    toy.variance = 2; // a guess of the root's size only
+    const double cashback = 0.2;
+    for (int lines : {1, 2, 3, 4}) {
+        // E[r^(S - L (1 - cashback))] - 1 over every payout of every line.
+        auto excess = [&](double r) {
+            double sum = 0;
+            for (std::size_t d = 0; d < 3; ++d) {
+                std::function<double(int, double, std::int64_t)> walk = [&](int line, double prob,
+                                                                            std::int64_t total) {
+                    if (line == lines) return prob * std::pow(r, total - lines * (1 - cashback));
+                    double s = 0;
+                    for (std::size_t j = 0; j < 4; ++j)
+                        s +=
+                            walk(line + 1, prob * kinds->chance[d * 4 + j], total + kinds->pays[j]);
+                    return s;
+                };
+                sum += kinds->weight[d] * walk(0, 1, 0);
+            }
+            return sum - 1;
+        };
+        double low = 1e-3, high = 1 - 1e-9; // excess(low) > 0 > excess(high)
+        for (int i = 0; i < 100; ++i) {
+            const double mid = 0.5 * (low + high);
+            (excess(mid) > 0 ? low : high) = mid;
+        }
+        SCOPED_TRACE(lines);
+        EXPECT_NEAR(LifetimeExponent(toy, cashback, lines), lines * std::log(low), 1e-9);
+    }
+    // Jacks or Better: many lines are safer per total bet than one.
+    EXPECT_LT(LifetimeExponent(p, 0.01, 100), LifetimeExponent(p, 0.01, 3));
+    EXPECT_LT(LifetimeExponent(p, 0.01, 3), LifetimeExponent(p, 0.01, 1));
 }
 
 // Published lifetime ruin of Jacks or Better 9/6: bankrolls in bets.
@@ -138,8 +210,6 @@ TEST(PayAnalysis, LifetimeRuin) {
     EXPECT_EQ(LifetimeRuin(LifetimeExponent(p, 0), 1e6), 1);
     EXPECT_TRUE(std::isinf(BankrollForRuin(0, 0.05)));
     EXPECT_EQ(LifetimeRuin(LifetimeExponent(Toy({{1, 0.5}, {2, 0.5}}), 0), 1), 0);
-    // Several lines spread the same mean over a smaller variance per bet.
-    EXPECT_LT(LifetimeExponent(p, 0.01, 100), LifetimeExponent(p, 0.01, 1));
 }
 
 // Jacks or Better 9/6, $1.25 a hand, 1,600 hands, $200: 160 bets.
@@ -192,13 +262,24 @@ TEST(PayAnalysis, SessionChainAgainstEveryPath) {
     }
 }
 
-// Several lines: the Brownian session's ruin tends to the lifetime ruin, and a
-// bankroll that is out of reach is never lost.
+// Several lines: the Brownian session's ruin tends to the motion's lifetime
+// ruin, held to the exact one where a rare large win shared by the lines makes
+// the motion overstate it; a bankroll out of reach is never lost.
 TEST(PayAnalysis, BrownianSessions) {
     const PlayFigures p = Toy({{0, 0.45}, {2, 0.55}});
-    const double a = LifetimeExponent(p, 0, 3);
-    const SessionFigures s = SessionSpread(p, 3, 20, 100'000, 4);
-    EXPECT_NEAR(s.ruin, LifetimeRuin(a, 20), 1e-3);
+    const double brownian = std::exp(-2 * (p.payback - 1) / LineVariance(p, 3) * 2);
+    EXPECT_NEAR(SessionSpread(p, 3, 2, 100'000, 4).ruin, brownian, 1e-3);
+    EXPECT_GT(LifetimeRuin(LifetimeExponent(p, 0, 3), 2), brownian);
+
+    PlayFigures shared = Toy({{0, 0.99 * 0.55}, {1, 0.99 * 0.45}, {60, 0.01}});
+    shared.deals =
+        std::make_shared<DealKinds>(DealKinds{{0, 1, 60}, {0.01, 0.99}, {0, 0, 1, 0.55, 0.45, 0}});
+    for (const CategoryFigures& c : shared.categories)
+        shared.dealVariance += c.pays == 60 ? 0.01 * 60 * 60 : 0.99 * 0.45 * 0.45;
+    shared.dealVariance -= shared.payback * shared.payback;
+    const double exact = LifetimeRuin(LifetimeExponent(shared, 0, 3), 10);
+    EXPECT_LT(exact, std::exp(-2 * (shared.payback - 1) / LineVariance(shared, 3) * 10));
+    EXPECT_DOUBLE_EQ(SessionSpread(shared, 3, 10, 100'000, 4).ruin, exact);
     EXPECT_EQ(SessionSpread(p, 1, 50, 40, 4).ruin, 0);
     EXPECT_EQ(SessionSpread(p, 3, 0, 40, 4).ruin, 1);
 }

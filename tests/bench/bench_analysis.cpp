@@ -1,6 +1,7 @@
 // The pay table figures' speed on one thread: every figure of a table from
 // nothing (the engine's tables built inside the timing), the same with the
-// tables and the list's holds kept, and the exact chain of a long session.
+// tables and the list's holds kept, the exact chain of a long session and the
+// lifetime exponent of several lines.
 //
 //   build/tests/bench/bench_analysis
 #include <benchmark/benchmark.h>
@@ -14,11 +15,13 @@ namespace {
 using namespace quintaro;
 using namespace quintaro::analysis;
 
-// A row of one's own: perfect play alone.
+// A row of one's own, perfect play and the list generated for it; the list is
+// made once before the timing (it is kept), so that every run times the same.
 void BM_FiguresFromNothing(benchmark::State& state) {
     std::string error;
     const TableInForce table{kJacksOrBetter, -1,
                              *ParseFiveCoinPays(kJacksOrBetter, "1,2,3,4,6,9,25,50,800", error), 5};
+    AnalyseTable(table, 2);
     for (auto _ : state) {
         state.PauseTiming();
         exact::detail::DropTables();
@@ -58,6 +61,17 @@ void BM_SessionRuin(benchmark::State& state) {
         benchmark::DoNotOptimize(SessionSpread(play, 1, 4000 / coins, 10'000, 100));
 }
 BENCHMARK(BM_SessionRuin)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// The exact lifetime exponent of several lines with 1 % cashback: a root over
+// every kind of deal.
+void BM_LifetimeLines(benchmark::State& state) {
+    const int lines = static_cast<int>(state.range(0));
+    const TableInForce table{kJacksOrBetter, 1, BuiltInSchedule(kJacksOrBetter, 1), 5};
+    const PlayFigures play = AnalyseTable(table, 2).perfect;
+    for (auto _ : state) benchmark::DoNotOptimize(LifetimeExponent(play, 0.01, lines));
+    state.counters["kinds"] = static_cast<double>(play.deals->weight.size());
+}
+BENCHMARK(BM_LifetimeLines)->Arg(1)->Arg(3)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -190,6 +190,12 @@ TPayTableAnalysis::TPayTableAnalysis(const analysis::TableInForce& table, const 
     m_lines->setObjectName("CbLines");
     for (int l : analysis::kLineChoices) m_lines->addItem(QString::number(l), l);
     field("Li&nes", m_lines, 1, 1);
+    const QString sessionsOfLines =
+        "A session of several lines follows a Brownian motion with the lines' mean and "
+        "variance, its ruin held to the exact lifetime ruin; one line is followed exactly";
+    m_lines->setToolTip("Lines dealt at once, each drawing from its own copy of the unseen "
+                        "cards with the same hold. The lifetime ruin is exact for any lines. " +
+                        sessionsOfLines);
     for (QSpinBox* box : {m_bankroll, m_handsPerSession}) {
         box->setKeyboardTracking(false);
         connect(box, &QSpinBox::valueChanged, this, &TPayTableAnalysis::StartRisk);
@@ -212,6 +218,7 @@ TPayTableAnalysis::TPayTableAnalysis(const analysis::TableInForce& table, const 
     m_charts->addTab(m_returnChart, "&Return by Hand");
     m_charts->addTab(m_ruinChart, "R&uin by Bankroll");
     m_charts->addTab(m_sessionChart, "&Sessions");
+    m_sessionChart->setToolTip(sessionsOfLines);
 
     // --- The foot ------------------------------------------------------------
     QWidget* strip =
