@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QMouseEvent>
 
+#include "shell/schemes.h"
+
 namespace quintaro {
 
 namespace {
@@ -14,14 +16,6 @@ TURLLabel::Opener& CurrentOpener() {
     return opener;
 }
 } // namespace
-
-bool IsOpenableAddress(const QString& address) {
-    const QUrl url(address.trimmed(), QUrl::StrictMode);
-    if (!url.isValid()) return false;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == "mailto") return !url.path().isEmpty();
-    return (scheme == "http" || scheme == "https") && !url.host().isEmpty();
-}
 
 void TURLLabel::SetOpener(Opener opener) {
     CurrentOpener() = std::move(opener);
@@ -53,8 +47,8 @@ void TURLLabel::SetFontColor(const QColor& color) {
 
 bool TURLLabel::Open() {
     const QString address = m_url.isEmpty() ? text() : m_url;
-    if (!IsOpenableAddress(address)) return false;
-    const QUrl url(address.trimmed(), QUrl::StrictMode);
+    if (!IsSafeWebAddress(address.toStdString())) return false;
+    const QUrl url(address, QUrl::StrictMode);
     if (CurrentOpener())
         CurrentOpener()(url);
     else

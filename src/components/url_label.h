@@ -13,9 +13,6 @@
 
 namespace quintaro {
 
-// True for http:, https: and mailto: addresses (scheme compared without case).
-bool IsOpenableAddress(const QString& address);
-
 class TURLLabel : public QLabel {
     Q_OBJECT
 
@@ -41,8 +38,8 @@ public:
     QColor FontColor() const { return m_fontColor; }
     bool Pressed() const { return m_pressed; }
 
-    // Opens URL (or the caption when URL is empty) if it is an openable address;
-    // returns whether it was handed to the opener.
+    // Opens URL (or the caption when URL is empty) if it is a safe web or mail
+    // address (IsSafeWebAddress); returns whether it was handed to the opener.
     bool Open();
 
 protected:

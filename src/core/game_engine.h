@@ -18,8 +18,6 @@
 
 namespace quintaro {
 
-struct StrategyList; // defined by the strategy library
-
 class GameEngine {
 public:
     // Seconds of the calendar clock; injectable so deals are reproducible.
@@ -69,14 +67,12 @@ public:
     PayTables& payTables;
     const std::array<std::int32_t, 3> cardPause{400, 200, 100};
     std::int32_t lastBet = 1;
-    std::int32_t strategyIndex = 0;
     Deck deck;
     Hand hand;
     std::int32_t bet = 0;
     HandCategory finalCategory = 0;
     std::uint8_t altPayTable = 0;
     std::string payTableName; // the named table in force, empty for a built-in one
-    const StrategyList* activeStrategy = nullptr;
 
     HandAnalysis analysis; // the record of the table's hand, most recently analysed
     RandomSource random;

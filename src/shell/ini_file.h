@@ -29,18 +29,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_result.h"
+
 namespace quintaro {
-
-// Outcome of a file operation; `error` says why it failed in words a player
-// can be shown.
-struct FileResult {
-    bool ok = true;
-    std::string error;
-
-    explicit operator bool() const { return ok; }
-    static FileResult Success() { return {}; }
-    static FileResult Failure(std::string why) { return {false, std::move(why)}; }
-};
 
 // Reads the 32-bit integer a value starts with, as the profile services do:
 // leading blanks, then an optional sign and decimal digits, or "$"/"0x"

@@ -21,6 +21,7 @@
 
 #include "core/named_pay_table.h"
 #include "shell/ini_file.h"
+#include "table/named_table_book.h"
 
 namespace quintaro {
 
@@ -48,8 +49,9 @@ std::string PayTablesFileText(const std::vector<NamedPayTable>& tables, std::str
 std::string OwnTableNameProblem(const std::vector<NamedPayTable>& own, int game,
                                 std::string_view name, std::string_view replacing = {});
 
-// The player's tables at one place on disk, with the catalogue beside them.
-class PayTableBook {
+// The player's tables at one place on disk, with the catalogue beside them;
+// the book the game rounds look their named tables up in.
+class PayTableBook : public NamedTableBook {
 public:
     explicit PayTableBook(std::filesystem::path path = DefaultPayTablesPath())
         : path_(std::move(path)) {}
@@ -66,7 +68,7 @@ public:
     const std::vector<NamedPayTable>& Own() const { return own_; }
     std::vector<const NamedPayTable*> OwnFor(int game) const;
     // A table of a game by name: the player's first, then the catalogue's.
-    const NamedPayTable* Find(int game, std::string_view name) const;
+    const NamedPayTable* Find(int game, std::string_view name) const override;
     bool IsOwn(int game, std::string_view name) const;
 
     // Adds a table, or replaces the one called `replacing` (a rename, or new

@@ -52,8 +52,16 @@ std::string FormatCreditMoney(std::int64_t credits, std::int32_t creditValue) {
     return text;
 }
 
-TVantaSession::TVantaSession(SessionConfig config, SessionServices services)
-    : config_(std::move(config)), services_(services), settings_(config_.settingsFile) {
+std::unique_ptr<TrainingRecord> OpenTrainingRecord(const std::filesystem::path& file,
+                                                   SessionDialogs* dialogs) {
+    return std::make_unique<TrainingRecord>(file, [dialogs](const std::string& text) {
+        if (dialogs) dialogs->ShowNotice(kNoticeCaption, text);
+    });
+}
+
+TVantaSession::TVantaSession(SessionConfig config, SessionServices services, TrainingRecord* record)
+    : config_(std::move(config)), services_(services), settings_(config_.settingsFile),
+      record_(record ? *record : noRecord_) {
     LoadSettings();
     ScanSchemes();
     int position = FindStoredScheme(SchemeList, SchemeName);
@@ -66,10 +74,7 @@ TVantaSession::TVantaSession(SessionConfig config, SessionServices services)
     }
     LoadSessionBitmaps(position);
     ValidateSettings();
-    record_ = std::make_unique<TrainingRecord>(config_.recordFile, [this](const std::string& text) {
-        if (services_.dialogs) services_.dialogs->ShowNotice(kNoticeCaption, text);
-    });
-    decisions_ = std::make_unique<DecisionWriter>(*record_);
+    decisions_ = std::make_unique<DecisionWriter>(record_);
 }
 
 TVantaSession::~TVantaSession() {

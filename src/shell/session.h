@@ -24,10 +24,10 @@
 //     session.Statistics.HandStarted(session.LastGame); ...
 //     session.CountUpWin(win);
 
+#include "core/bar_tiles.h"
 #include "core/sound_numbers.h"
 #include "record/decision_writer.h"
 #include "record/training_record.h"
-#include "shell/bar_tiles.h"
 #include "shell/schemes.h"
 #include "shell/session_geometry.h"
 #include "shell/session_services.h"
@@ -85,7 +85,7 @@ inline constexpr int kDealSlot = 6;
 struct SessionConfig {
     std::filesystem::path settingsFile;             // Quintaro.ini
     std::vector<std::filesystem::path> schemeRoots; // folders holding scheme folders
-    std::filesystem::path recordFile{};             // training.sqlite3; empty: no record
+    std::filesystem::path recordFile{};             // training.sqlite3, opened by start-up
 
     // The user's configuration folder and the usual scheme folders.
     static SessionConfig Default();
@@ -111,13 +111,21 @@ private:
 // The credit meter's hint: the credits' money value, "$#,###0.00".
 std::string FormatCreditMoney(std::int64_t credits, std::int32_t creditValue);
 
+// The training record at `file` (none kept for an empty path). One that cannot
+// be used is told once through `dialogs` (when given), and the game goes on
+// without it. The program opens it at start-up and hands it to the session.
+std::unique_ptr<TrainingRecord> OpenTrainingRecord(const std::filesystem::path& file,
+                                                   SessionDialogs* dialogs);
+
 class TVantaSession {
 public:
     // Construction in order: button-bar and scheme tables, LoadSettings,
     // ScanSchemes, the scheme name checked against the list and the session's
-    // sheets loaded, ValidateSettings. Statistics start at zero.
+    // sheets loaded, ValidateSettings. Statistics start at zero. The training
+    // record is the caller's and outlives the session; without one the session
+    // keeps no record.
     explicit TVantaSession(SessionConfig config = SessionConfig::Default(),
-                           SessionServices services = {});
+                           SessionServices services = {}, TrainingRecord* record = nullptr);
     // Saves the Menu section unless Close() already did.
     ~TVantaSession();
     TVantaSession(const TVantaSession&) = delete;
@@ -194,9 +202,8 @@ public:
     FileResult Close();
 
     // The training record of every decision, and the writer the game screens'
-    // rounds tell their draws to. Opened with the session; when it cannot be
-    // used the player is told once and the game goes on without it.
-    TrainingRecord& Record() { return *record_; }
+    // rounds tell their draws to.
+    TrainingRecord& Record() { return record_; }
     DecisionWriter& Decisions() { return *decisions_; }
     // The open game screen's section writer: a screen sets it while it is open
     // (an empty function when it closes), so that a run ended from outside
@@ -246,7 +253,8 @@ private:
     WinMeterDisplay* winBox_ = nullptr;
     ButtonBarDisplay* barBox_ = nullptr;
     bool closed_ = false;
-    std::unique_ptr<TrainingRecord> record_;
+    TrainingRecord noRecord_{{}, {}}; // keeps nothing; the record of a session given none
+    TrainingRecord& record_;
     std::unique_ptr<DecisionWriter> decisions_;
     SectionWriter openGameWriter_;
 };

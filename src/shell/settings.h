@@ -8,7 +8,9 @@
 // file at that moment.
 
 #include "core/card.h"
+#include "core/game_section.h"
 #include "shell/ini_file.h"
+#include "table/game_section_store.h"
 
 #include <array>
 #include <cstdint>
@@ -46,26 +48,6 @@ struct MenuSettings {
     std::string SchemeName = std::string(kDefaultSchemeName);
 };
 
-// The hand a game shows when it has none stored: the royal flush of spades
-// (Ace, King, Queen, Jack, Ten), all five held, five coins.
-inline constexpr std::array<Card, 5> kBuiltInLastDrawn{39, 51, 11, 23, 35};
-inline constexpr std::array<bool, 5> kBuiltInLastHeld{true, true, true, true, true};
-inline constexpr std::int32_t kBuiltInLastBet = 5;
-
-// One game's section as read. When the stored hand is missing or not valid,
-// LastBet, LastDrawn and LastHeld hold the built-in hand and storedHand is
-// false.
-struct GameSettings {
-    bool AltPayTable = false;
-    // A table of one's own or of the catalogue in force, by name; empty for the
-    // built-in table AltPayTable names (which an older program reads alone).
-    std::string PayTableName;
-    std::int32_t LastBet = kBuiltInLastBet;
-    std::array<Card, 5> LastDrawn = kBuiltInLastDrawn;
-    std::array<bool, 5> LastHeld = kBuiltInLastHeld;
-    bool storedHand = false;
-};
-
 // Parses a LastDrawn/LastHeld pair: five distinct cards 0..51 and five flags
 // (non-zero means held), each a decimal integer between commas. Returns false
 // and leaves the outputs alone when either string does not fit.
@@ -87,8 +69,8 @@ void WriteGameSettings(IniDocument& ini, int game, bool altPayTable, std::int32_
                        const std::array<Card, 5>& drawn, const std::array<bool, 5>& held,
                        std::string_view payTableName = {});
 
-// The settings file at one place on disk.
-class SettingsFile {
+// The settings file at one place on disk; the store of the game rounds' sections.
+class SettingsFile : public GameSectionStore {
 public:
     explicit SettingsFile(std::filesystem::path path = DefaultSettingsPath())
         : path_(std::move(path)) {}
@@ -98,7 +80,7 @@ public:
     // A file that cannot be read reads as defaults; the reason is kept in
     // LastReadError() so the caller can mention it.
     MenuSettings LoadMenu();
-    GameSettings LoadGame(int game);
+    GameSettings LoadGame(int game) override;
 
     // Both save the whole file atomically. When the existing file cannot be
     // read, nothing is written (so nothing in it is lost) and the reason is
@@ -106,7 +88,7 @@ public:
     FileResult SaveMenu(const MenuSettings& menu);
     FileResult SaveGame(int game, bool altPayTable, std::int32_t coinsBet,
                         const std::array<Card, 5>& drawn, const std::array<bool, 5>& held,
-                        std::string_view payTableName = {});
+                        std::string_view payTableName = {}) override;
 
     const FileResult& LastReadError() const { return lastRead_; }
 

@@ -2,13 +2,12 @@
 
 namespace quintaro {
 
-void ApplyStrategyList(GameEngine& engine) {
-    engine.activeStrategy = &StrategyListFor(engine.game, engine.altPayTable);
+const StrategyList& ActiveStrategyList(const GameEngine& engine) {
+    return StrategyListFor(engine.game, engine.altPayTable);
 }
 
-void ClassifyEngineRecord(GameEngine& engine, Recommendation& r) {
+void ClassifyEngineRecord(const GameEngine& engine, Recommendation& r) {
     ClassifierFor(engine.game)(engine.analysis, engine.altPayTable, r);
-    engine.strategyIndex = r.strategyIndex;
 }
 
 void AdviseTable(GameEngine& engine, Recommendation& r) {

@@ -144,8 +144,7 @@ struct HoldAdvice {
 class HoldAdvisor {
 public:
     virtual ~HoldAdvisor() = default;
-    // Analyses the engine's hand afresh, classifies it against the active list
-    // and records the strategy index in the engine.
+    // Analyses the engine's hand afresh and classifies it against the active list.
     virtual HoldAdvice Advise(GameEngine& engine) = 0;
     // The exact values of the 32 holds of a hand for a game, pay-table choice
     // and coins, or nothing when this advisor has none.

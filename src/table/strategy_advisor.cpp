@@ -13,7 +13,6 @@
 namespace quintaro {
 
 HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
-    ApplyStrategyList(engine);
     Recommendation r;
     AdviseTable(engine, r);
 
@@ -24,7 +23,7 @@ HoldAdvice StrategyHoldAdvisor::Advise(GameEngine& engine) {
         advice.altHold[p] = r.altHolds[p] != 0;
     }
     advice.altValid = r.altValid != 0;
-    const StrategyEntry& entry = engine.activeStrategy->Entry(r.strategyIndex);
+    const StrategyEntry& entry = ActiveStrategyList(engine).Entry(r.strategyIndex);
     advice.name = entry.name ? entry.name : "";
     advice.ev = entry.ev;
     return advice;
@@ -38,7 +37,6 @@ std::optional<HoldAdvice> StrategyHoldAdvisor::AdviseNamed(GameEngine& engine) {
     for (std::size_t p = 0; p < 5; ++p) cards[p] = engine.hand[p].card;
     Recommendation r;
     AdviseGenerated(*list, cards, engine.analysis, r);
-    engine.strategyIndex = r.strategyIndex;
     HoldAdvice advice;
     advice.strategyIndex = r.strategyIndex;
     for (std::size_t p = 0; p < 5; ++p) advice.hold[p] = r.hold[p] != 0;

@@ -4,11 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "core/bar_tiles.h"
 #include "core/hand_names.h"
 #include "core/sound_numbers.h"
-#include "shell/bar_tiles.h"
-#include "shell/pay_table_file.h"
-#include "shell/settings.h"
 
 namespace quintaro {
 
@@ -48,9 +46,9 @@ std::string PlayModeCaption(bool autoHold, bool showMistakes, bool perfectPlay) 
 }
 
 TableRound::TableRound(std::unique_ptr<GameEngine> engine, RoundSession& session, TableView& view,
-                       HoldAdvisor* advisor, SettingsFile* settings, bool winPanelEnabled)
+                       HoldAdvisor* advisor, GameSectionStore* sections, bool winPanelEnabled)
     : engine_(std::move(engine)), session_(session), view_(view), advisor_(advisor),
-      settings_(settings), winPanelEnabled_(winPanelEnabled) {
+      sections_(sections), winPanelEnabled_(winPanelEnabled) {
     rowCount_ = static_cast<int>(CategoryNamesFor(engine_->game).size()) - 1;
     rowColour_.fill(RowColour::Yellow);
 }
@@ -63,9 +61,9 @@ void TableRound::Open() {
     dealShown_ = false;
     GameEngine& e = *engine_;
     e.bet = 0;
-    e.strategyIndex = 0;
+    strategyIndex_ = 0;
     GameSettings stored; // the built-in hand unless the file has a valid one
-    if (settings_) stored = settings_->LoadGame(e.game);
+    if (sections_) stored = sections_->LoadGame(e.game);
     e.lastBet = stored.LastBet < 1 ? 1 : (stored.LastBet > 5 ? 5 : stored.LastBet);
     e.altPayTable = stored.AltPayTable ? 1 : 0;
     for (int p = 0; p < 5; ++p) {
@@ -619,6 +617,7 @@ void TableRound::AutoHoldAfterDeal() {
     const auto named =
         engine_->NamedTableInForce() ? advisor_->AdviseNamed(*engine_) : std::nullopt;
     const HoldAdvice advice = named ? *named : advisor_->Advise(*engine_);
+    strategyIndex_ = advice.strategyIndex;
     std::array<bool, 5> hold = advice.hold;
     if (session_.PerfectPlay() || (engine_->NamedTableInForce() && !named))
         if (const auto values = TableHandValues())
@@ -635,6 +634,7 @@ void TableRound::CheckHoldOnDraw() {
     const auto named = e.NamedTableInForce() ? advisor_->AdviseNamed(e) : std::nullopt;
     const bool listless = e.NamedTableInForce() && !named;
     const HoldAdvice advice = named ? *named : advisor_->Advise(e);
+    strategyIndex_ = advice.strategyIndex;
     auto same = [&](const std::array<bool, 5>& want) {
         for (std::size_t p = 0; p < 5; ++p)
             if (e.hand[p].held != want[p]) return false;
@@ -714,7 +714,7 @@ void TableRound::StrategyTableCommand() {
     if (state_ == RoundState::Holding) {
         // The table's own hand is analysed again: the record may have been
         // replaced by another analysis (the hand builder) since the deal.
-        if (advisor_) advisor_->Advise(*engine_);
+        if (advisor_) strategyIndex_ = advisor_->Advise(*engine_).strategyIndex;
         view_.OpenStrategyTable(true);
     } else {
         view_.OpenStrategyTable(false);
@@ -834,7 +834,7 @@ bool TableRound::ButtonsMouseMove(int x, int y) const {
 }
 
 FileResult TableRound::Close() {
-    if (!settings_) return FileResult::Success();
+    if (!sections_) return FileResult::Success();
     const GameEngine& e = *engine_;
     std::array<Card, 5> drawn{};
     std::array<bool, 5> held{};
@@ -842,7 +842,7 @@ FileResult TableRound::Close() {
         drawn[p] = e.hand[p].card;
         held[p] = e.hand[p].held;
     }
-    return settings_->SaveGame(e.game, e.altPayTable != 0, roundBegun_ ? e.lastBet : 0, drawn, held,
+    return sections_->SaveGame(e.game, e.altPayTable != 0, roundBegun_ ? e.lastBet : 0, drawn, held,
                                e.payTableName);
 }
 

@@ -15,13 +15,11 @@
 
 #include "core/game_engine.h"
 #include "record/decision.h"
-#include "shell/ini_file.h"
+#include "table/game_section_store.h"
+#include "table/named_table_book.h"
 #include "table/round_ports.h"
 
 namespace quintaro {
-
-class SettingsFile;
-class PayTableBook;
 
 enum class RoundState : std::uint8_t {
     Opening = 0,
@@ -69,17 +67,17 @@ struct DecisionValues {
 
 class TableRound {
 public:
-    // The engine's game section is read from `settings` (when given) by Open and
+    // The engine's game section is read from `sections` (when given) by Open and
     // written back by Close. winPanelEnabled is the scheme's CntrPnlVis.
     TableRound(std::unique_ptr<GameEngine> engine, RoundSession& session, TableView& view,
-               HoldAdvisor* advisor, SettingsFile* settings, bool winPanelEnabled = true);
+               HoldAdvisor* advisor, GameSectionStore* sections, bool winPanelEnabled = true);
 
     // Where every draw's decision goes: the hand dealt and the hold drawn, told
     // before the replacement cards are shown. None by default.
     void SetDecisionPort(DecisionPort* port) { decisions_ = port; }
     // Where the named tables a game section may name are found. None: only
     // the built-in tables.
-    void SetPayTableBook(const PayTableBook* book) { book_ = book; }
+    void SetPayTableBook(const NamedTableBook* book) { book_ = book; }
 
     // Screen creation: reads the game section, applies the pay table, shows the last hand.
     void Open();
@@ -141,6 +139,8 @@ public:
     bool DealShown() const { return dealShown_; }
     bool WinBlink() const { return winBlink_; }
     bool MistakePanelUp() const { return panelUp_; }
+    // The entry of the last advice (1-based), 0 before any this visit.
+    std::int32_t StrategyIndex() const { return strategyIndex_; }
     int BlinkPhase() const { return blinkPhase_; }
     HandCategory DealtCategory() const { return dealtCategory_; }
     int LastToggled() const { return lastToggled_; }
@@ -190,10 +190,11 @@ private:
     RoundSession& session_;
     TableView& view_;
     HoldAdvisor* advisor_;
-    SettingsFile* settings_;
+    GameSectionStore* sections_;
     DecisionPort* decisions_ = nullptr;
-    const PayTableBook* book_ = nullptr;
+    const NamedTableBook* book_ = nullptr;
 
+    std::int32_t strategyIndex_ = 0;
     bool busy_ = false;
     bool holding_ = false;
     bool dealShown_ = false;

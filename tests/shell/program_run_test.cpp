@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
@@ -17,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../ui/when_up.h"
 #include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "media/embedded_fonts.h"
@@ -180,23 +180,14 @@ void ProgramRunTest::aSignalInTheMiddleOfAHandWritesTheGameAndTheMenu() {
     std::array<Card, 5> dealt{};
     bool signalled = false;
     RoundState state = RoundState::GameOver;
-    QTimer play;
-    play.setInterval(10);
-    QElapsedTimer clock;
-    clock.start();
-    QObject::connect(&play, &QTimer::timeout, [&] {
-        auto* screen = qobject_cast<TGameScreen*>(QApplication::activeModalWidget());
-        if (!screen) {
-            if (clock.elapsed() > 20000) ::raise(SIGTERM); // never hang the test
-            return;
-        }
-        play.stop();
-        screen->Round().BetMax(); // five coins: the hand is dealt
-        for (std::size_t p = 0; p < 5; ++p) dealt[p] = screen->Round().Engine().hand[p].card;
-        state = screen->Round().State();
-        signalled = ::raise(SIGTERM) == 0;
-    });
-    play.start();
+    quintaro::testing::WhenUp<TGameScreen>(
+        [&](TGameScreen* screen) {
+            screen->Round().BetMax(); // five coins: the hand is dealt
+            for (std::size_t p = 0; p < 5; ++p) dealt[p] = screen->Round().Engine().hand[p].card;
+            state = screen->Round().State();
+            signalled = ::raise(SIGTERM) == 0;
+        },
+        20000, [] { ::raise(SIGTERM); });  // never hang the test
     windows.menu->LaunchGame(kDeucesWild); // returns when the signal ends every loop
     QVERIFY(signalled);
     QCOMPARE(state, RoundState::Holding);

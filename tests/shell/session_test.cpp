@@ -66,13 +66,14 @@ TEST_F(SessionTest, RepairsValuesOutOfRange) {
     }
 }
 
-// The training record opens with the session; when it cannot be used the
+// The training record handed to the session; when it cannot be used the
 // player is told once, in a notice, and the session goes on without it.
 TEST_F(SessionTest, ATrainingRecordThatCannotBeUsedIsToldOnce) {
     SessionConfig config = Config();
     WriteFile(dir.path() / "blocked", "a file where the record's folder should be");
     config.recordFile = dir.path() / "blocked" / "training.sqlite3";
-    TVantaSession broken(config, rec.Services());
+    const auto blocked = OpenTrainingRecord(config.recordFile, rec.Services().dialogs);
+    TVantaSession broken(config, rec.Services(), blocked.get());
     EXPECT_FALSE(broken.Record().Usable());
     Decision d;
     d.dealt = {0, 1, 2, 3, 4};
@@ -86,10 +87,11 @@ TEST_F(SessionTest, ATrainingRecordThatCannotBeUsedIsToldOnce) {
 
     rec.log.clear();
     config.recordFile = dir.path() / "data" / "training.sqlite3";
-    TVantaSession working(config, rec.Services());
+    const auto usable = OpenTrainingRecord(config.recordFile, rec.Services().dialogs);
+    TVantaSession working(config, rec.Services(), usable.get());
     EXPECT_TRUE(working.Record().Usable());
     for (const std::string& line : rec.log) EXPECT_NE(line.rfind("notice", 0), 0u) << line;
-    // Without a path (as in the program's tests) there is no record and no notice.
+    // Without a record (as in the program's tests) nothing is kept and nothing told.
     TVantaSession none(Config(), rec.Services());
     EXPECT_FALSE(none.Record().Usable());
     for (const std::string& line : rec.log) EXPECT_NE(line.rfind("notice", 0), 0u) << line;

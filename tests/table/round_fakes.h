@@ -223,9 +223,8 @@ class FixedAdvisor : public HoldAdvisor {
 public:
     HoldAdvice advice;
     int calls = 0;
-    HoldAdvice Advise(GameEngine& engine) override {
+    HoldAdvice Advise(GameEngine&) override {
         ++calls;
-        engine.strategyIndex = advice.strategyIndex;
         return advice;
     }
 };

@@ -118,10 +118,9 @@ TEST_F(AdviceRoundTest, TheCheckClassifiesTheTableHandNotTheLastAnalysis) {
     Hold(Flags(r.hold));
     // Another window (the hand builder) analyses a royal flush meanwhile.
     E().analysis.Analyse({0, 9, 10, 11, 12});
-    E().strategyIndex = 1;
     round->DealOrDraw();
     EXPECT_FALSE(view.panelShown);
-    EXPECT_EQ(E().strategyIndex, r.strategyIndex);
+    EXPECT_EQ(round->StrategyIndex(), r.strategyIndex);
 }
 
 } // namespace

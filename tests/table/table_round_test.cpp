@@ -253,7 +253,7 @@ TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
     EXPECT_EQ(view.panelRank, "17");
     EXPECT_EQ(view.panelValue, "0.5000");
     EXPECT_EQ(round->State(), RoundState::Holding);
-    EXPECT_EQ(E().strategyIndex, 17);
+    EXPECT_EQ(round->StrategyIndex(), 17);
     // The panel blocks keys and card clicks.
     log.clear();
     round->KeyDown(TableKey::Card0);

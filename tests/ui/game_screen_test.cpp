@@ -35,6 +35,7 @@
 #include "table/exact_figures.h"
 #include "table/strategy_advisor.h"
 #include "table/ui/game_screen.h"
+#include "when_up.h"
 
 using namespace quintaro;
 using quintaro::testing::AdviceFor;
@@ -45,6 +46,7 @@ class GameScreenTest : public QObject {
 private:
     std::filesystem::path m_dir;
     std::unique_ptr<SessionView> m_view;
+    std::unique_ptr<TrainingRecord> m_record;
     std::unique_ptr<TVantaSession> m_session;
     QPointer<TGameScreen> m_screen;
 
@@ -92,9 +94,10 @@ private slots:
         // The player's pay tables live in the test's folder too.
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.string()));
         m_view = std::make_unique<SessionView>(nullptr);
+        m_record = OpenTrainingRecord(m_dir / "training.sqlite3", m_view->Services().dialogs);
         m_session = std::make_unique<TVantaSession>(
             SessionConfig{m_dir / "Quintaro.ini", {m_dir / "Schemes"}, m_dir / "training.sqlite3"},
-            m_view->Services());
+            m_view->Services(), m_record.get());
         m_view->SetSession(m_session.get());
         m_session->Sound = false;
     }
@@ -259,19 +262,13 @@ private slots:
         std::filesystem::remove_all(file);
         std::filesystem::create_directories(file);
         QString caption, text;
-        QTimer answer;
-        answer.setInterval(10);
-        connect(&answer, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
+        quintaro::testing::WhenUp<QMessageBox>([&](QMessageBox* box) {
             caption = box->windowTitle();
             text = box->text();
             SaveScreenshot(box, "game_section_save_failed");
             box->accept();
         });
-        answer.start();
         QVERIFY(m_screen->close());
-        answer.stop();
         std::filesystem::remove_all(file);
         QCOMPARE(caption, QString("Quintaro"));
         QVERIFY2(text.startsWith("This game's last hand and pay table could not be saved."),

@@ -32,7 +32,7 @@ constexpr std::array<Card, 5> kFourToARoyal{CardOf(kAce, kSpades), CardOf(kKing,
                                             CardOf(kNine, kHearts)};
 constexpr exact::HoldMask kRoyalDraw = 0b01111;
 
-THoldValuesView* Open(const HoldValuesRequest& request) {
+THoldValuesView* Open(const HoldValuesQuery& request) {
     return qobject_cast<THoldValuesView*>(OpenHoldValues(nullptr, request));
 }
 
@@ -58,8 +58,8 @@ private slots:
                               {1, 5, 0b10000, "hold_values_9_6_five_coins_player_hold"}};
         double royalDrawPerCoin[2] = {};
         for (const Case& c : cases) {
-            HoldValuesRequest request{kJacksOrBetter, c.choice,      c.coins, kFourToARoyal,
-                                      c.playerHold,   std::string(), {}};
+            HoldValuesQuery request{kJacksOrBetter, c.choice,      c.coins, kFourToARoyal,
+                                    c.playerHold,   std::string(), {}};
             QPointer<THoldValuesView> view = Open(request);
             QVERIFY(view);
             QVERIFY(QTest::qWaitForWindowExposed(view));

@@ -53,10 +53,12 @@ class TestRecordWindows : public QObject {
     std::filesystem::path m_root;
 
     std::filesystem::path RecordPath() const { return m_root / kTrainingRecordFileName; }
+    std::unique_ptr<TrainingRecord> m_record;
     std::unique_ptr<TVantaSession> MakeSession() {
+        m_record = OpenTrainingRecord(RecordPath(), nullptr);
         return std::make_unique<TVantaSession>(
             SessionConfig{m_root / "Quintaro.ini", {m_root / "Schemes"}, RecordPath()},
-            SessionServices{});
+            SessionServices{}, m_record.get());
     }
 
 private slots:

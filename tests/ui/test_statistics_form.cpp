@@ -18,6 +18,7 @@
 #include "core/pay_table.h"
 #include "screenshot.h"
 #include "shell/session.h"
+#include "when_up.h"
 
 using namespace quintaro;
 
@@ -38,20 +39,13 @@ struct BoxAnswer {
     bool seen = false;
 };
 void AnswerNextBox(QMessageBox::StandardButton button, BoxAnswer* answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, button, answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
+    quintaro::testing::WhenUp<QMessageBox>([button, answer](QMessageBox* box) {
         answer->caption = box->windowTitle();
         answer->text = box->text();
         answer->icon = box->icon();
         answer->seen = true;
-        timer->stop();
-        timer->deleteLater();
         box->button(button)->click();
     });
-    timer->start();
 }
 
 // Closes whatever modal window is up after `ms`, so a test fails instead of hanging.

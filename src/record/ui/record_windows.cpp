@@ -21,7 +21,7 @@ QString SchemeDir(const TVantaSession& session) {
 // The hand of a row in the hand builder, with the values of every hold beside it.
 void OpenHand(TVantaSession& session, SessionView& view, const DecisionRow& row) {
     if (!Windows().handInBuilder) return;
-    HandRequest hand;
+    HoldValuesQuery hand;
     hand.game = row.game;
     hand.choice = row.payTable;
     hand.coins = row.coins;

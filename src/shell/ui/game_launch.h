@@ -6,13 +6,9 @@
 // the statistics window of this folder is there from the start), and a test may
 // fill it with small windows of its own.
 
-#include <array>
 #include <functional>
-#include <optional>
-#include <string>
 
-#include "core/card.h"
-#include "core/pay_table.h"
+#include "table/round_ports.h"
 
 class QDialog;
 class QWidget;
@@ -23,20 +19,6 @@ class GameEngine;
 struct NamedPayTable;
 class TVantaSession;
 class SessionView;
-
-// A hand for the analysis windows: game (0..8), pay-table choice (0, 1), coins (1..5), the
-// five cards, the player's own hold as a position mask (-1 for none), and for a named
-// table its name and pays.
-struct HandRequest {
-    int game = 0;
-    int choice = 0;
-    int coins = 1;
-    std::array<Card, 5> cards{};
-    int playerHold = -1;
-    // A named table's name and pays, priced instead of the choice's table.
-    std::string tableName;
-    std::optional<PaySchedule> pays;
-};
 
 // What a game screen is made from: the game index and the session with its
 // Qt side (sheets, sounds, shared dialogs).
@@ -80,15 +62,16 @@ struct WindowRegistry {
     // The pay-table editor, modal, opened on a game's tables.
     std::function<void(QWidget* parent, int game)> payTableEditor;
 
-    // The analysis of a hand, from the strategy views: the values of its 32 holds in a
-    // window beside `parent` (not modal), the strategy table of the game engine's hand (its
-    // entry selected when selectCurrent), and a hand put into the hand builder, with the
-    // values of its holds beside it, shown modally.
-    std::function<QWidget*(QWidget* parent, const HandRequest& hand)> holdValues;
+    // The analysis of a hand (game, pay-table choice or named table, coins, cards, the
+    // player's hold), from the strategy views: the values of its 32 holds in a
+    // window beside `parent` (not modal), the strategy table of the game engine's hand (the
+    // entry of selectedIndex selected, none for 0), and a hand put into the hand builder,
+    // with the values of its holds beside it, shown modally.
+    std::function<QWidget*(QWidget* parent, const HoldValuesQuery& hand)> holdValues;
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent,
-                       const GameEngine& engine, bool selectCurrent)>
+                       const GameEngine& engine, int selectedIndex)>
         engineStrategyTable;
-    std::function<void(TVantaSession& session, SessionView& view, const HandRequest& hand)>
+    std::function<void(TVantaSession& session, SessionView& view, const HoldValuesQuery& hand)>
         handInBuilder;
 
     // The engine of the game screen that is open, or null; from the table views.

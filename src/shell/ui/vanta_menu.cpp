@@ -188,9 +188,12 @@ TVantaTBMenu::TVantaTBMenu(const SessionConfig& config, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName("TVantaTBMenu");
     setWindowTitle("Quintaro");
-    // The session comes first: it reads the settings and loads its sheets.
+    // The session comes first: it reads the settings and loads its sheets. The
+    // training record is opened before it and handed to it; a record that cannot
+    // be used is told through the view.
     m_view = std::make_unique<SessionView>();
-    m_session = std::make_unique<TVantaSession>(config, m_view->Services());
+    m_record = OpenTrainingRecord(config.recordFile, m_view->Services().dialogs);
+    m_session = std::make_unique<TVantaSession>(config, m_view->Services(), m_record.get());
     m_view->SetSession(m_session.get());
     m_launching = false;
     BuildComponents();

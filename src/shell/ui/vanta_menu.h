@@ -141,6 +141,7 @@ private:
     void ResumeBanner();
 
     std::unique_ptr<SessionView> m_view;
+    std::unique_ptr<TrainingRecord> m_record; // the run's, handed to the session
     std::unique_ptr<TVantaSession> m_session;
 
     // The sheets of the menu's scheme.

@@ -51,21 +51,21 @@ void RegisterAnalysisWindows() {
         });
         return form;
     };
-    registry.holdValues = [](QWidget* parent, const HandRequest& hand) {
+    registry.holdValues = [](QWidget* parent, const HoldValuesQuery& hand) {
         return OpenHoldValues(parent, hand);
     };
     registry.engineStrategyTable = [](TVantaSession& session, SessionView& view, QWidget* parent,
-                                      const GameEngine& engine, bool selectCurrent) {
+                                      const GameEngine& engine, int selectedIndex) {
         TStrategyTable* table = TStrategyTable::Instance();
         std::unique_ptr<TStrategyTable> own;
         if (!table) {
             own = std::make_unique<TStrategyTable>(&session, &view, parent);
             table = own.get();
         }
-        table->ShowStrategyTable(engine, selectCurrent);
+        table->ShowStrategyTable(engine, selectedIndex);
     };
     registry.handInBuilder = [](TVantaSession& session, SessionView& view,
-                                const HandRequest& hand) {
+                                const HoldValuesQuery& hand) {
         std::unique_ptr<QDialog> own;
         THandBuilderForm* builder = Builder(session, view, own);
         if (!builder) return;

@@ -368,7 +368,7 @@ void THandBuilderForm::StrategyBtnClick() {
 
 QWidget* THandBuilderForm::HoldValuesBtnClick() {
     if (!m_hand.Complete()) return nullptr;
-    HoldValuesRequest request;
+    HoldValuesQuery request;
     request.game = m_game;
     request.choice = Choice();
     request.coins = Coins();

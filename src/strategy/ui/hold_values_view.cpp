@@ -183,7 +183,7 @@ private:
 
 } // namespace
 
-THoldValuesView::THoldValuesView(const HoldValuesRequest& request, QWidget* parent)
+THoldValuesView::THoldValuesView(const HoldValuesQuery& request, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_request(request) {
@@ -383,7 +383,7 @@ void THoldValuesView::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-QWidget* OpenHoldValues(QWidget* parent, const HoldValuesRequest& request) {
+QWidget* OpenHoldValues(QWidget* parent, const HoldValuesQuery& request) {
     auto* view = new THoldValuesView(request, parent);
     view->show();
     view->raise();

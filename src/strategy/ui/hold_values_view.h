@@ -8,10 +8,7 @@
 
 namespace quintaro {
 
-// The hand whose holds are shown.
-using HoldValuesRequest = HandRequest;
-
 // Opens the view of all 32 holds of a hand (non-blocking window, owned by parent).
-QWidget* OpenHoldValues(QWidget* parent, const HoldValuesRequest& request);
+QWidget* OpenHoldValues(QWidget* parent, const HoldValuesQuery& request);
 
 } // namespace quintaro

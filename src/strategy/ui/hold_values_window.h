@@ -33,9 +33,9 @@ public:
     static constexpr int kHeight = 590;
     static constexpr int kRowHeight = 36;
 
-    THoldValuesView(const HoldValuesRequest& request, QWidget* parent = nullptr);
+    THoldValuesView(const HoldValuesQuery& request, QWidget* parent = nullptr);
 
-    const HoldValuesRequest& Request() const { return m_request; }
+    const HoldValuesQuery& Request() const { return m_request; }
     const exact::HoldValues& Values() const { return m_values; }
     exact::HoldMask ListHold() const { return m_listHold; }
     const std::vector<HoldValueRow>& Rows() const { return m_rows; }
@@ -66,7 +66,7 @@ private:
     void BuildBottomPanel();
     void ShowRow(int row);
 
-    HoldValuesRequest m_request;
+    HoldValuesQuery m_request;
     exact::HoldValues m_values;
     exact::HoldMask m_listHold = 0;
     exact::HoldMask m_shown = 0;

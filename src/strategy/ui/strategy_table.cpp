@@ -21,6 +21,7 @@
 #include <mutex>
 #include <thread>
 
+#include "components/clickable.h"
 #include "components/press_button.h"
 #include "components/window_kit.h"
 #include "core/game_engine.h"
@@ -39,30 +40,14 @@ namespace {
 
 TStrategyTable* g_instance = nullptr;
 
-// A label or shape of the legend: any click on it hides the legend.
-class ClickArea : public QLabel {
-public:
-    ClickArea(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), m_onClick(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && m_onClick) m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
+// The legend's labels and panel: any click on them hides the legend.
+using ClickArea = Clickable<QLabel>;
+using LegendPanel = Clickable<QFrame>;
 
 // The black rounded rectangle of the legend.
-class RoundedShape : public QWidget {
+class RoundedShape : public Clickable<QWidget> {
 public:
-    RoundedShape(QWidget* parent, std::function<void()> onPress)
-        : QWidget(parent), m_onPress(std::move(onPress)) {
-        setCursor(Qt::PointingHandCursor);
-    }
+    using Clickable::Clickable;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -72,28 +57,6 @@ protected:
         p.setBrush(Qt::black);
         p.drawRoundedRect(rect().adjusted(0, 0, -1, -1), 8, 8);
     }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && m_onPress) m_onPress();
-    }
-
-private:
-    std::function<void()> m_onPress;
-};
-
-class LegendPanel : public QFrame {
-public:
-    LegendPanel(QWidget* parent, std::function<void()> onClick)
-        : QFrame(parent), m_onClick(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && m_onClick) m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
 };
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, int x, int y, const QFont& font,
@@ -132,11 +95,12 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
                             7, ui::SansFont(13, true), Qt::white);
     line1->setObjectName("Label13");
     line1->move((451 - line1->width()) / 2, 7);
-    m_ackLine = new ClickArea("Quintaro Strategy Tables - click here for the acknowledgement",
-                              header, [this] {
-                                  if (m_view && m_view->Dialogs().strategyCredit)
-                                      m_view->Dialogs().strategyCredit->exec();
-                              });
+    m_ackLine = new ClickArea(
+        [this] {
+            if (m_view && m_view->Dialogs().strategyCredit)
+                m_view->Dialogs().strategyCredit->exec();
+        },
+        "Quintaro Strategy Tables - click here for the acknowledgement", header);
     m_ackLine->setObjectName("Label14");
     m_ackLine->setFont(ui::SansFont(12, true));
     QPalette yp = m_ackLine->palette();
@@ -173,7 +137,7 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     m_returns->setAlignment(Qt::AlignCenter);
     m_returns->setGeometry(8, 489, 451, 13);
 
-    m_legend = new LegendPanel(this, [this] { LegendClick(); });
+    m_legend = new LegendPanel([this] { LegendClick(); }, this);
     m_legend->setObjectName("Panel1");
     m_legend->setGeometry(8, 423, 451, 70);
     m_legend->setFrameShape(QFrame::Panel);
@@ -182,17 +146,17 @@ TStrategyTable::TStrategyTable(TVantaSession* session, SessionView* view, QWidge
     auto click = [this] { LegendClick(); };
     const char* left[] = {"ST = Straight", "FL = Flush", "STFL = Straight Flush", "s = same suit"};
     for (int i = 0; i < 4; ++i) {
-        auto* l = new ClickArea(left[i], m_legend, click);
+        auto* l = new ClickArea(click, left[i], m_legend);
         l->setFont(legendFont);
         l->adjustSize();
         l->move(10, 4 + 16 * i);
     }
-    auto* shape = new RoundedShape(m_legend, click);
+    auto* shape = new RoundedShape(click, m_legend);
     shape->setObjectName("Shape1");
     shape->setGeometry(146, 4, 296, 62);
     const char* right[] = {"T = Ten", "J = Jack", "Q = Queen", "K = King", "A = Ace"};
     for (int i = 0; i < 5; ++i) {
-        auto* l = new ClickArea(right[i], shape, click);
+        auto* l = new ClickArea(click, right[i], shape);
         l->setFont(legendFont);
         QPalette lp = l->palette();
         lp.setColor(QPalette::WindowText, QColor(255, 255, 0));
@@ -344,18 +308,17 @@ void TStrategyTable::FillNamed(int game, const std::string& tableName, const Pay
     });
 }
 
-void TStrategyTable::ShowStrategyTable(const GameEngine& engine, bool selectCurrent) {
+void TStrategyTable::ShowStrategyTable(const GameEngine& engine, int selectedIndex) {
     if (engine.NamedTableInForce()) {
         std::string_view name =
             m_session ? m_session->GameName(engine.game) : GameInfoFor(engine.game).name;
         FillNamed(engine.game, engine.payTableName, engine.ScheduleInForce(),
                   QString::fromUtf8(name.data(), static_cast<int>(name.size())),
-                  StrategyTableCoins(engine), selectCurrent ? engine.strategyIndex : 0);
+                  StrategyTableCoins(engine), selectedIndex);
         exec();
         return;
     }
-    ShowStrategyTable(engine.game, engine.altPayTable, StrategyTableCoins(engine),
-                      selectCurrent ? engine.strategyIndex : 0);
+    ShowStrategyTable(engine.game, engine.altPayTable, StrategyTableCoins(engine), selectedIndex);
 }
 
 void TStrategyTable::ShowStrategyTable(int game, int choice, int coins, int selectedIndex) {

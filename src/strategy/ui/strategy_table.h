@@ -48,8 +48,9 @@ public:
     // table has a list of its own, perfect play's return and a word saying so.
     void FillNamed(int game, const std::string& tableName, const PaySchedule& pays,
                    const QString& gameName, int coins = 5, int selectedIndex = 0);
-    // Fills the table for an engine's game and its current hand, and shows it modally.
-    void ShowStrategyTable(const GameEngine& engine, bool selectCurrent);
+    // Fills the table for an engine's game and pay table in force, the 1-based entry
+    // of its current hand selected (0: none), and shows it modally.
+    void ShowStrategyTable(const GameEngine& engine, int selectedIndex);
     // The same for a game, choice and coins with a 1-based entry to select (0: none);
     // the hand builder's strategy button opens the table this way.
     void ShowStrategyTable(int game, int choice, int coins, int selectedIndex);

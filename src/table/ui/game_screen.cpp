@@ -16,6 +16,7 @@
 
 #include <cmath>
 
+#include "components/clickable.h"
 #include "components/press_button.h"
 #include "components/window_kit.h"
 #include "core/hand_names.h"
@@ -82,21 +83,7 @@ private:
 };
 
 // A picture that opens the bills dialog when clicked.
-class ClickPicture : public PictureBox {
-public:
-    ClickPicture(QWidget* parent, const QImage& image, std::function<void()> onClick)
-        : PictureBox(parent, image, Qt::black), m_onClick(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && m_onClick) m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
+using ClickPicture = Clickable<PictureBox>;
 
 // The card area: painting and mouse input go to the screen and its round.
 class CardArea : public QWidget {
@@ -342,8 +329,8 @@ void TGameScreen::BuildLayout() {
     connect(m_creditBox, &CreditMeterBox::Clicked, this,
             [this] { RunCommand([this] { m_round->InsertBills1Click(); }); });
     auto* creditsPicture =
-        new ClickPicture(panel27, loader.Image(Sheet::Credits1, m_schemeDir),
-                         [this] { RunCommand([this] { m_round->InsertBills1Click(); }); });
+        new ClickPicture([this] { RunCommand([this] { m_round->InsertBills1Click(); }); }, panel27,
+                         loader.Image(Sheet::Credits1, m_schemeDir), Qt::black);
     creditsPicture->setObjectName("PntBoxImageCredits");
     creditsPicture->setGeometry(166, 4, 201, 40);
     creditsPicture->setToolTip("Click to insert money");
@@ -876,20 +863,13 @@ void TGameScreen::ShowMistakeFigures(const MistakeFigures& figures) {
 }
 
 void TGameScreen::OpenHoldValues(const HoldValuesQuery& query) {
-    HandRequest hand;
-    hand.game = query.game;
-    hand.choice = query.choice;
-    hand.coins = query.coins;
-    hand.cards = query.cards;
-    hand.playerHold = query.playerHold;
-    hand.tableName = query.tableName;
-    hand.pays = query.pays;
-    if (Windows().holdValues) Windows().holdValues(this, hand);
+    if (Windows().holdValues) Windows().holdValues(this, query);
 }
 
 void TGameScreen::OpenStrategyTable(bool selectCurrent) {
     if (Windows().engineStrategyTable)
-        Windows().engineStrategyTable(m_session, m_view, this, m_round->Engine(), selectCurrent);
+        Windows().engineStrategyTable(m_session, m_view, this, m_round->Engine(),
+                                      selectCurrent ? m_round->StrategyIndex() : 0);
 }
 
 void TGameScreen::AllowPopupMenu(bool allowed) {

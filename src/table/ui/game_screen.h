@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "shell/schemes.h"
+#include "shell/session_round_port.h"
 #include "table/round_ports.h"
-#include "table/session_round_port.h"
 #include "table/strategy_advisor.h"
 #include "table/table_round.h"
 

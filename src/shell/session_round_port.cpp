@@ -1,4 +1,4 @@
-#include "table/session_round_port.h"
+#include "shell/session_round_port.h"
 
 namespace quintaro {
 
