@@ -27,6 +27,13 @@ namespace quintaro::ui {
 inline const QColor kMaroon(128, 0, 0);
 inline const QColor kNavy(0, 0, 128);
 inline const QColor kYellow(255, 255, 0);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kLime(0, 255, 0);
+inline const QColor kGreen(0, 128, 0);
+inline const QColor kAqua(0, 255, 255);
+inline const QColor kTeal(0, 128, 128);
+inline const QColor kPurple(128, 0, 128);
+inline const QColor kSilver(192, 192, 192);
 
 // A UTF-8 text of the logic as a QString.
 QString Text(std::string_view text);

@@ -44,7 +44,7 @@ using ui::MakeLabel;
 using ui::Text;
 
 const QColor kFormGrey(128, 128, 128);
-const QColor kAqua(0, 255, 255);
+using ui::kAqua;
 
 constexpr int kLeft = 8;
 constexpr int kColumnWidth = 378;

@@ -20,8 +20,8 @@ using ui::kYellow;
 using ui::Text;
 
 const QColor kFelt = ui::FromColorRef(482356);
-const QColor kLime(0, 255, 0);
-const QColor kRed(255, 80, 80);
+using ui::kLime;
+const QColor kSoftRed(255, 80, 80);
 
 QLabel* Caption(QWidget* parent, const QRect& rect, int size, const QColor& colour,
                 bool bold = true) {
@@ -285,7 +285,7 @@ void TPracticeDrillForm::ShowAnswer() {
                                       .arg(HoldText(hand.dealt, r.held), Credits(r.evHeld))
                                 : QString("Mistake.  Your hold: %1 = %2")
                                       .arg(HoldText(hand.dealt, r.held), Credits(r.evHeld)));
-    Colour(m_result[0], a.best ? kLime : kRed);
+    Colour(m_result[0], a.best ? kLime : kSoftRed);
     m_result[1]->setText(
         QString("Best hold%1: %2 = %3")
             .arg(bests.size() > 1 ? "s" : "", bests.join("  or  "), Credits(r.evBest)));

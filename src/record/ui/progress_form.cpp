@@ -35,8 +35,8 @@ using ui::SetFillColour;
 using ui::SetTextColour;
 using ui::Text;
 
-const QColor kSilver(192, 192, 192);
-const QColor kLime(0, 255, 0);
+using ui::kLime;
+using ui::kSilver;
 const QColor kOrange(255, 160, 0);
 
 // The right-hand column: grades, chart and kinds one above the other.

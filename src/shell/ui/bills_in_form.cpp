@@ -12,10 +12,10 @@ namespace quintaro {
 
 namespace {
 
+using ui::kGreen;
+using ui::kLime;
+using ui::kRed;
 using ui::kYellow;
-const QColor kRed(255, 0, 0);
-const QColor kLime(0, 255, 0);
-const QColor kGreen(0, 128, 0);
 
 constexpr std::array<int, 5> kBillTags{1, 5, 10, 20, 100};
 

@@ -23,8 +23,8 @@ using ui::SetFillColour;
 using ui::SetTextColour;
 using ui::Text;
 
-const QColor kSilver(192, 192, 192);
-const QColor kLime(0, 255, 0);
+using ui::kLime;
+using ui::kSilver;
 
 // Columns of the chart panel (Panel2).
 constexpr int kCaptionLeft = 8;

@@ -35,7 +35,7 @@ using ui::kYellow;
 using ui::SetTextColour;
 using ui::Text;
 
-const QColor kRed(255, 0, 0);
+using ui::kRed;
 
 QRect ToQRect(const sheets::CellRect& r) {
     return QRect(r.left, r.top, r.width(), r.height());

@@ -27,9 +27,9 @@ using ui::SetTextColour;
 using ui::Text;
 
 const QColor kFormGrey(128, 128, 128);
-const QColor kTeal(0, 128, 128);
-const QColor kAqua(0, 255, 255);
-const QColor kRed(255, 0, 0);
+using ui::kAqua;
+using ui::kRed;
+using ui::kTeal;
 
 // The suit symbols come from a face that has them at every size.
 QFont SymbolFont(int pixelSize) {

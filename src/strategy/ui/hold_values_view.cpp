@@ -30,7 +30,7 @@ using ui::Text;
 
 // The colours of the neighbouring windows (the hand builder and the strategy table).
 const QColor kFormGrey(128, 128, 128);
-const QColor kAqua(0, 255, 255);
+using ui::kAqua;
 
 // Where the parts stand.
 constexpr int kCardTop = 62;

@@ -42,9 +42,9 @@ using ui::SetTextColour;
 using ui::Text;
 
 constexpr int kBackgroundColour = 482356; // dark green, 0x00BBGGRR
-const QColor kSilver(192, 192, 192);
-const QColor kRed(255, 0, 0);
-const QColor kPurple(128, 0, 128);
+using ui::kPurple;
+using ui::kRed;
+using ui::kSilver;
 
 // Row tops inside the pay-table panel: category 1 at the bottom (196), the top
 // category at 9, the others evenly between.
