@@ -126,11 +126,6 @@ private slots:
             QCOMPARE(m_session->Credits, 100);
             if (game == kJacksOrBetter) SaveScreenshot(m_screen, "game_screen_jacks_opening");
         }
-        // The registry's factory builds them for the menu.
-        QDialog* made =
-            Windows().gameScreens(GameScreenContext{kDeucesWild, *m_session, *m_view}, nullptr);
-        QCOMPARE(qobject_cast<TGameScreen*>(made)->Game(), int(kDeucesWild));
-        delete made;
     }
 
     // A round by keys with what the command menu allows on the way, and its draw in the

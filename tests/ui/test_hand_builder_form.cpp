@@ -17,12 +17,6 @@
 
 using namespace quintaro;
 
-namespace {
-QColor TextColour(QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
-} // namespace
-
 class TestHandBuilderForm : public QObject {
     Q_OBJECT
 
@@ -93,32 +87,6 @@ private slots:
         m_dir.reset();
     }
 
-    void PicksInOrderIntoThePlaces() {
-        Open(kJacksOrBetter, 0, 1);
-        const Card picks[3] = {CardOf(kTen, kDiamonds), CardOf(kAce, kClubs),
-                               CardOf(kKing, kHearts)};
-        for (int i = 0; i < 3; ++i) {
-            Press(picks[i], i);
-            QCOMPARE(Form().Hand().Count(), i + 1);
-            QVERIFY(!Form().PlaceShowsBack(i));
-            QVERIFY(Form().PlaceShowsBack(i + 1));
-            QCOMPARE(Form().PlaceRank(i)->text(),
-                     QString::fromUtf8(RankText(RankOf(picks[i])).data()));
-            QCOMPARE(Form().PlaceSuit(i)->text(),
-                     QString::fromUtf8(SuitSymbol(SuitOf(picks[i])).data()));
-            QCOMPARE(TextColour(Form().PlaceSuit(i)),
-                     IsRedSuit(SuitOf(picks[i])) ? QColor(255, 0, 0) : QColor(0, 0, 0));
-            // The small card is marked as taken: no texts, the default cursor.
-            QVERIFY(Form().SmallCardRank(picks[i])->text().isEmpty());
-            QCOMPARE(Form().SmallCardShape(picks[i])->cursor().shape(), Qt::ArrowCursor);
-        }
-        QCOMPARE(Form().PlaceRank(0)->text(), QString("10"));
-        QCOMPARE(m_effects, (std::vector<int>{3, 3, 3}));
-        QVERIFY(ResultHidden());
-        SaveScreenshot(&Form(), "hand_builder_three_cards");
-        Form().close();
-    }
-
     // The form shows what the judging gives for the screen's game, pay table and
     // coins (the last bet while no coin is bet); the figures themselves are the
     // hand builder logic's to test.
@@ -137,7 +105,7 @@ private slots:
         };
         for (const Case& c : cases) {
             Open(c.game, c.choice, c.bet);
-            QCOMPARE(Form().Hand().Count(), 0); // every opening starts empty
+            QVERIFY(Form().Hand().Count() == 0 && ResultHidden()); // every opening starts empty
             Build(c.cards);
             QCOMPARE(Form().StrategyLabel()->text(), QString(c.name));
             QCOMPARE(Form().RankLabel()->text(), QString(c.rank));

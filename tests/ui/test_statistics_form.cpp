@@ -85,6 +85,7 @@ private slots:
         Play(0, 0, 1);
         TTableBuilderForm form(&Session());
         QCOMPARE(form.windowTitle(), QString("Current Session  Statistics")); // no page yet
+        QCOMPARE(form.size(), QSize(769, 573));
         // The training progress button shows only when something opens it.
         QVERIFY(form.ProgressButton()->isHidden());
         form.show();
