@@ -30,58 +30,6 @@ fs::path ScratchPath(const char* name) {
     return path;
 }
 
-quintaro::DecisionRow Row(int i) {
-    quintaro::DecisionRow r;
-    r.game = i % 9;
-    r.coins = 5;
-    r.dealt = {i % 47, i % 47 + 1, i % 47 + 2, i % 47 + 3, i % 47 + 4};
-    r.held = i % 32;
-    r.evHeld = 3.0 + (i % 7) * 0.1;
-    r.evList = 3.5;
-    r.evBest = 3.7;
-    return r;
-}
-
-void BM_AppendOneRow(benchmark::State& state) {
-    quintaro::TrainingRecord record(ScratchPath("append.sqlite3"), {});
-    int i = 0;
-    for (auto _ : state) {
-        quintaro::DecisionRow r = Row(i++);
-        benchmark::DoNotOptimize(record.Append(r));
-    }
-}
-BENCHMARK(BM_AppendOneRow)->Unit(benchmark::kMicrosecond);
-
-void BM_GradesOverTwentyThousandRows(benchmark::State& state) {
-    const fs::path path = ScratchPath("grades.sqlite3");
-    {
-        // Filled in one transaction; row by row the setup would wait for 20,000 syncs.
-        { quintaro::TrainingRecord create(path, {}); }
-        sqlite3* db = nullptr;
-        sqlite3_open(path.string().c_str(), &db);
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        for (int i = 0; i < 20000; ++i) {
-            const quintaro::DecisionRow r = Row(i);
-            const std::string sql =
-                "INSERT INTO decisions (played_at, game, pay_table, coins, dealt, held, list_hold, "
-                "best_hold, ev_held, ev_list, ev_best, mode) VALUES ('2026-12-07T10:00:00Z', " +
-                std::to_string(r.game) + ", 0, 5, '" + quintaro::FormatDealt(r.dealt) + "', " +
-                std::to_string(r.held) + ", 0, 0, " + std::to_string(r.evHeld) + ", 3.5, 3.7, 0)";
-            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-        }
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    quintaro::TrainingRecord record(path, {});
-    for (auto _ : state) {
-        quintaro::RowQuery game;
-        game.game = 3;
-        benchmark::DoNotOptimize(record.Grade(game));
-        benchmark::DoNotOptimize(record.Grade({}));
-    }
-}
-BENCHMARK(BM_GradesOverTwentyThousandRows)->Unit(benchmark::kMillisecond);
-
 // A year of play: shuffled deals in every game, a session or two a day, one
 // decision in four a mistake, one in ten a drill answer.
 std::vector<quintaro::DecisionRow> YearOfRows(int count) {
@@ -114,6 +62,52 @@ std::vector<quintaro::DecisionRow> YearOfRows(int count) {
     return rows;
 }
 
+// A record of `count` such rows, filled in one transaction: row by row the setup would
+// wait for one sync per row.
+fs::path FilledRecord(const char* name, int count) {
+    const fs::path path = ScratchPath(name);
+    { quintaro::TrainingRecord create(path, {}); }
+    sqlite3* db = nullptr;
+    sqlite3_open(path.string().c_str(), &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    for (const quintaro::DecisionRow& r : YearOfRows(count)) {
+        const std::string sql =
+            "INSERT INTO decisions (played_at, game, pay_table, coins, dealt, held, list_hold, "
+            "best_hold, ev_held, ev_list, ev_best, mode, source) VALUES ('" +
+            r.playedAt + "', " + std::to_string(r.game) + ", " + std::to_string(r.payTable) +
+            ", 5, '" + quintaro::FormatDealt(r.dealt) + "', 0, 0, 0, " + std::to_string(r.evHeld) +
+            ", 3.7, 3.7, 0, '" + (r.source == quintaro::DecisionSource::Drill ? "drill" : "table") +
+            "')";
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return path;
+}
+
+void BM_AppendOneRow(benchmark::State& state) {
+    quintaro::TrainingRecord record(ScratchPath("append.sqlite3"), {});
+    const std::vector<quintaro::DecisionRow> rows = YearOfRows(1000);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        quintaro::DecisionRow r = rows[i++ % rows.size()];
+        r.id = 0;
+        benchmark::DoNotOptimize(record.Append(r));
+    }
+}
+BENCHMARK(BM_AppendOneRow)->Unit(benchmark::kMicrosecond);
+
+void BM_GradesOverTwentyThousandRows(benchmark::State& state) {
+    quintaro::TrainingRecord record(FilledRecord("grades.sqlite3", 20000), {});
+    for (auto _ : state) {
+        quintaro::RowQuery game;
+        game.game = 3;
+        benchmark::DoNotOptimize(record.Grade(game));
+        benchmark::DoNotOptimize(record.Grade({}));
+    }
+}
+BENCHMARK(BM_GradesOverTwentyThousandRows)->Unit(benchmark::kMillisecond);
+
 // Everything the window figures once the rows are read: the entries of the
 // mistaken hands and the points, grades and kinds for all games.
 void BM_ProgressFiguresOverHundredThousandRows(benchmark::State& state) {
@@ -130,25 +124,7 @@ BENCHMARK(BM_ProgressFiguresOverHundredThousandRows)->Unit(benchmark::kMilliseco
 
 // The same from the file, as the window's worker does it.
 void BM_ProgressReadAndFigureHundredThousandRows(benchmark::State& state) {
-    const fs::path path = ScratchPath("progress.sqlite3");
-    {
-        quintaro::TrainingRecord record(path, {});
-        sqlite3* db = nullptr;
-        sqlite3_open(path.string().c_str(), &db);
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        for (const quintaro::DecisionRow& r : YearOfRows(100000)) {
-            const std::string sql =
-                "INSERT INTO decisions (played_at, game, pay_table, coins, dealt, held, list_hold, "
-                "best_hold, ev_held, ev_list, ev_best, mode, source) VALUES ('" +
-                r.playedAt + "', " + std::to_string(r.game) + ", " + std::to_string(r.payTable) +
-                ", 5, '" + quintaro::FormatDealt(r.dealt) + "', 0, 0, 0, " +
-                std::to_string(r.evHeld) + ", 3.7, 3.7, 0, '" +
-                (r.source == quintaro::DecisionSource::Drill ? "drill" : "table") + "')";
-            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-        }
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
+    const fs::path path = FilledRecord("progress.sqlite3", 100000);
     for (auto _ : state) {
         const quintaro::ProgressRecord record = quintaro::ReadProgressRecord(path);
         benchmark::DoNotOptimize(quintaro::BuildProgress(record, {}));

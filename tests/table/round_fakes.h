@@ -125,13 +125,9 @@ public:
     std::function<void()> onProcess; // runs inside ProcessMessages and Pause
     std::array<bool, 5> shownHeld{};
     std::array<bool, 5> panelLabels{};
-    std::string panelName, panelRank, panelValue, playMode, winCaption;
+    std::string panelName, panelRank, panelValue, winCaption;
     bool panelShown = false;
-    std::optional<MistakeFigures> figures;     // the last figures shown
-    std::optional<HoldValuesQuery> holdValues; // the last hand opened
-    bool popupAllowed = true;
-    int closeRequests = 0;
-    int tablesOpened = 0;
+    std::optional<MistakeFigures> figures; // the last figures shown
     bool lastTableSelected = false;
 
     void ShowCardFace(int p, Card c) override {
@@ -165,10 +161,7 @@ public:
     void ShowGameOver(bool shown) override {
         log_.push_back(shown ? "gameover on" : "gameover off");
     }
-    void ShowPlayMode(const std::string& text) override {
-        playMode = text;
-        log_.push_back("mode " + text);
-    }
+    void ShowPlayMode(const std::string& text) override { log_.push_back("mode " + text); }
     void ShowMistakePanel(const std::array<bool, 5>& labels, const std::string& name,
                           const std::string& rank, const std::string& value) override {
         panelShown = true;
@@ -186,26 +179,18 @@ public:
         figures = f;
         log_.push_back("figures");
     }
-    void OpenHoldValues(const HoldValuesQuery& q) override {
-        holdValues = q;
-        log_.push_back("hold values");
-    }
+    void OpenHoldValues(const HoldValuesQuery&) override { log_.push_back("hold values"); }
     void OpenStrategyTable(bool select) override {
-        ++tablesOpened;
         lastTableSelected = select;
         log_.push_back(select ? "strategy selected" : "strategy plain");
     }
     void AllowPopupMenu(bool allowed) override {
-        popupAllowed = allowed;
         log_.push_back(allowed ? "popup on" : "popup off");
     }
     void SetBlinkTimer(bool running) override {
         log_.push_back(running ? "timer on" : "timer off");
     }
-    void CloseScreen() override {
-        ++closeRequests;
-        log_.push_back("close");
-    }
+    void CloseScreen() override { log_.push_back("close"); }
     void Pause(int ms) override {
         log_.push_back("pause " + std::to_string(ms));
         if (onProcess) onProcess();

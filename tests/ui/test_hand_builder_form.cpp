@@ -17,12 +17,6 @@
 
 using namespace quintaro;
 
-namespace {
-QColor TextColour(QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
-} // namespace
-
 class TestHandBuilderForm : public QObject {
     Q_OBJECT
 
@@ -61,22 +55,12 @@ class TestHandBuilderForm : public QObject {
             shown[static_cast<std::size_t>(i)] = Form().HoldLabel(i)->isVisible();
         return shown;
     }
-    bool ResultShown() {
-        return Form().StrategyLabel()->isVisible() && Form().RankLabel()->isVisible() &&
-               Form().ValueLabel()->isVisible() && Form().StrategyButton()->isVisible();
-    }
     bool ResultHidden() {
         for (int i = 0; i < 5; ++i)
             if (Form().HoldLabel(i)->isVisible()) return false;
         return !Form().StrategyLabel()->isVisible() && !Form().RankLabel()->isVisible() &&
                !Form().ValueLabel()->isVisible() && !Form().StrategyButton()->isVisible();
     }
-    bool Untouched(Card c) {
-        return Form().SmallCardRank(c)->text() == QString::fromUtf8(RankText(RankOf(c)).data()) &&
-               Form().SmallCardSuit(c)->text() == QString::fromUtf8(SuitSymbol(SuitOf(c)).data()) &&
-               Form().SmallCardShape(c)->cursor().shape() == Qt::PointingHandCursor;
-    }
-
     // Ace, King, Queen, Jack and Ten of Spades.
     const std::vector<Card> kRoyal{39, 51, 11, 23, 35};
 
@@ -103,35 +87,6 @@ private slots:
         m_dir.reset();
     }
 
-    void PicksInOrderIntoThePlaces() {
-        Open(kJacksOrBetter, 0, 1);
-        const Card picks[3] = {CardOf(kTen, kDiamonds), CardOf(kAce, kClubs),
-                               CardOf(kKing, kHearts)};
-        for (int i = 0; i < 3; ++i) {
-            Press(picks[i], i);
-            QCOMPARE(Form().Hand().Count(), i + 1);
-            QVERIFY(!Form().PlaceShowsBack(i));
-            QVERIFY(Form().PlaceShowsBack(i + 1));
-            QCOMPARE(Form().PlaceRank(i)->text(),
-                     QString::fromUtf8(RankText(RankOf(picks[i])).data()));
-            QCOMPARE(Form().PlaceSuit(i)->text(),
-                     QString::fromUtf8(SuitSymbol(SuitOf(picks[i])).data()));
-            const QColor colour = IsRedSuit(SuitOf(picks[i])) ? QColor(255, 0, 0) : QColor(0, 0, 0);
-            QCOMPARE(TextColour(Form().PlaceSuit(i)), colour);
-            QCOMPARE(TextColour(Form().PlaceRank(i)), colour);
-            // The small card is marked as taken: no texts, the default cursor.
-            QVERIFY(Form().SmallCardRank(picks[i])->text().isEmpty());
-            QVERIFY(Form().SmallCardSuit(picks[i])->text().isEmpty());
-            QCOMPARE(Form().SmallCardShape(picks[i])->cursor().shape(), Qt::ArrowCursor);
-            QCOMPARE(Form().SmallCardSuit(picks[i])->cursor().shape(), Qt::ArrowCursor);
-        }
-        QCOMPARE(Form().PlaceRank(0)->text(), QString("10"));
-        QCOMPARE(m_effects, (std::vector<int>{3, 3, 3}));
-        QVERIFY(ResultHidden());
-        SaveScreenshot(&Form(), "hand_builder_three_cards");
-        Form().close();
-    }
-
     // The form shows what the judging gives for the screen's game, pay table and
     // coins (the last bet while no coin is bet); the figures themselves are the
     // hand builder logic's to test.
@@ -146,24 +101,20 @@ private slots:
         const Case cases[] = {
             {kJacksOrBetter, 1, 0, kRoyal, "Pat Royal", "1", "800.0000", "(9/6) Jacks or Better",
              "11111"},
-            {kSuperAces, 0, 5, {0, 13, 26, 39, 6}, "Four Aces", "2", "2000.0000", nullptr, "11111"},
-            {kJacksOrBetter, 0, 1, hand, "AKQJ", "23", "0.5938", "(8/5) Jacks or Better", "10111"},
             {kJacksOrBetter, 1, 1, hand, "QJs", "26", "0.6000", "(9/6) Jacks or Better", "00101"},
         };
         for (const Case& c : cases) {
             Open(c.game, c.choice, c.bet);
-            QCOMPARE(Form().Hand().Count(), 0); // every opening starts empty
+            QVERIFY(Form().Hand().Count() == 0 && ResultHidden()); // every opening starts empty
             Build(c.cards);
             QCOMPARE(Form().StrategyLabel()->text(), QString(c.name));
             QCOMPARE(Form().RankLabel()->text(), QString(c.rank));
             QCOMPARE(Form().ValueLabel()->text(), QString(c.value));
-            if (c.title) QCOMPARE(Form().TitleLabel()->text(), QString(c.title));
+            QCOMPARE(Form().TitleLabel()->text(), QString(c.title));
             QString hold;
             for (bool shown : HoldLabels()) hold += shown ? '1' : '0';
             QCOMPARE(hold, QString(c.hold));
-            if (c.game == kSuperAces)
-                QVERIFY(Form().TitleLabel()->text().endsWith(") Super Aces Bonus"));
-            if (&c != &cases[3]) Form().close();
+            if (&c != &cases[1]) Form().close();
         }
         SaveScreenshot(&Form(), "hand_builder_9_6");
         Form().StrategyButton()->click();

@@ -64,7 +64,6 @@ private slots:
             QVERIFY(view);
             QVERIFY(QTest::qWaitForWindowExposed(view));
             QVERIFY(!view->isModal());
-            QCOMPARE(view->size(), QSize(THoldValuesView::kWidth, THoldValuesView::kHeight));
             QCOMPARE(view->TitleLabel()->text(),
                      QString(c.choice ? "(9/6) Jacks or Better" : "(8/5) Jacks or Better"));
             const exact::HoldValues expected =

@@ -6,19 +6,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFrame>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <QtTest>
 
 #include <filesystem>
@@ -71,24 +65,6 @@ QDialog* TestGameWindow(const GameScreenContext& context, QWidget* parent) {
     return window;
 }
 
-// Records every sound the session plays; `onTone` runs as a tone starts.
-class SoundLog : public SoundSink {
-public:
-    QStringList log;
-    std::function<void(int)> onTone;
-    void PlayEffect(int effect) override { log << QString("e%1").arg(effect); }
-    void PlayTone(int tone) override {
-        log << QString("t%1").arg(tone);
-        if (onTone) onTone(tone);
-    }
-};
-
-void Listen(TVantaTBMenu& menu, SoundLog& sounds) {
-    SessionServices services = menu.Session().Services();
-    services.sound = &sounds;
-    menu.Session().SetServices(services);
-}
-
 void WriteFile(const fs::path& path, const QByteArray& text) {
     fs::create_directories(path.parent_path());
     // Through the file system's own name: folder names need not be UTF-8.
@@ -138,24 +114,16 @@ bool AllOf(const QImage& image, const QRect& area, QColor colour) {
     return true;
 }
 
-// A picture of the nine game buttons, each cell its own colour with its number.
+// A picture of the nine game buttons, each cell in a colour of its own.
 QImage TestButtonSheet() {
     // A scheme's sheet has the built-in sheet's size, or it is not used.
     const sheets::SheetInfo& info = sheets::Info(sheets::Sheet::GameTyps);
     QImage sheet(info.width, info.height, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter p(&sheet);
-    p.setFont(ui::SansFont(22, true));
     for (int g = 0; g < kGameCount; ++g) {
         const sheets::CellRect c = sheets::GameButton(g);
-        const QRect r(c.left, c.top, c.width(), c.height());
-        QLinearGradient fill(r.topLeft(), r.bottomLeft());
-        fill.setColorAt(0, QColor::fromHsv(g * 40, 120, 250));
-        fill.setColorAt(1, QColor::fromHsv(g * 40, 255, 120));
-        p.fillRect(r.adjusted(2, 2, -2, -2), fill);
-        p.setPen(Qt::white);
-        p.drawRect(r.adjusted(2, 2, -3, -3));
-        p.drawText(r, Qt::AlignCenter, QString("GAME %1").arg(g + 1));
+        p.fillRect(QRect(c.left, c.top, c.width(), c.height()), QColor::fromHsv(g * 40, 200, 220));
     }
     return sheet;
 }
@@ -247,25 +215,16 @@ private slots:
     }
 
     void commandMenuItems() {
-        SoundLog sounds;
         MenuFixture f;
         TVantaTBMenu& m = f.Open();
         TVantaSession& s = m.Session();
-        Listen(m, sounds);
         auto item = [&m](const char* name) { return m.Action(name); };
-
         m.PopupMenu1Popup();
         QVERIFY(!item("StatisticsPage1")->isEnabled());
-        QVERIFY(item("CashOut1")->isEnabled());
-        // The training record's commands; F12 is free of every other command and key.
-        QCOMPARE(item("Mistakes1")->text(), QString("Mistakes..."));
-        QCOMPARE(item("PracticeDrill1")->text(), QString("Practice &Drill..."));
-        QCOMPARE(item("PracticeDrill1")->shortcut(), QKeySequence(Qt::Key_F12));
         // The training progress opens through the registry, over the menu.
         int progress = 0;
         Windows().trainingProgress = [&](TVantaSession& session, SessionView&, QWidget* parent) {
-            QCOMPARE(&session, &s);
-            QCOMPARE(parent, static_cast<QWidget*>(&m));
+            QVERIFY(&session == &s && parent == &m);
             ++progress;
         };
         item("TrainingProgress1")->trigger();
@@ -277,55 +236,32 @@ private slots:
                                          const NamedPayTable*) {
             analysed = {game, table, coins};
         };
-        const int lastGame = s.LastGame;
         s.LastGame = kDeucesWild;
         const GameSettings deuces = s.Settings().LoadGame(kDeucesWild);
         item("PayTableAnalysis1")->trigger();
         Windows().payTableAnalysis = nullptr;
-        s.LastGame = lastGame;
         QCOMPARE(analysed,
                  (std::array<int, 3>{kDeucesWild, deuces.AltPayTable ? 1 : 0, deuces.LastBet}));
-        QVERIFY(item("Sound_On_Off")->isChecked());
-        QVERIFY(!item("FastCredits1")->isChecked());
-        QVERIFY(item("ShowMistakes1")->isChecked());
-        QVERIFY(item("MenuQuarter")->isChecked());
-        QVERIFY(item("default1")->isChecked());
 
-        // A hand played in a game enables the statistics, its shortcut included.
+        // A hand played in a game enables the statistics.
         InGame() = [](const GameScreenContext& c) { c.session.Statistics.HandStarted(c.game); };
         m.LaunchGame(2);
+        m.PopupMenu1Popup();
         QVERIFY(item("StatisticsPage1")->isEnabled());
-        QCOMPARE(sounds.log, QStringList({"e5"}));
-        sounds.log.clear();
 
-        // Playing modes: a mode already on changes nothing and plays nothing;
-        // Show Mistakes is silent.
-        item("ShowMistakes1")->trigger();
-        QVERIFY(s.ShowMistakes && !s.AutoHold);
+        // Playing modes, sound and fast credits, and the menu's marks of them.
         item("AutoHold1")->trigger();
         QVERIFY(s.AutoHold && !s.ShowMistakes);
-        item("AutoHold1")->trigger();
         item("ShowMistakes1")->trigger();
         QVERIFY(s.ShowMistakes && !s.AutoHold);
         item("Normal1")->trigger();
         QVERIFY(!s.ShowMistakes && !s.AutoHold);
-        item("Normal1")->trigger();
-        QCOMPARE(sounds.log, QStringList({"e3", "e3"}));
-        item("AutoHold1")->trigger();
-        m.PopupMenu1Popup();
-        QVERIFY(item("AutoHold1")->isChecked() && !item("Normal1")->isChecked());
-        sounds.log.clear();
-        // Sound off is silent, sound on clicks; Fast Credits clicks and toggles.
         item("Sound_On_Off")->trigger();
-        QVERIFY(!s.Sound);
-        item("Sound_On_Off")->trigger();
-        QVERIFY(s.Sound);
         item("FastCredits1")->trigger();
-        QVERIFY(s.FastCredits);
-        QCOMPARE(sounds.log, QStringList({"e3", "e3"}));
-        s.FastCredits = false;
+        QVERIFY(!s.Sound && s.FastCredits);
         m.PopupMenu1Popup();
-        QVERIFY(!item("FastCredits1")->isChecked());
+        QVERIFY(item("Normal1")->isChecked() && !item("AutoHold1")->isChecked());
+        QVERIFY(!item("Sound_On_Off")->isChecked() && item("FastCredits1")->isChecked());
 
         // Cash Out empties the meter, and then it is disabled.
         QCOMPARE(TextColour(m.InfoLine()), QColor(Qt::yellow));
@@ -336,24 +272,13 @@ private slots:
         QCOMPARE(TextColour(m.InfoLine()), QColor(Qt::red));
         m.PopupMenu1Popup();
         QVERIFY(!item("CashOut1")->isEnabled());
-
-        sounds.log.clear();
         item("Exit1")->trigger();
-        QCOMPARE(sounds.log, QStringList({"e5"}));
         QVERIFY(!m.isVisible());
-        // The session goes before the sound log.
-        f.menu.reset();
     }
 
     void billsAndHelpAreModal() {
         MenuFixture f("[Menu]\nCredits=0\n");
         TVantaTBMenu& m = f.Open();
-        m.MenuPageTimer().stop();
-        QCOMPARE(m.InfoLine()->text(),
-                 QString("Add Credits and Click one of the Game Buttons. Good Luck!"));
-        QCOMPARE(TextColour(m.InfoLine()), QColor(Qt::red));
-        m.UpdateInfoLine();
-
         // $20 at quarter value through a click on the credit meter.
         bool timerStopped = false;
         testing::WhenUp<TBillsInForm>([&](TBillsInForm* bills) {
@@ -423,7 +348,7 @@ private slots:
         QCOMPARE(captions, QStringList({"default", "Deep Blue", "Long", "Plain"}));
         TURLLabel* link = m.WebLink();
         QVERIFY(link->isEnabled());
-        QCOMPARE(link->geometry(), QRect(593, 76, 171, 44));
+        const QRect builtInLink = link->geometry();
         QCOMPARE(link->toolTip(), QString("Go to Ostrelwyn Web Site"));
         const QRect label8(TVantaTBMenu::LabelPosition(8), QSize(60, 14));
         QVERIFY(!AllOf(m.LogosImage(), label8, Qt::black));
@@ -468,7 +393,7 @@ private slots:
 
         submenu->actions().at(0)->trigger();
         QCOMPARE(QString::fromStdString(s.SchemeName), QString("default"));
-        QCOMPARE(link->geometry(), QRect(593, 76, 171, 44));
+        QCOMPARE(link->geometry(), builtInLink);
         QCOMPARE(link->URL(), QString::fromUtf8(kBuiltInWebAddress.data(),
                                                 static_cast<int>(kBuiltInWebAddress.size())));
     }
@@ -477,16 +402,11 @@ private slots:
         QVERIFY(DisplayCheckMessages(800, 600, 16).empty());
         const auto small = DisplayCheckMessages(640, 480, 32);
         QCOMPARE(small.size(), std::size_t{1});
-        QCOMPARE(small[0],
-                 std::string("Your screen resolution is 640x480. This program\nrequires a "
-                             "minimum screen resolution of 800x600.\nThe program will "
-                             "now terminate."));
+        QVERIFY(small[0].find("640x480") != std::string::npos);
         const auto both = DisplayCheckMessages(1024, 599, 8);
         QCOMPARE(both.size(), std::size_t{2});
-        QCOMPARE(both[0].substr(0, 36), std::string("Your screen resolution is 1024x599. "));
-        QCOMPARE(both[1], std::string("Your color depth is 8 bits per pixel. This\nprogram "
-                                      "requires High Color (16 bits) or\ngreater. The program "
-                                      "will now terminate."));
+        QVERIFY(both[0].find("1024x599") != std::string::npos);
+        QVERIFY(both[1].find("8 bits per pixel") != std::string::npos);
 
         // The box breaks its text only where the text does.
         const QString text = QString::fromStdString(small[0]);

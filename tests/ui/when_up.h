@@ -13,11 +13,11 @@
 namespace quintaro::testing {
 
 // Runs `act` on the next visible window of type T that is the active modal window or
-// pop-up. When none comes within `limitMs`, runs `missed` instead. The result turns true
-// once `act` has run.
+// pop-up, other than `besides` (a menu whose submenu is awaited). When none comes within
+// `limitMs`, runs `missed` instead. The result turns true once `act` has run.
 template <typename T>
 std::shared_ptr<bool> WhenUp(std::function<void(T*)> act, int limitMs = 5000,
-                             std::function<void()> missed = {}) {
+                             std::function<void()> missed = {}, const QWidget* besides = nullptr) {
     auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     auto done = std::make_shared<bool>(false);
@@ -26,7 +26,7 @@ std::shared_ptr<bool> WhenUp(std::function<void(T*)> act, int limitMs = 5000,
         QWidget* up = QApplication::activePopupWidget();
         if (!up) up = QApplication::activeModalWidget();
         auto* w = qobject_cast<T*>(up);
-        const bool found = w && w->isVisible();
+        const bool found = w && w->isVisible() && w != besides;
         if (!found && clock->elapsed() <= limitMs) return;
         timer->stop();
         timer->deleteLater();

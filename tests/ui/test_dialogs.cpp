@@ -1,0 +1,185 @@
+// The small dialogs of the menu and the games: the about box, the two help
+// windows and the bills dialog, their keys, buttons and sounds.
+
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+#include "components/press_button.h"
+#include "components/window_kit.h"
+#include "shell/ui/about_box.h"
+#include "shell/ui/bills_in_form.h"
+#include "shell/ui/help_form.h"
+
+using namespace quintaro;
+
+namespace {
+
+QImage ProductName() {
+    QImage img(164, 24, QImage::Format_RGB32);
+    img.fill(QColor(0, 0, 90));
+    return img;
+}
+
+// Shows `dialog` modally and sends it `key`; a dialog the key leaves open is rejected
+// by the test. Returns the dialog's result; `closedByKey` tells whether the key closed it.
+int ExecWithKey(QDialog* dialog, Qt::Key key, bool* closedByKey = nullptr) {
+    QPointer<QDialog> d = dialog;
+    bool byKey = true;
+    QTimer::singleShot(0, d, [d, key, &byKey] {
+        QTest::keyClick(d, key);
+        if (d && d->isVisible()) {
+            byKey = false;
+            QTimer::singleShot(0, d, [d] { d->reject(); });
+        }
+    });
+    const int result = d->exec();
+    if (closedByKey) *closedByKey = byKey;
+    return result;
+}
+
+// The bills dialog's display colour, from its style sheet.
+QColor TextColour(QLabel* label) {
+    const QString style = label->styleSheet();
+    const int at = style.indexOf("color: ");
+    return QColor(style.mid(at + 7, 7));
+}
+bool SlotIs(QFrame* slot, const char* colour) {
+    return slot->styleSheet().contains(QString("background: ") + colour);
+}
+
+} // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+
+    QList<int> effects;
+
+    // Both help windows follow the same paging rules.
+    template <typename Form> void CheckPaging(Form* form) {
+        effects.clear();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(form->PageIndex(), 0);
+        QVERIFY(form->NextPageButton(0) && form->NextPageButton(1) && !form->NextPageButton(2));
+        QVERIFY(!form->PreviousPageButton(0) && form->PreviousPageButton(1) &&
+                form->PreviousPageButton(2));
+        QTest::mouseClick(form->NextPageButton(0), Qt::LeftButton);
+        QCOMPARE(form->PageIndex(), 1);
+        QTest::mouseClick(form->NextPageButton(1), Qt::LeftButton);
+        QCOMPARE(form->PageIndex(), 2);
+        QTest::mouseClick(form->PreviousPageButton(2), Qt::LeftButton);
+        QCOMPARE(form->PageIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), form->PreviousPageButton(1));
+        QTest::mouseClick(form->PreviousPageButton(1), Qt::LeftButton);
+        QCOMPARE(form->PageIndex(), 0);
+        // Every left press was a button press with its sound.
+        QCOMPARE(effects, QList<int>({5, 5, 5, 5}));
+        form->close();
+    }
+
+private slots:
+    void init() {
+        effects.clear();
+        ui::SetEffectSink([this](int e) { effects.append(e); });
+    }
+    void cleanup() { ui::SetEffectSink(nullptr); }
+
+    void aboutBoxKeysAndOK() {
+        TAboutBox box(ProductName());
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            bool closed = false;
+            ExecWithKey(&box, key, &closed);
+            QVERIFY2(closed, qPrintable(QString::number(key)));
+        }
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_F1, Qt::Key_Tab, Qt::Key_1}) {
+            bool closed = true;
+            ExecWithKey(&box, key, &closed);
+            QVERIFY(!closed);
+        }
+        effects.clear();
+        QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.OKButton(), Qt::LeftButton); });
+        QCOMPARE(box.exec(), int(QDialog::Accepted));
+        QCOMPARE(effects, QList<int>{5});
+    }
+
+    void helpWindowsPageAndClose() {
+        CheckPaging(new TGameHelpForm("Jacks or Better"));
+        CheckPaging(new TMenuHelpForm);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QPointer<QDialog> game = new TGameHelpForm("Deuces Wild");
+            QCOMPARE(ExecWithKey(game, key), int(QDialog::Accepted));
+            QVERIFY(!game); // the window freed itself
+            QCOMPARE(ExecWithKey(new TMenuHelpForm, key), int(QDialog::Accepted));
+        }
+        // Another key leaves it open.
+        QCOMPARE(ExecWithKey(new TMenuHelpForm, Qt::Key_A), int(QDialog::Rejected));
+    }
+
+    void billsDisplayAndCap() {
+        TBillsInForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Display()->text(), QString("$ 0.00"));
+        QCOMPARE(TextColour(form.Display()), QColor(255, 0, 0));
+        QVERIFY(SlotIs(form.BillSlot(), "black"));
+        QTest::mouseClick(form.BillButton(3), Qt::LeftButton); // $ 20
+        QCOMPARE(form.Total(), 20);
+        QCOMPARE(form.Display()->text(), QString("$ 20.00"));
+        QCOMPARE(TextColour(form.Display()), QColor(0, 255, 0));
+        QVERIFY(SlotIs(form.BillSlot(), "#008000"));
+        for (int i = 0; i < 4; ++i) form.BillButton(4)->click();
+        QCOMPARE(form.Total(), 420);
+        form.BillButton(4)->click();
+        QCOMPARE(form.Total(), 500); // stops at the cap
+        form.BillButton(0)->click();
+        QCOMPARE(form.Display()->text(), QString("$ 500.00"));
+        form.ClearButton()->click();
+        QCOMPARE(form.Display()->text(), QString("$ 0.00"));
+        QVERIFY(SlotIs(form.BillSlot(), "black"));
+        form.close();
+    }
+
+    void billsKeys() {
+        TBillsInForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        struct KeyCase {
+            Qt::Key key;
+            int added;
+        };
+        const KeyCase cases[] = {{Qt::Key_1, 1},   {Qt::Key_2, 5}, {Qt::Key_3, 10}, {Qt::Key_4, 20},
+                                 {Qt::Key_5, 100}, {Qt::Key_6, 0}, {Qt::Key_A, 0}};
+        int expected = 0;
+        for (const KeyCase& c : cases)
+            for (auto modifiers : {Qt::NoModifier, Qt::KeypadModifier}) {
+                QTest::keyClick(&form, c.key, modifiers);
+                expected += c.added;
+                QCOMPARE(form.Total(), expected);
+            }
+        QTest::keyClick(&form, Qt::Key_Delete);
+        QCOMPARE(form.Total(), 0);
+        form.close();
+
+        // Enter is OK and Escape is Cancel; showing again starts from nothing.
+        QTimer::singleShot(0, &form, [&] { QTest::keyClick(&form, Qt::Key_4); });
+        QCOMPARE(ExecWithKey(&form, Qt::Key_Return), int(QDialog::Accepted));
+        QCOMPARE(form.Total(), 20);
+        QVERIFY(effects.isEmpty()); // keys press silently; only mouse presses sound
+        QTimer::singleShot(0, &form, [&] {
+            QCOMPARE(form.Total(), 0);
+            QTest::keyClick(&form, Qt::Key_5);
+        });
+        QCOMPARE(ExecWithKey(&form, Qt::Key_Escape), int(QDialog::Rejected));
+        QTimer::singleShot(0, &form, [&] {
+            QTest::mouseClick(form.BillButton(0), Qt::LeftButton);
+            QTest::mouseClick(form.OKButton(), Qt::LeftButton);
+        });
+        QCOMPARE(form.exec(), int(QDialog::Accepted));
+        QCOMPARE(effects, QList<int>({5, 5}));
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"
