@@ -34,12 +34,6 @@ namespace quintaro {
 
 namespace {
 
-// The class name of a window without its namespace ("TAboutBox").
-QString ClassName(const QObject* window) {
-    const QString name = QString::fromLatin1(window->metaObject()->className());
-    return name.section("::", -1);
-}
-
 // Takes the run lock of the settings file. When another copy holds it, that
 // copy is asked to come forward (or the player is told it runs) and the exit
 // code is returned: this copy must end without writing anything.
@@ -104,7 +98,6 @@ AutoWindows& AutoWindows::operator=(AutoWindows&& other) noexcept {
     statistics = std::move(other.statistics);
     handBuilder = std::move(other.handBuilder);
     strategyCredit = std::move(other.strategyCredit);
-    creationOrder = std::move(other.creationOrder);
     return *this;
 }
 AutoWindows::~AutoWindows() {
@@ -119,7 +112,6 @@ void AutoWindows::Reset() {
     bills.reset();
     about.reset();
     menu.reset();
-    creationOrder.clear();
 }
 
 std::vector<std::string> DisplayCheckMessages(int width, int height, int bitsPerPixel) {
@@ -192,18 +184,15 @@ int ReportDisplayProblems(int width, int height, int bitsPerPixel, std::FILE* er
 AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent) {
     AutoWindows windows;
     windows.menu = std::make_unique<TVantaTBMenu>(config, parent);
-    windows.creationOrder << ClassName(windows.menu.get());
     TVantaSession& session = windows.menu->Session();
     SessionView& view = windows.menu->View();
     SharedDialogs& dialogs = view.Dialogs();
 
     windows.about = std::make_unique<TAboutBox>(
         SheetLoader::Instance().Image(sheets::Sheet::SuiteName), windows.menu.get());
-    windows.creationOrder << ClassName(windows.about.get());
     dialogs.about = windows.about.get();
 
     windows.bills = std::make_unique<TBillsInForm>(windows.menu.get());
-    windows.creationOrder << ClassName(windows.bills.get());
     dialogs.bills = windows.bills.get();
 
     const WindowRegistry& registry = Windows();
@@ -212,7 +201,6 @@ AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent) {
         if (!factory) return;
         slot.reset(factory(session, view, windows.menu.get()));
         if (!slot) return;
-        windows.creationOrder << ClassName(slot.get());
         shared = slot.get();
     };
     make(registry.strategyTable, windows.strategyTable, dialogs.strategyTable);
@@ -220,7 +208,6 @@ AutoWindows CreateAutoWindows(const SessionConfig& config, QWidget* parent) {
     make(registry.handBuilder, windows.handBuilder, dialogs.handBuilder);
 
     windows.strategyCredit = std::make_unique<TStrategyCreditBox>(windows.menu.get());
-    windows.creationOrder << ClassName(windows.strategyCredit.get());
     dialogs.strategyCredit = windows.strategyCredit.get();
     return windows;
 }

@@ -53,8 +53,6 @@ struct AutoWindows {
     std::unique_ptr<QDialog> statistics;
     std::unique_ptr<QDialog> handBuilder;
     std::unique_ptr<TStrategyCreditBox> strategyCredit;
-    // Class names of the windows in the order they were made.
-    QStringList creationOrder;
 
     AutoWindows();
     AutoWindows(AutoWindows&&) noexcept;
