@@ -24,6 +24,10 @@ void OpenHand(TVantaSession& session, SessionView& view, const DecisionRow& row)
     HandRequest hand;
     hand.game = row.game;
     hand.choice = row.payTable;
+    if (row.pays) {
+        hand.tableName = row.tableName;
+        hand.pays = row.pays;
+    }
     hand.coins = row.coins;
     hand.cards = row.dealt;
     hand.playerHold = row.held;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@ class QWidget;
 namespace quintaro {
 
 class GameEngine;
+struct GeneratedList;
 struct NamedPayTable;
 class TVantaSession;
 class SessionView;
@@ -93,6 +95,10 @@ struct WindowRegistry {
 
     // The engine of the game screen that is open, or null; from the table views.
     std::function<const GameEngine*()> openGameEngine;
+    // The strategy list generated for a named table's pays when it is ready,
+    // else null (asking starts its making); from the table views' cache.
+    std::function<std::shared_ptr<const GeneratedList>(int game, const PaySchedule& pays)>
+        generatedList;
 };
 
 // The program-wide registry (GUI thread only).

@@ -179,6 +179,8 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_round = std::make_unique<TableRound>(MakeGameEngine(game), *m_port, *this, &m_advisor,
                                            &m_session.Settings(), m_scheme.centreWinPanel);
     m_round->SetDecisionPort(&m_session.Decisions());
+    m_session.Decisions().SetListFinder(
+        [](int g, const PaySchedule& pays) { return TheGeneratedLists().Find(g, pays); });
     m_round->SetPayTableBook(&ThePayTableBook());
     m_advisor.UseGeneratedLists(&TheGeneratedLists());
     // A run ended from outside while this screen is open writes its section too.
@@ -1117,6 +1119,9 @@ void RegisterTableWindows() {
             if (auto* screen = qobject_cast<TGameScreen*>(w); screen && screen->isVisible())
                 return &screen->Round().Engine();
         return nullptr;
+    };
+    registry.generatedList = [](int game, const PaySchedule& pays) {
+        return TheGeneratedLists().Find(game, pays);
     };
 }
 
