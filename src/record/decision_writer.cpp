@@ -50,10 +50,14 @@ DecisionWriter::~DecisionWriter() {
     if (pending_ && pending_->values.valid()) pending_->values.wait();
 }
 
-HandValues DecisionWriter::Compute(const Decision& d) const {
-    if (d.pays) return ComputeNamedHandValues(d.game, *d.pays, d.coins, d.dealt, lists_);
+namespace {
+
+HandValues Compute(const Decision& d, const ListFinder& lists) {
+    if (d.pays) return ComputeNamedHandValues(d.game, *d.pays, d.coins, d.dealt, lists);
     return ComputeHandValues(d.game, d.payTable, d.coins, d.dealt);
 }
+
+} // namespace
 
 void DecisionWriter::Start(Pending p) {
     if (!record_.Usable()) return;
@@ -64,7 +68,8 @@ void DecisionWriter::Start(Pending p) {
     d.pays = p.pays;
     d.coins = p.coins;
     d.dealt = p.dealt;
-    p.values = std::async(std::launch::async, [this, d] { return Compute(d); });
+    // The worker keeps its own copy of the finder: the writer's may be set anew meanwhile.
+    p.values = std::async(std::launch::async, [lists = lists_, d] { return Compute(d, lists); });
     pending_ = std::move(p);
 }
 
@@ -101,7 +106,7 @@ std::optional<DecisionRow> DecisionWriter::Record(const Decision& d) {
         values = pending_->values.get();
     if (pending_ && pending_->values.valid()) pending_->values.wait();
     pending_.reset();
-    if (!values) values = Compute(d);
+    if (!values) values = Compute(d, lists_);
     DecisionRow row = MakeDecisionRow(d, *values);
     if (!record_.Append(row)) return std::nullopt;
     return row;

@@ -75,7 +75,6 @@ private:
     };
 
     void Start(Pending p);
-    HandValues Compute(const Decision& d) const;
 
     TrainingRecord& record_;
     ListFinder lists_;

@@ -310,6 +310,19 @@ private slots:
         RowQuery all;
         all.source.reset();
         QVERIFY(PendingMistakes(record.Rows(all), {}).empty());
+
+        // The same mistake on a named table is that table's to drill, on its pays.
+        const NamedPayTable rich{kJacksOrBetter, "Rich flush", BuiltInSchedule(kJacksOrBetter, 1)};
+        d.tableName = rich.name;
+        d.pays = rich.pays;
+        QVERIFY(writer.Record(d));
+        form.Start(kJacksOrBetter, 0);
+        QCOMPARE(form.NamedTables().front(), rich);
+        form.StartNamed(rich);
+        QVERIFY(form.Drill().NamedTable() == rich);
+        QCOMPARE(form.Drill().Current().dealt, d.dealt);
+        QVERIFY(form.windowTitle().endsWith("(Rich flush)"));
+        SaveScreenshot(&form, "drill_named_table");
     }
 };
 

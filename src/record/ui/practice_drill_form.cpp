@@ -1,5 +1,6 @@
 #include "record/ui/practice_drill_form.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -125,6 +126,8 @@ TPracticeDrillForm::TPracticeDrillForm(TrainingRecord& record, const QString& sc
     m_payChoice = new QComboBox(this);
     m_payChoice->setObjectName("PayTableChoice");
     m_payChoice->setGeometry(650, 12, 130, 26);
+    // Named tables have longer names than the narrow choice shows.
+    m_payChoice->view()->setMinimumWidth(300);
     for (QComboBox* box : {m_gameChoice, m_payChoice}) {
         box->setFont(ui::SansFont(13, true));
         box->setStyleSheet(comboStyle);

@@ -1,5 +1,6 @@
 #include "record/ui/progress_form.h"
 
+#include <QAbstractItemView>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -111,6 +112,8 @@ void TTrainingProgressForm::BuildChoices() {
     m_payChoice = choice("Pay Table", "PayChoice", 86);
     m_payChoice->addItem("Both");
     m_payChoice->setEnabled(false);
+    // Named tables have longer names than the narrow choice shows.
+    m_payChoice->view()->setMinimumWidth(300);
     m_spanChoice = choice("One Point per", "SpanChoice", 136);
     m_spanChoice->addItems({"Day", "Session"});
     m_drillChoice = new QCheckBox("Drill answers", this);

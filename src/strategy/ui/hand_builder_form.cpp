@@ -420,8 +420,8 @@ void THandBuilderForm::ShowResult() {
             const exact::HoldValues values =
                 exact::AnalyseHolds(m_game, m_named->pays, Coins(), cards);
             m_result.hold = exact::HeldOf(values.best);
-            m_result.name = "Perfect play";
-            m_result.rankText = "-";
+            m_result.name = std::string("Perfect play");
+            m_result.rankText = std::string("-");
             m_result.valueText = FormatStrategyValue(values.PerCoin(values.best));
         }
     } else {
