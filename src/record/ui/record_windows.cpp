@@ -54,10 +54,11 @@ void OpenMistakes(TVantaSession& session, SessionView& view, QWidget* parent, in
 void RegisterRecordWindows() {
     WindowRegistry& registry = Windows();
     registry.practiceDrill = [](TVantaSession& session, SessionView&, QWidget* parent, int game,
-                                int payTable) {
+                                int payTable, const NamedPayTable* named) {
         session.PlayEffect(kEffectClick);
         TPracticeDrillForm form(session.Record(), SchemeDir(session), game, payTable, DrillSeed(),
                                 parent);
+        if (named && named->game == game) form.StartNamed(*named);
         form.exec();
     };
     registry.mistakes = [](TVantaSession& session, SessionView& view, QWidget* parent, int game) {

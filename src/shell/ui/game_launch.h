@@ -62,9 +62,10 @@ struct WindowRegistry {
     SharedWindowFactory handBuilder;
 
     // The training record's windows, opened on demand for a game (and the
-    // drill for a pay-table choice); both run modally and free themselves.
+    // drill for a pay-table choice, or the named table when one is given);
+    // both run modally and free themselves.
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game,
-                       int payTable)>
+                       int payTable, const NamedPayTable* named)>
         practiceDrill;
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game)>
         mistakes;

@@ -521,8 +521,13 @@ void TGameScreen::BuildMenu() {
         // The drill deals hands of its own: between rounds only.
         if (!m_round->GameOverOnly() || !Windows().practiceDrill) return;
         WithTimerOff([this] {
-            Windows().practiceDrill(m_session, m_view, this, m_game,
-                                    m_round->Engine().altPayTable ? 1 : 0);
+            const GameEngine& e = m_round->Engine();
+            const std::optional<NamedPayTable> named =
+                e.NamedTableInForce()
+                    ? std::optional<NamedPayTable>({e.game, e.payTableName, e.ScheduleInForce()})
+                    : std::nullopt;
+            Windows().practiceDrill(m_session, m_view, this, m_game, e.altPayTable ? 1 : 0,
+                                    named ? &*named : nullptr);
         });
     });
     m_menu->addSeparator()->setObjectName("N2");
