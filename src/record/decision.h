@@ -44,6 +44,14 @@ public:
     // The draw is about to show its replacement cards; returns once the
     // decision is kept (or the record has given up).
     virtual void HandDrawn(const Decision& decision) = 0;
+    // The same as HandDealt for a hand dealt on a named table's pays.
+    virtual void NamedHandDealt(int game, const PaySchedule& pays, int coins,
+                                const std::array<Card, 5>& dealt) {
+        (void)game;
+        (void)pays;
+        (void)coins;
+        (void)dealt;
+    }
 };
 
 } // namespace quintaro

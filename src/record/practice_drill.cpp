@@ -114,6 +114,14 @@ PracticeDrill::PracticeDrill(int game, int payTable, std::vector<DrillHand> mist
     for (DrillHand& h : mistakes) queue_.push_back(std::move(h));
 }
 
+void PracticeDrill::SetNamedTable(const NamedPayTable& table, ListFinder lists) {
+    named_ = table;
+    valuer_ = [pays = table.pays, lists = std::move(lists)](int game, int, int coins,
+                                                            const std::array<Card, 5>& dealt) {
+        return ComputeNamedHandValues(game, pays, coins, dealt, lists);
+    };
+}
+
 DrillHand PracticeDrill::Generated() {
     std::array<Card, kCardCount> deck{};
     std::iota(deck.begin(), deck.end(), 0);
@@ -186,6 +194,10 @@ DrillAnswer PracticeDrill::Answer(std::uint8_t held) {
     Decision d;
     d.game = hand.game;
     d.payTable = hand.payTable;
+    if (named_) {
+        d.tableName = named_->name;
+        d.pays = named_->pays;
+    }
     d.coins = hand.coins;
     d.dealt = hand.dealt;
     d.held = held & 31;

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -90,6 +91,12 @@ public:
                   std::vector<DrillHand> listDiffers, std::uint32_t seed, int coins = 5);
 
     void SetValuer(Valuer valuer) { valuer_ = std::move(valuer); }
+    // Drills a named table: its hands are valued on its pays (the list's hold
+    // from its generated list when the finder has it) and recorded under its
+    // name. Sets the valuer.
+    void SetNamedTable(const NamedPayTable& table, ListFinder lists);
+    // The named table drilled, or none for a built-in table.
+    const std::optional<NamedPayTable>& NamedTable() const { return named_; }
     void SetAppend(Append append) { append_ = std::move(append); }
     void SetHandFilter(HandFilter filter) { filter_ = std::move(filter); }
 
@@ -113,6 +120,7 @@ private:
 
     int game_;
     int payTable_;
+    std::optional<NamedPayTable> named_;
     int coins_;
     std::deque<DrillHand> queue_;
     std::vector<DrillHand> listDiffers_;

@@ -27,14 +27,15 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 
 bool Matches(const DecisionRow& row, const ProgressFilter& f) {
     if (f.game && row.game != *f.game) return false;
-    if (f.game && f.payTable && row.payTable != *f.payTable) return false;
+    if (f.game && f.pays && (row.pays != f.pays || row.tableName != f.tableName)) return false;
+    if (f.game && !f.pays && f.payTable && (row.payTable != *f.payTable || row.pays)) return false;
     return f.drillApart || row.source == DecisionSource::Table;
 }
 
 } // namespace
 
 int StrategyEntryOf(const DecisionRow& row) {
-    if (!IsValidGame(row.game)) return 0;
+    if (!IsValidGame(row.game) || row.pays) return 0;
     HandAnalysis a;
     Recommendation r;
     AdviseHand(row.game, row.payTable ? 1 : 0, row.dealt, a, r);
@@ -118,8 +119,18 @@ Grades ProgressFigures::WholeRecord() const {
     return all;
 }
 
+std::vector<NamedPayTable> NamedTablesOf(const std::vector<DecisionRow>& rows, int game) {
+    std::vector<NamedPayTable> out;
+    for (const DecisionRow& r : rows) {
+        if (r.game != game || !r.pays) continue;
+        const NamedPayTable t{r.game, r.tableName, *r.pays};
+        if (std::find(out.begin(), out.end(), t) == out.end()) out.push_back(t);
+    }
+    return out;
+}
+
 bool IsOfKind(const DecisionRow& row, int game, int payTable, int entry) {
-    return row.game == game && row.payTable == payTable && row.IsMistake() &&
+    return row.game == game && row.payTable == payTable && !row.pays && row.IsMistake() &&
            StrategyEntryOf(row) == entry;
 }
 

@@ -26,7 +26,8 @@ namespace quintaro {
 inline constexpr std::int64_t kSessionGapSeconds = 30 * 60;
 
 // The strategy list's entry (1-based) of a row's dealt hand, for the row's game
-// and pay-table choice; 0 when the game is not one of the nine.
+// and pay-table choice; 0 when the game is not one of the nine or the row was
+// played on a named table (whose list's entries are not the built-in lists').
 int StrategyEntryOf(const DecisionRow& row);
 
 // The text of an entry of a game's list, empty for a position the list lacks.
@@ -50,8 +51,12 @@ ProgressRecord MakeProgressRecord(std::vector<DecisionRow> rows);
 ProgressRecord ReadProgressRecord(const std::filesystem::path& path);
 
 struct ProgressFilter {
-    std::optional<int> game;     // nothing: every game
-    std::optional<int> payTable; // only counts with a game
+    std::optional<int> game{};     // nothing: every game
+    std::optional<int> payTable{}; // only counts with a game; a built-in table
+    // A named table of the game: its pays, and its name in tableName (a table
+    // edited since is another table); payTable is then unused.
+    std::optional<PaySchedule> pays{};
+    std::string tableName{};
     enum class Span { Day, Session } span = Span::Day;
     bool drillApart = true; // false: drill answers are left out
     bool operator==(const ProgressFilter&) const = default;
@@ -89,6 +94,9 @@ struct ProgressFigures {
 // The figures of the rows that match the filter (the grades per game are
 // always over every table row). Kinds count table mistakes only.
 ProgressFigures BuildProgress(const ProgressRecord& record, const ProgressFilter& filter);
+
+// The named tables of the rows of one game, in the order they were first played.
+std::vector<NamedPayTable> NamedTablesOf(const std::vector<DecisionRow>& rows, int game);
 
 // The mistaken rows of one kind, as the mistakes window lists them.
 bool IsOfKind(const DecisionRow& row, int game, int payTable, int entry);

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <system_error>
+#include <variant>
 
 #include "exact/exact_analysis.h"
 
@@ -37,6 +39,8 @@ constexpr const char* kMigrations[kRecordSchemaVersion] = {
     "ALTER TABLE decisions ADD COLUMN perfect_play INTEGER NOT NULL DEFAULT 0;"
     "ALTER TABLE decisions ADD COLUMN source TEXT NOT NULL DEFAULT 'table';"
     "CREATE INDEX IF NOT EXISTS decisions_by_game ON decisions (source, game, pay_table);",
+    "ALTER TABLE decisions ADD COLUMN table_name TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE decisions ADD COLUMN pays TEXT NOT NULL DEFAULT '';",
 };
 
 // A hold that falls short of the best by more than the tie tolerance per coin.
@@ -120,28 +124,44 @@ std::string DatedSuffix() {
 
 struct QuerySql {
     std::string where;
-    std::vector<int> ints;
-    std::optional<std::string> source;
+    std::vector<std::variant<int, std::string>> args; // in the order of the placeholders
 };
 
 QuerySql WhereOf(const RowQuery& q) {
     QuerySql out;
     std::string w = " WHERE 1";
-    if (q.source) w += " AND source = ?";
-    if (q.game) w += " AND game = ?";
-    if (q.payTable) w += " AND pay_table = ?";
+    if (q.source) {
+        w += " AND source = ?";
+        out.args.emplace_back(SourceName(*q.source));
+    }
+    if (q.named) {
+        w += " AND game = ? AND table_name = ? AND pays = ?";
+        out.args.emplace_back(q.named->game);
+        out.args.emplace_back(q.named->name);
+        out.args.emplace_back(SchedulePaysText(q.named->pays));
+    } else {
+        if (q.game) {
+            w += " AND game = ?";
+            out.args.emplace_back(*q.game);
+        }
+        if (q.payTable) {
+            w += " AND pay_table = ? AND pays = ''";
+            out.args.emplace_back(*q.payTable);
+        }
+    }
     if (q.mistakesOnly) w += std::string(" AND ") + kMistakeSql;
     out.where = w;
-    if (q.source) out.source = SourceName(*q.source);
-    if (q.game) out.ints.push_back(*q.game);
-    if (q.payTable) out.ints.push_back(*q.payTable);
     return out;
 }
 
 void Bind(sqlite3_stmt* st, const QuerySql& sql) {
     int i = 1;
-    if (sql.source) sqlite3_bind_text(st, i++, sql.source->c_str(), -1, SQLITE_TRANSIENT);
-    for (int v : sql.ints) sqlite3_bind_int(st, i++, v);
+    for (const auto& arg : sql.args) {
+        if (const int* v = std::get_if<int>(&arg))
+            sqlite3_bind_int(st, i++, *v);
+        else
+            sqlite3_bind_text(st, i++, std::get<std::string>(arg).c_str(), -1, SQLITE_TRANSIENT);
+    }
 }
 
 } // namespace
@@ -179,6 +199,41 @@ bool ParseDealt(const std::string& text, std::array<Card, 5>& cards) {
     if (n != 5) return false;
     cards = parsed;
     return true;
+}
+
+std::string SchedulePaysText(const PaySchedule& pays) {
+    std::string out;
+    for (const PayRow* row : {&pays.belowFive, &pays.atFive}) {
+        if (!out.empty()) out += '/';
+        for (std::size_t i = 0; i < row->size(); ++i) {
+            if (i) out += ',';
+            out += std::to_string((*row)[i]);
+        }
+    }
+    return out;
+}
+
+std::optional<PaySchedule> ParseSchedulePays(const std::string& text) {
+    PaySchedule pays;
+    std::size_t at = 0;
+    for (PayRow* row : {&pays.belowFive, &pays.atFive}) {
+        for (std::size_t i = 0; i < row->size(); ++i) {
+            const char want = i + 1 < row->size() ? ',' : (row == &pays.belowFive ? '/' : '\0');
+            std::int64_t v = 0;
+            std::size_t digits = 0;
+            for (; at < text.size() && text[at] >= '0' && text[at] <= '9' && digits < 10;
+                 ++at, ++digits)
+                v = v * 10 + (text[at] - '0');
+            if (digits == 0 || v > INT32_MAX) return std::nullopt;
+            (*row)[i] = static_cast<std::int32_t>(v);
+            if (want == '\0') {
+                if (at != text.size()) return std::nullopt;
+            } else if (at >= text.size() || text[at++] != want) {
+                return std::nullopt;
+            }
+        }
+    }
+    return pays;
 }
 
 void Grades::Add(const DecisionRow& row) {
@@ -392,7 +447,8 @@ bool TrainingRecord::Append(DecisionRow& row) {
     if (row.playedAt.empty()) row.playedAt = UtcTimestamp();
     Statement st(db_, "INSERT INTO decisions (played_at, game, pay_table, coins, dealt, held, "
                       "list_hold, best_hold, ev_held, ev_list, ev_best, mode, perfect_play, "
-                      "source) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                      "source, table_name, pays) "
+                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     int rc = st.Code();
     if (st.Ok()) {
         sqlite3_stmt* s = st.get();
@@ -411,6 +467,9 @@ bool TrainingRecord::Append(DecisionRow& row) {
         sqlite3_bind_int(s, 12, static_cast<int>(row.mode));
         sqlite3_bind_int(s, 13, row.perfectPlay ? 1 : 0);
         sqlite3_bind_text(s, 14, SourceName(row.source), -1, SQLITE_STATIC);
+        const std::string pays = row.pays ? SchedulePaysText(*row.pays) : std::string();
+        sqlite3_bind_text(s, 15, row.pays ? row.tableName.c_str() : "", -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 16, pays.c_str(), -1, SQLITE_TRANSIENT);
         rc = sqlite3_step(s);
     }
     if (rc != SQLITE_DONE) {
@@ -440,8 +499,8 @@ std::vector<DecisionRow> TrainingRecord::Rows(const RowQuery& query) const {
     if (!db_) return rows;
     const QuerySql where = WhereOf(query);
     std::string sql = "SELECT id, played_at, game, pay_table, coins, dealt, held, list_hold, "
-                      "best_hold, ev_held, ev_list, ev_best, mode, perfect_play, source "
-                      "FROM decisions" +
+                      "best_hold, ev_held, ev_list, ev_best, mode, perfect_play, source, "
+                      "table_name, pays FROM decisions" +
                       where.where;
     switch (query.order) {
     case RowQuery::Order::Oldest:
@@ -481,9 +540,39 @@ std::vector<DecisionRow> TrainingRecord::Rows(const RowQuery& query) const {
         r.source = src && std::string(reinterpret_cast<const char*>(src)) == "drill"
                        ? DecisionSource::Drill
                        : DecisionSource::Table;
+        if (const auto* pays = sqlite3_column_text(s, 16); pays && *pays) {
+            // A named table's row whose pays cannot be read is no row of a table.
+            r.pays = ParseSchedulePays(reinterpret_cast<const char*>(pays));
+            if (!r.pays) continue;
+            if (const auto* name = sqlite3_column_text(s, 15))
+                r.tableName = reinterpret_cast<const char*>(name);
+        }
         rows.push_back(std::move(r));
     }
     return rows;
+}
+
+std::vector<NamedPayTable> TrainingRecord::NamedTables(std::optional<int> game) const {
+    std::vector<NamedPayTable> out;
+    if (!db_) return out;
+    std::string sql = "SELECT game, table_name, pays FROM decisions WHERE pays != ''";
+    if (game) sql += " AND game = " + std::to_string(*game);
+    sql += " GROUP BY game, table_name, pays ORDER BY MIN(id)";
+    Statement st(db_, sql);
+    if (!st.Ok()) return out;
+    while (sqlite3_step(st.get()) == SQLITE_ROW) {
+        NamedPayTable t;
+        t.game = sqlite3_column_int(st.get(), 0);
+        if (const auto* name = sqlite3_column_text(st.get(), 1))
+            t.name = reinterpret_cast<const char*>(name);
+        const auto* pays = sqlite3_column_text(st.get(), 2);
+        const auto parsed =
+            pays ? ParseSchedulePays(reinterpret_cast<const char*>(pays)) : std::nullopt;
+        if (!parsed) continue;
+        t.pays = *parsed;
+        out.push_back(std::move(t));
+    }
+    return out;
 }
 
 Grades TrainingRecord::Grade(const RowQuery& query) const {

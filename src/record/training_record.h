@@ -26,6 +26,7 @@
 
 #include "core/card.h"
 #include "core/game_variant.h"
+#include "core/named_pay_table.h"
 #include "record/decision.h"
 
 struct sqlite3;
@@ -35,7 +36,7 @@ namespace quintaro {
 // The database's file name inside the user's data folder.
 inline constexpr const char* kTrainingRecordFileName = "training.sqlite3";
 // The schema this program writes; older databases are migrated forward on open.
-inline constexpr int kRecordSchemaVersion = 2;
+inline constexpr int kRecordSchemaVersion = 3;
 
 // One row of `decisions`.
 struct DecisionRow {
@@ -43,6 +44,10 @@ struct DecisionRow {
     std::string playedAt; // UTC, "2026-12-07T11:20:33Z"; filled in by Append when empty
     int game = 0;
     int payTable = 0;
+    // A named table's name and pays as they were when the hand was played;
+    // empty and none for a built-in table.
+    std::string tableName;
+    std::optional<PaySchedule> pays;
     int coins = 1;
     std::array<Card, 5> dealt{};
     int held = 0;
@@ -55,6 +60,10 @@ struct DecisionRow {
     bool perfectPlay = false;
     DecisionSource source = DecisionSource::Table;
 
+    // Whether the row was played on this named table (name and pays alike).
+    bool OnTable(const NamedPayTable& table) const {
+        return game == table.game && pays && *pays == table.pays && tableName == table.name;
+    }
     // What the hold gave away against the best, in credits.
     double Cost() const { return evBest - evHeld; }
     // Worth less than the best by more than 1e-9 per coin.
@@ -64,6 +73,11 @@ struct DecisionRow {
 // "9,22,35,48,10" and back; Parse fails on anything but five distinct cards.
 std::string FormatDealt(const std::array<Card, 5>& cards);
 bool ParseDealt(const std::string& text, std::array<Card, 5>& cards);
+
+// A schedule as the record keeps it, every entry of the row paid below five
+// coins, then of the row paid at five: "0,1,2,...,250/0,1,2,...,800"; and back.
+std::string SchedulePaysText(const PaySchedule& pays);
+std::optional<PaySchedule> ParseSchedulePays(const std::string& text);
 
 // Decisions, mistakes, credits lost and accuracy over a set of rows.
 struct Grades {
@@ -86,8 +100,10 @@ Grades GradeRows(const std::vector<DecisionRow>& rows);
 
 // Which rows a query reads. Unset fields match everything.
 struct RowQuery {
-    std::optional<int> game;
-    std::optional<int> payTable;
+    std::optional<int> game{};
+    std::optional<int> payTable{}; // a built-in table: rows on named tables are left out
+    // A named table by its name and pays (and game); payTable is then unused.
+    std::optional<NamedPayTable> named{};
     std::optional<DecisionSource> source = DecisionSource::Table;
     bool mistakesOnly = false;
     // Oldest: by id; Newest: by time played, latest first; Costliest: by cost.
@@ -128,6 +144,9 @@ public:
     bool Append(DecisionRow& row);
 
     std::vector<DecisionRow> Rows(const RowQuery& query) const;
+    // The named tables decisions were made on, of one game or of all, in the
+    // order they were first played.
+    std::vector<NamedPayTable> NamedTables(std::optional<int> game) const;
     Grades Grade(const RowQuery& query) const;
     // Table decisions of this run, per game, as they were appended.
     const Grades& SessionGrades(int game) const;

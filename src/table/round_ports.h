@@ -171,6 +171,15 @@ public:
         (void)cards;
         return std::nullopt;
     }
+    // The hold of the list generated for a pay table, or nothing while that
+    // list is not ready (or this advisor has none).
+    virtual std::optional<exact::HoldMask> NamedListHold(int game, const PaySchedule& pays,
+                                                         const std::array<Card, 5>& cards) {
+        (void)game;
+        (void)pays;
+        (void)cards;
+        return std::nullopt;
+    }
 };
 
 } // namespace quintaro

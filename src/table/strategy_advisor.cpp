@@ -46,6 +46,14 @@ std::optional<HoldAdvice> StrategyHoldAdvisor::AdviseNamed(GameEngine& engine) {
     return advice;
 }
 
+std::optional<exact::HoldMask>
+StrategyHoldAdvisor::NamedListHold(int game, const PaySchedule& pays,
+                                   const std::array<Card, 5>& cards) {
+    const auto list = lists_ ? lists_->Find(game, pays) : nullptr;
+    if (!list) return std::nullopt;
+    return GeneratedHold(*list, cards);
+}
+
 std::optional<exact::HoldValues> StrategyHoldAdvisor::Values(int game, int choice, int coins,
                                                              const std::array<Card, 5>& cards) {
     return Values(game, BuiltInSchedule(game, choice ? 1 : 0), coins, cards);

@@ -31,6 +31,8 @@ public:
                                             const std::array<Card, 5>& cards) override;
     std::optional<exact::HoldValues> Values(int game, const PaySchedule& pays, int coins,
                                             const std::array<Card, 5>& cards) override;
+    std::optional<exact::HoldMask> NamedListHold(int game, const PaySchedule& pays,
+                                                 const std::array<Card, 5>& cards) override;
 
 private:
     struct Key {

@@ -373,12 +373,14 @@ void TableRound::SetRoundState(int s) {
 }
 
 void TableRound::NoteDeal() {
-    // The record keeps decisions on the built-in tables.
-    if (!decisions_ || engine_->NamedTableInForce()) return;
+    if (!decisions_) return;
     const GameEngine& e = *engine_;
     std::array<Card, 5> dealt{};
     for (std::size_t p = 0; p < 5; ++p) dealt[p] = e.hand[p].card;
-    decisions_->HandDealt(e.game, e.altPayTable, e.bet, dealt);
+    if (e.NamedTableInForce())
+        decisions_->NamedHandDealt(e.game, e.ScheduleInForce(), e.bet, dealt);
+    else
+        decisions_->HandDealt(e.game, e.altPayTable, e.bet, dealt);
 }
 
 void TableRound::ScoreDeal() {
@@ -569,7 +571,7 @@ void TableRound::RecordDraw() {
     d.perfectPlay = session_.PerfectPlay();
     d.source = DecisionSource::Table;
     lastDraw_ = d;
-    if (decisions_ && !d.pays) decisions_->HandDrawn(d);
+    if (decisions_) decisions_->HandDrawn(d);
 }
 
 std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
@@ -579,7 +581,10 @@ std::optional<DecisionValues> TableRound::Judge(const Decision& d) const {
     if (!values) return std::nullopt;
     DecisionValues out;
     // A named table is judged by perfect play until it has a list of its own.
-    out.list = d.pays ? values->best : ListHold(d.game, d.payTable, d.dealt);
+    if (d.pays)
+        out.list = advisor_->NamedListHold(d.game, *d.pays, d.dealt).value_or(values->best);
+    else
+        out.list = ListHold(d.game, d.payTable, d.dealt);
     out.best = exact::PerfectHold(*values, out.list);
     out.heldPerCoin = values->PerCoin(d.held);
     out.listPerCoin = values->PerCoin(out.list);

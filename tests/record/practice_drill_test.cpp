@@ -144,5 +144,41 @@ TEST(PracticeDrill, RecordedListDiffersHandsComeBeforeGeneratedOnes) {
     EXPECT_EQ(plain.Current().origin, DrillHand::Origin::Random);
 }
 
+// A named table's drill deals its mistakes again and values every answer on
+// the table's own pays, recording it under the table's name and pays.
+TEST(PracticeDrill, NamedTableIsDrilledOnItsOwnPays) {
+    NamedPayTable table{2, "Rich quads", BuiltInSchedule(2, 0)};
+    for (PayRow* row : {&table.pays.belowFive, &table.pays.atFive}) (*row)[8] = 400;
+    DecisionRow mistake = Mistake(1, 0, 2.0);
+    mistake.game = 2;
+    mistake.tableName = table.name;
+    mistake.pays = table.pays;
+    PracticeDrill drill(2, 0, PendingMistakes({mistake}, {}), {}, 11);
+    drill.SetNamedTable(table, nullptr);
+    std::vector<DecisionRow> kept;
+    drill.SetAppend([&](DecisionRow& r) {
+        kept.push_back(r);
+        return true;
+    });
+    EXPECT_EQ(drill.Current().origin, DrillHand::Origin::Mistake);
+    // The mistake answered badly stays; best answers let it go, and random
+    // hands are valued on the table's pays too.
+    for (int answer = 0; answer < 6; ++answer) {
+        const DrillHand hand = drill.Current();
+        const exact::HoldValues want = exact::AnalyseHolds(2, table.pays, hand.coins, hand.dealt);
+        const DrillAnswer a = drill.Answer(answer == 0 ? 0 : want.best);
+        EXPECT_EQ(a.values.perCoin, want.perCoin);
+        EXPECT_NE(a.values.perCoin, exact::AnalyseHolds(2, 0, hand.coins, hand.dealt).perCoin);
+        EXPECT_DOUBLE_EQ(a.row.evBest, want.Credits(want.best));
+        drill.Next();
+    }
+    EXPECT_EQ(drill.Tally().mastered, 1);
+    ASSERT_EQ(kept.size(), 6u);
+    for (const DecisionRow& r : kept) {
+        EXPECT_TRUE(r.OnTable(table));
+        EXPECT_EQ(r.source, DecisionSource::Drill);
+    }
+}
+
 } // namespace
 } // namespace quintaro

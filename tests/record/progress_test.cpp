@@ -167,24 +167,26 @@ TEST(ProgressTest, CostlyKindsRankedByCreditsLost) {
     };
     struct Case {
         const char* name;
-        ProgressFilter filter;
+        std::optional<int> game, payTable;
         std::vector<Want> kinds;
     } cases[] = {
         // Equal losses: the kind met more often first.
         {"all games",
          {},
+         {},
          {{0, 0, "4 Royal", 1, 8.0},
           {0, 1, "High Pair JJ-AA", 1, 1.5},
           {0, 0, "High Pair JJ-AA", 2, 1.25},
           {2, 0, "3 Royal", 1, 1.25}}},
-        {"one pay table",
-         {.game = 0, .payTable = 0},
-         {{0, 0, "4 Royal", 1, 8.0}, {0, 0, "High Pair JJ-AA", 2, 1.25}}},
-        {"another game", {.game = 2, .payTable = {}}, {{2, 0, "3 Royal", 1, 1.25}}},
+        {"one pay table", 0, 0, {{0, 0, "4 Royal", 1, 8.0}, {0, 0, "High Pair JJ-AA", 2, 1.25}}},
+        {"another game", 2, {}, {{2, 0, "3 Royal", 1, 1.25}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ProgressFigures f = BuildProgress(record, c.filter);
+        ProgressFilter filter;
+        filter.game = c.game;
+        filter.payTable = c.payTable;
+        const ProgressFigures f = BuildProgress(record, filter);
         ASSERT_EQ(f.kinds.size(), c.kinds.size());
         for (std::size_t i = 0; i < c.kinds.size(); ++i) {
             const CostlyKind& k = f.kinds[i];

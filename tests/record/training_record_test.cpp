@@ -18,6 +18,7 @@
 #include "exact/exact_analysis.h"
 #include "generate/list_return.h"
 #include "record/decision_writer.h"
+#include "record/progress.h"
 #include "record/training_record.h"
 
 namespace quintaro {
@@ -252,12 +253,87 @@ TEST(TrainingRecordFailures, OldSchemaIsMigratedForward) {
     EXPECT_EQ(rows[0].mode, DecisionMode::AutoHold);
     EXPECT_FALSE(rows[0].perfectPlay);
     EXPECT_EQ(rows[0].source, DecisionSource::Table);
+    EXPECT_TRUE(rows[0].tableName.empty());
+    EXPECT_FALSE(rows[0].pays);
+    EXPECT_EQ(o.record->Rows({.payTable = 1}).size(), 1u); // a built-in table's row
     DecisionRow r = Row(5, 1, 1, 5, DecisionSource::Drill);
     EXPECT_TRUE(o.record->Append(r));
     o.record.reset();
     Opened again(path);
     EXPECT_EQ(again.record->FoundVersion(), kRecordSchemaVersion);
     EXPECT_EQ(CountRows(path), 2);
+}
+
+// A decision on a named table keeps the table's name and pays as they were:
+// its values stay when the table is edited (same name, other pays) or deleted,
+// and queries, grades and progress tell it from the built-in tables and from
+// its edited self.
+TEST(TrainingRecord, NamedTableDecisionsKeepTheirTable) {
+    ScratchDir dir;
+    const fs::path path = dir.path() / kTrainingRecordFileName;
+    // Jacks or Better paying double everywhere, then edited to pay more for a flush.
+    NamedPayTable doubled{0, "Double pay", BuiltInSchedule(0, 0)};
+    for (PayRow* row : {&doubled.pays.belowFive, &doubled.pays.atFive})
+        for (auto& pay : *row) pay *= 2;
+    NamedPayTable edited = doubled;
+    edited.pays.belowFive[5] += 3; // the flush
+    edited.pays.atFive[5] += 3;
+    const std::array<Card, 5> dealt = {0, 13, 26, 9, 22};
+    Decision d;
+    d.game = 0;
+    d.coins = 5;
+    d.dealt = dealt;
+    d.held = 0b00111;
+    std::vector<DecisionRow> written;
+    {
+        TrainingRecord record(path, {});
+        DecisionWriter writer(record);
+        writer.HandDealt(0, 0, 5, dealt);
+        writer.HandDrawn(d); // a built-in row
+        d.tableName = doubled.name;
+        d.pays = doubled.pays;
+        writer.NamedHandDealt(0, doubled.pays, 5, dealt);
+        writer.HandDrawn(d);
+        d.held = 0b00011;
+        written.push_back(*writer.Record(d));
+        d.tableName = edited.name;
+        d.pays = edited.pays;
+        written.push_back(*writer.Record(d));
+    }
+    TrainingRecord record(path, {});
+    const exact::HoldValues builtIn = exact::AnalyseHolds(0, 0, 5, dealt);
+    const exact::HoldValues twice = exact::AnalyseHolds(0, doubled.pays, 5, dealt);
+    RowQuery named;
+    named.named = doubled;
+    const auto rows = record.Rows(named);
+    ASSERT_EQ(rows.size(), 2u);
+    for (const DecisionRow& r : rows) {
+        EXPECT_EQ(r.tableName, "Double pay");
+        EXPECT_EQ(r.pays, doubled.pays);
+        EXPECT_DOUBLE_EQ(r.evHeld, twice.Credits(static_cast<exact::HoldMask>(r.held)));
+        EXPECT_DOUBLE_EQ(r.evBest, twice.Credits(twice.best));
+        EXPECT_EQ(r.listHold, twice.best); // no list for the table: perfect play
+    }
+    EXPECT_DOUBLE_EQ(rows[0].evHeld, 2 * builtIn.Credits(0b00111));
+    RowQuery plain;
+    plain.payTable = 0;
+    ASSERT_EQ(record.Rows(plain).size(), 1u);
+    EXPECT_FALSE(record.Rows(plain)[0].pays);
+    EXPECT_DOUBLE_EQ(record.Rows(plain)[0].evHeld, builtIn.Credits(0b00111));
+    named.named = edited;
+    EXPECT_EQ(record.Rows(named).size(), 1u);
+    EXPECT_EQ(record.Grade(named).decisions, 1);
+    EXPECT_EQ(record.NamedTables(0), (std::vector<NamedPayTable>{doubled, edited}));
+    EXPECT_TRUE(record.NamedTables(1).empty());
+
+    const ProgressRecord all = MakeProgressRecord(record.Rows({}));
+    const auto shown = [&](ProgressFilter f) { return BuildProgress(all, f).shown.decisions; };
+    EXPECT_EQ(shown({.game = 0}), 4);
+    EXPECT_EQ(shown({.game = 0, .payTable = 0}), 1);
+    EXPECT_EQ(shown({.game = 0, .payTable = 1}), 0);
+    EXPECT_EQ(shown({.game = 0, .pays = doubled.pays, .tableName = doubled.name}), 2);
+    EXPECT_EQ(shown({.game = 0, .pays = doubled.pays, .tableName = "Renamed"}), 0);
+    EXPECT_EQ(NamedTablesOf(all.rows, 0), (std::vector<NamedPayTable>{doubled, edited}));
 }
 
 // Another copy holding the database: the open, or a later write, waits for the

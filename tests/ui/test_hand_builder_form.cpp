@@ -1,5 +1,6 @@
 #include "strategy/ui/hand_builder_form.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "components/press_button.h"
 #include "components/window_kit.h"
 #include "core/game_engine.h"
+#include "core/named_pay_table.h"
 #include "screenshot.h"
 #include "shell/session.h"
 
@@ -142,6 +144,32 @@ private slots:
         Form().show();
         QCOMPARE(Form().Game(), int(kDeucesWild));
         QCOMPARE(Form().Hand().Count(), 0);
+        Form().close();
+    }
+
+    // The pay-table choice offers the built-in two, then the named tables; the
+    // open screen's named table comes chosen and its pays judge the hand: with
+    // a flush paying 50, four spades are kept before a pair of Jacks.
+    void NamedTablesJudgeWithTheirPays() {
+        NamedPayTable rich{kJacksOrBetter, "Rich flush", BuiltInSchedule(kJacksOrBetter, 0)};
+        rich.pays.belowFive[5] = rich.pays.atFive[5] = 50;
+        m_engine = MakeGameEngine(kJacksOrBetter);
+        m_engine->ApplyNamedTable(rich);
+        m_engine->bet = 5;
+        Form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+        const int offered = 2 + static_cast<int>(CatalogueTablesFor(kJacksOrBetter).size()) + 1;
+        QCOMPARE(Form().PayTableChoice()->count(), offered);
+        QCOMPARE(Form().PayTableChoice()->currentText(), QString("Rich flush"));
+        QCOMPARE(Form().TitleLabel()->text(), QString("(Rich flush) Jacks or Better"));
+        Build({CardOf(kTwo, kSpades), CardOf(kFive, kSpades), CardOf(kEight, kSpades),
+               CardOf(kJack, kSpades), CardOf(kJack, kHearts)});
+        QCOMPARE(HoldLabels(), (std::array<bool, 5>{true, true, true, true, false}));
+        SaveScreenshot(&Form(), "hand_builder_named_table");
+        QVERIFY(Form().HoldValuesBtnClick());
+        Form().ChoosePayTable(0);
+        QVERIFY(!Form().NamedTable());
+        QCOMPARE(HoldLabels(), (std::array<bool, 5>{false, false, false, true, true}));
         Form().close();
     }
 };

@@ -227,12 +227,15 @@ private slots:
 
     void MistakesWindowSortsChoosesAndOpens() {
         TrainingRecord record(RecordPath(), {});
-        for (DecisionRow r : {Row(0, 0, 2.0, 5.0, "2026-12-01T10:00:00Z"),
-                              Row(0, 1, 3.5, 4.0, "2026-12-03T10:00:00Z"),
-                              Row(0, 2, 4.0, 4.0, "2026-12-04T10:00:00Z"),
-                              Row(0, 3, 1.0, 2.0, "2026-12-02T10:00:00Z"),
-                              Row(3, 4, 0.5, 3.0, "2026-12-02T11:00:00Z")})
-            QVERIFY(record.Append(r));
+        std::vector<DecisionRow> rows = {Row(0, 0, 2.0, 5.0, "2026-12-01T10:00:00Z"),
+                                         Row(0, 1, 3.5, 4.0, "2026-12-03T10:00:00Z"),
+                                         Row(0, 2, 4.0, 4.0, "2026-12-04T10:00:00Z"),
+                                         Row(0, 3, 1.0, 2.0, "2026-12-02T10:00:00Z"),
+                                         Row(3, 4, 0.5, 3.0, "2026-12-02T11:00:00Z")};
+        // A mistake on a named table shows the table's name as it was played.
+        rows[1].tableName = "Loose pays";
+        rows[1].pays = BuiltInSchedule(0, 1);
+        for (DecisionRow& r : rows) QVERIFY(record.Append(r));
         TMistakesForm form(record, QString(), 0);
         std::vector<std::int64_t> opened;
         form.SetHandOpener([&](const DecisionRow& r) { opened.push_back(r.id); });
@@ -242,10 +245,10 @@ private slots:
         QCOMPARE(form.Table()->item(0, 4)->text(), QString("3.0000"));
         QCOMPARE(form.Table()->item(1, 4)->text(), QString("1.0000"));
         QCOMPARE(form.Table()->item(0, 2)->text(), QString::fromUtf8("A\u2665"));
-        QCOMPARE(form.Table()->item(0, 0)->text(), QString("2026-12-01 10:00"));
+        QCOMPARE(form.Table()->item(0, 0)->text().section('\n', 0, 0), QString("2026-12-01 10:00"));
         SaveScreenshot(&form, "mistakes_by_cost");
         form.SortChoice()->setCurrentIndex(1);
-        QCOMPARE(form.Table()->item(0, 0)->text(), QString("2026-12-03 10:00"));
+        QCOMPARE(form.Table()->item(0, 0)->text(), QString("2026-12-03 10:00\nLoose pays"));
         // A click on a row opens its hand.
         const QRect cell = form.Table()->visualItemRect(form.Table()->item(1, 2));
         QTest::mouseClick(form.Table()->viewport(), Qt::LeftButton, {}, cell.center());
@@ -309,6 +312,19 @@ private slots:
         RowQuery all;
         all.source.reset();
         QVERIFY(PendingMistakes(record.Rows(all), {}).empty());
+
+        // The same mistake on a named table is that table's to drill, on its pays.
+        const NamedPayTable rich{kJacksOrBetter, "Rich flush", BuiltInSchedule(kJacksOrBetter, 1)};
+        d.tableName = rich.name;
+        d.pays = rich.pays;
+        QVERIFY(writer.Record(d));
+        form.Start(kJacksOrBetter, 0);
+        QCOMPARE(form.NamedTables().front(), rich);
+        form.StartNamed(rich);
+        QVERIFY(form.Drill().NamedTable() == rich);
+        QCOMPARE(form.Drill().Current().dealt, d.dealt);
+        QVERIFY(form.windowTitle().endsWith("(Rich flush)"));
+        SaveScreenshot(&form, "drill_named_table");
     }
 };
 

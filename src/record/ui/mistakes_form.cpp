@@ -40,6 +40,13 @@ QString ShortDate(const std::string& playedAt) {
     return s.left(16);
 }
 
+// The pay table a row was played on: a named table's name as it was then, or
+// the built-in table's caption.
+QString TableText(const DecisionRow& r) {
+    return r.pays ? QString::fromStdString(r.tableName)
+                  : Text(PayTableMenuCaption(r.game, r.payTable));
+}
+
 } // namespace
 
 TMistakesForm::TMistakesForm(TrainingRecord& record, const QString& schemeDir, int game,
@@ -86,10 +93,10 @@ TMistakesForm::TMistakesForm(TrainingRecord& record, const QString& schemeDir, i
     m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_table->setFont(ui::SansFont(13, true));
     m_table->horizontalHeader()->setFont(ui::SansFont(13, true));
-    m_table->setColumnWidth(0, 128);
+    m_table->setColumnWidth(0, 150);
     m_table->setColumnWidth(1, m_table->iconSize().width() + 12);
-    m_table->setColumnWidth(2, 150);
-    m_table->setColumnWidth(3, 150);
+    m_table->setColumnWidth(2, 140);
+    m_table->setColumnWidth(3, 140);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setCursor(Qt::PointingHandCursor);
     m_table->setStyleSheet(
@@ -167,14 +174,16 @@ void TMistakesForm::Fill() {
     m_table->setRowCount(static_cast<int>(m_rows.size()));
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
         const DecisionRow& r = m_rows[static_cast<std::size_t>(i)];
-        auto* date = new QTableWidgetItem(ShortDate(r.playedAt));
+        const QString table = TableText(r);
+        auto* date = new QTableWidgetItem(
+            ShortDate(r.playedAt) + "\n" +
+            m_table->fontMetrics().elidedText(table, Qt::ElideRight, m_table->columnWidth(0) - 8));
+        date->setToolTip(table);
         auto* dealt = new QTableWidgetItem();
         dealt->setData(Qt::DecorationRole, m_pictures.Row(r.dealt, r.game, kCardWidth,
                                                           static_cast<std::uint8_t>(r.held)));
-        dealt->setToolTip(QString("%1, %2 coin%3")
-                              .arg(Text(PayTableMenuCaption(r.game, r.payTable)))
-                              .arg(r.coins)
-                              .arg(r.coins == 1 ? "" : "s"));
+        dealt->setToolTip(
+            QString("%1, %2 coin%3").arg(table).arg(r.coins).arg(r.coins == 1 ? "" : "s"));
         auto* held = new QTableWidgetItem(HoldText(r.dealt, r.held));
         auto* best = new QTableWidgetItem(HoldText(r.dealt, r.bestHold));
         auto* cost = new QTableWidgetItem(QString::number(r.Cost(), 'f', 4));

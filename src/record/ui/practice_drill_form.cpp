@@ -1,5 +1,6 @@
 #include "record/ui/practice_drill_form.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,10 +8,14 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "components/window_kit.h"
 #include "core/game_variant.h"
 #include "core/pay_table.h"
 #include "record/progress.h"
+#include "shell/pay_table_file.h"
+#include "shell/ui/game_launch.h"
 
 namespace quintaro {
 
@@ -74,6 +79,27 @@ int PositionOfKey(const QKeyEvent* e) {
     }
 }
 
+// The named tables a drill of a game offers: those played in the record (as
+// they were played), then the player's own and the catalogue's not among them.
+std::vector<NamedPayTable> DrillTables(const TrainingRecord& record, int game) {
+    std::vector<NamedPayTable> out = record.NamedTables(game);
+    std::vector<const NamedPayTable*> more = ThePayTableBook().OwnFor(game);
+    for (const NamedPayTable* t : CatalogueTablesFor(game)) more.push_back(t);
+    for (const NamedPayTable* t : more)
+        if (std::find(out.begin(), out.end(), *t) == out.end()) out.push_back(*t);
+    return out;
+}
+
+// A table's caption in the choice; a name met twice (a table edited since it
+// was played) is told apart by its place.
+QString TableCaption(const std::vector<NamedPayTable>& tables, std::size_t i) {
+    QString caption = QString::fromStdString(tables[i].name);
+    std::size_t same = 0;
+    for (std::size_t k = 0; k < i; ++k) same += tables[k].name == tables[i].name;
+    if (same > 0) caption += QString(" (%1)").arg(same + 1);
+    return caption;
+}
+
 } // namespace
 
 TPracticeDrillForm::TPracticeDrillForm(TrainingRecord& record, const QString& schemeDir, int game,
@@ -100,6 +126,8 @@ TPracticeDrillForm::TPracticeDrillForm(TrainingRecord& record, const QString& sc
     m_payChoice = new QComboBox(this);
     m_payChoice->setObjectName("PayTableChoice");
     m_payChoice->setGeometry(650, 12, 130, 26);
+    // Named tables have longer names than the narrow choice shows.
+    m_payChoice->view()->setMinimumWidth(300);
     for (QComboBox* box : {m_gameChoice, m_payChoice}) {
         box->setFont(ui::SansFont(13, true));
         box->setStyleSheet(comboStyle);
@@ -164,7 +192,12 @@ TPracticeDrillForm::TPracticeDrillForm(TrainingRecord& record, const QString& sc
     connect(m_gameChoice, &QComboBox::currentIndexChanged, this,
             [this](int g) { Start(g, m_payChoice->currentIndex()); });
     connect(m_payChoice, &QComboBox::currentIndexChanged, this, [this](int p) {
-        if (p >= 0) Start(m_gameChoice->currentIndex(), p);
+        if (p >= 2 && static_cast<std::size_t>(p - 2) < m_named.size()) {
+            const NamedPayTable table = m_named[static_cast<std::size_t>(p - 2)];
+            StartNamed(table);
+        } else if (p >= 0) {
+            Start(m_gameChoice->currentIndex(), p);
+        }
     });
     ui::CentreOnScreen(this);
 }
@@ -174,24 +207,42 @@ void TPracticeDrillForm::Start(int game, int payTable) {
     Begin(game, payTable);
 }
 
+void TPracticeDrillForm::StartNamed(const NamedPayTable& table) {
+    m_kind.reset();
+    Begin(table.game, 0, &table);
+}
+
 void TPracticeDrillForm::StartKind(int game, int payTable, int entry) {
     if (EntryText(game, payTable, entry).empty()) return;
     m_kind = entry;
     Begin(game, payTable);
 }
 
-void TPracticeDrillForm::Begin(int game, int payTable) {
+void TPracticeDrillForm::Begin(int game, int payTable, const NamedPayTable* named) {
     if (!IsValidGame(game)) return;
+    const std::optional<NamedPayTable> table =
+        named ? std::optional<NamedPayTable>(*named) : std::nullopt;
     const QSignalBlocker blockGame(m_gameChoice);
     const QSignalBlocker blockPay(m_payChoice);
     m_gameChoice->setCurrentIndex(game);
     m_payChoice->clear();
     for (int c = 0; c < 2; ++c) m_payChoice->addItem(Text(PayTableMenuCaption(game, c)));
-    m_payChoice->setCurrentIndex(payTable);
+    m_named = DrillTables(m_record, game);
+    for (std::size_t i = 0; i < m_named.size(); ++i) m_payChoice->addItem(TableCaption(m_named, i));
+    int shown = payTable;
+    if (table) {
+        auto at = std::find(m_named.begin(), m_named.end(), *table);
+        if (at == m_named.end()) at = m_named.insert(m_named.end(), *table);
+        if (m_payChoice->count() < 2 + static_cast<int>(m_named.size()))
+            m_payChoice->addItem(TableCaption(m_named, m_named.size() - 1));
+        shown = 2 + static_cast<int>(at - m_named.begin());
+    }
+    m_payChoice->setCurrentIndex(shown);
 
     RowQuery all;
     all.game = game;
     all.payTable = payTable;
+    all.named = table;
     all.source.reset();
     std::vector<DecisionRow> rows = m_record.Rows(all);
     if (m_kind) {
@@ -202,6 +253,7 @@ void TPracticeDrillForm::Begin(int game, int payTable) {
     std::vector<DrillHand> listDiffers = ListDiffersHands(rows, mistakes);
     m_drill = std::make_unique<PracticeDrill>(game, payTable, std::move(mistakes),
                                               std::move(listDiffers), m_seed);
+    if (table) m_drill->SetNamedTable(*table, Windows().generatedList);
     TrainingRecord* record = &m_record;
     m_drill->SetAppend([record](DecisionRow& row) { return record->Append(row); });
     m_kindLabel->clear();
@@ -219,7 +271,8 @@ void TPracticeDrillForm::Begin(int game, int payTable) {
     }
     setWindowTitle(QString("Practice Drill - %1 (%2)")
                        .arg(Text(GameInfoFor(game).name))
-                       .arg(Text(PayTableMenuCaption(game, payTable))));
+                       .arg(table ? QString::fromStdString(table->name)
+                                  : Text(PayTableMenuCaption(game, payTable))));
     ShowHand();
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "record/practice_drill.h"
 #include "record/training_record.h"
@@ -34,6 +35,11 @@ public:
 
     // Starts the drill afresh for a game and pay-table choice.
     void Start(int game, int payTable);
+    // Starts it on a named table of a game (recorded, the player's own or the
+    // catalogue's): its mistakes, dealt again on its own pays.
+    void StartNamed(const NamedPayTable& table);
+    // The named tables the pay-table choice offers after the two built-in ones.
+    const std::vector<NamedPayTable>& NamedTables() const { return m_named; }
     // Starts it on one kind of hand only: the hands whose strategy entry is `entry`.
     void StartKind(int game, int payTable, int entry);
     std::optional<int> Kind() const { return m_kind; }
@@ -56,7 +62,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Begin(int game, int payTable);
+    void Begin(int game, int payTable, const NamedPayTable* named = nullptr);
     void ShowHand();
     void ShowAnswer();
     void ShowTally();
@@ -76,6 +82,7 @@ private:
     QLabel* m_tally = nullptr;
     QLabel* m_kindLabel = nullptr;
     std::optional<int> m_kind;
+    std::vector<NamedPayTable> m_named;
     QPushButton* m_check = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "record/ui/progress_form.h"
 
+#include <QAbstractItemView>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -111,6 +112,8 @@ void TTrainingProgressForm::BuildChoices() {
     m_payChoice = choice("Pay Table", "PayChoice", 86);
     m_payChoice->addItem("Both");
     m_payChoice->setEnabled(false);
+    // Named tables have longer names than the narrow choice shows.
+    m_payChoice->view()->setMinimumWidth(300);
     m_spanChoice = choice("One Point per", "SpanChoice", 136);
     m_spanChoice->addItems({"Day", "Session"});
     m_drillChoice = new QCheckBox("Drill answers", this);
@@ -129,14 +132,11 @@ void TTrainingProgressForm::BuildChoices() {
     hint->setWordWrap(true);
 
     connect(m_gameChoice, &QComboBox::currentIndexChanged, this, [this](int index) {
+        (void)index;
         {
+            // Another game's choice starts from all its tables.
             const QSignalBlocker block(m_payChoice);
-            m_payChoice->clear();
-            m_payChoice->addItem("Both");
-            if (index > 0)
-                for (int c = 0; c < 2; ++c)
-                    m_payChoice->addItem(Text(PayTableShortName(index - 1, c)));
-            m_payChoice->setEnabled(index > 0);
+            m_payChoice->setCurrentIndex(0);
         }
         ReadChoices();
     });
@@ -336,7 +336,11 @@ void TTrainingProgressForm::ReadChoices() {
     const int g = m_gameChoice->currentIndex();
     if (g > 0) f.game = g - 1;
     const int p = m_payChoice->currentIndex();
-    if (f.game && p > 0) f.payTable = p - 1;
+    if (f.game && p > 0 && p <= 2) f.payTable = p - 1;
+    if (f.game && p > 2 && static_cast<std::size_t>(p - 3) < m_named.size()) {
+        f.pays = m_named[static_cast<std::size_t>(p - 3)].pays;
+        f.tableName = m_named[static_cast<std::size_t>(p - 3)].name;
+    }
     f.span = m_spanChoice->currentIndex() == 1 ? ProgressFilter::Span::Session
                                                : ProgressFilter::Span::Day;
     f.drillApart = m_drillChoice->isChecked();
@@ -348,17 +352,44 @@ void TTrainingProgressForm::SetFilter(const ProgressFilter& filter) {
     {
         const QSignalBlocker b1(m_gameChoice), b2(m_payChoice), b3(m_spanChoice), b4(m_drillChoice);
         m_gameChoice->setCurrentIndex(filter.game ? *filter.game + 1 : 0);
-        m_payChoice->clear();
-        m_payChoice->addItem("Both");
-        if (filter.game)
-            for (int c = 0; c < 2; ++c)
-                m_payChoice->addItem(Text(PayTableShortName(*filter.game, c)));
-        m_payChoice->setEnabled(filter.game.has_value());
-        m_payChoice->setCurrentIndex(filter.game && filter.payTable ? *filter.payTable + 1 : 0);
         m_spanChoice->setCurrentIndex(filter.span == ProgressFilter::Span::Session ? 1 : 0);
         m_drillChoice->setChecked(filter.drillApart);
     }
+    FillPayChoice();
     if (m_data) Refigure();
+}
+
+void TTrainingProgressForm::FillPayChoice() {
+    const ProgressFilter& filter = m_filter;
+    const QSignalBlocker block(m_payChoice);
+    m_payChoice->clear();
+    m_payChoice->addItem("Both");
+    m_named.clear();
+    if (filter.game) {
+        for (int c = 0; c < 2; ++c) m_payChoice->addItem(Text(PayTableShortName(*filter.game, c)));
+        // The named tables played in the game, each as it was played.
+        if (m_data) m_named = NamedTablesOf(m_data->rows, *filter.game);
+        if (filter.pays) {
+            const NamedPayTable chosen{*filter.game, filter.tableName, *filter.pays};
+            if (std::find(m_named.begin(), m_named.end(), chosen) == m_named.end())
+                m_named.push_back(chosen);
+        }
+        for (std::size_t i = 0; i < m_named.size(); ++i) {
+            QString caption = QString::fromStdString(m_named[i].name);
+            std::size_t same = 0;
+            for (std::size_t k = 0; k < i; ++k) same += m_named[k].name == m_named[i].name;
+            if (same > 0) caption += QString(" (%1)").arg(same + 1);
+            m_payChoice->addItem(caption);
+        }
+    }
+    m_payChoice->setEnabled(filter.game.has_value());
+    int index = filter.game && filter.payTable ? *filter.payTable + 1 : 0;
+    if (filter.game && filter.pays) {
+        const NamedPayTable chosen{*filter.game, filter.tableName, *filter.pays};
+        const auto at = std::find(m_named.begin(), m_named.end(), chosen);
+        index = 3 + static_cast<int>(at - m_named.begin());
+    }
+    m_payChoice->setCurrentIndex(index);
 }
 
 void TTrainingProgressForm::RunOffThread(std::function<void()> work, std::function<void()> done) {
@@ -389,6 +420,7 @@ void TTrainingProgressForm::Reload() {
         [this, result, generation, filter] {
             // The rows read are the newest whatever else happened meanwhile.
             m_data = std::make_shared<const ProgressRecord>(std::move(result->first));
+            FillPayChoice();
             if (generation == m_generation && filter == m_filter)
                 Show(std::move(result->second));
             else

@@ -89,6 +89,7 @@ private:
     void FillChart();
     void FillKinds();
     void ReadChoices();
+    void FillPayChoice();
     void Refigure();
     void Show(ProgressFigures figures);
     void RunOffThread(std::function<void()> work, std::function<void()> done);
@@ -97,6 +98,7 @@ private:
     std::filesystem::path m_path;
     int m_lastGame;
     ProgressFilter m_filter;
+    std::vector<NamedPayTable> m_named; // the pay choice's named tables, after the built-in two
     std::shared_ptr<const ProgressRecord> m_data;
     ProgressFigures m_figures;
     bool m_haveFigures = false;

@@ -24,6 +24,10 @@ void OpenHand(TVantaSession& session, SessionView& view, const DecisionRow& row)
     HoldValuesQuery hand;
     hand.game = row.game;
     hand.choice = row.payTable;
+    if (row.pays) {
+        hand.tableName = row.tableName;
+        hand.pays = row.pays;
+    }
     hand.coins = row.coins;
     hand.cards = row.dealt;
     hand.playerHold = row.held;
@@ -50,10 +54,11 @@ void OpenMistakes(TVantaSession& session, SessionView& view, QWidget* parent, in
 void RegisterRecordWindows() {
     WindowRegistry& registry = Windows();
     registry.practiceDrill = [](TVantaSession& session, SessionView&, QWidget* parent, int game,
-                                int payTable) {
+                                int payTable, const NamedPayTable* named) {
         session.PlayEffect(kEffectClick);
         TPracticeDrillForm form(session.Record(), SchemeDir(session), game, payTable, DrillSeed(),
                                 parent);
+        if (named && named->game == game) form.StartNamed(*named);
         form.exec();
     };
     registry.mistakes = [](TVantaSession& session, SessionView& view, QWidget* parent, int game) {

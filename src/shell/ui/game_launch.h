@@ -7,6 +7,9 @@
 // fill it with small windows of its own.
 
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "table/round_ports.h"
 
@@ -16,6 +19,7 @@ class QWidget;
 namespace quintaro {
 
 class GameEngine;
+struct GeneratedList;
 struct NamedPayTable;
 class TVantaSession;
 class SessionView;
@@ -42,9 +46,10 @@ struct WindowRegistry {
     SharedWindowFactory handBuilder;
 
     // The training record's windows, opened on demand for a game (and the
-    // drill for a pay-table choice); both run modally and free themselves.
+    // drill for a pay-table choice, or the named table when one is given);
+    // both run modally and free themselves.
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game,
-                       int payTable)>
+                       int payTable, const NamedPayTable* named)>
         practiceDrill;
     std::function<void(TVantaSession& session, SessionView& view, QWidget* parent, int game)>
         mistakes;
@@ -76,6 +81,10 @@ struct WindowRegistry {
 
     // The engine of the game screen that is open, or null; from the table views.
     std::function<const GameEngine*()> openGameEngine;
+    // The strategy list generated for a named table's pays when it is ready,
+    // else null (asking starts its making); from the table views' cache.
+    std::function<std::shared_ptr<const GeneratedList>(int game, const PaySchedule& pays)>
+        generatedList;
 };
 
 // The program-wide registry (GUI thread only).

@@ -917,9 +917,13 @@ void TVantaTBMenu::PracticeDrill1Click() {
     if (!Windows().practiceDrill) return;
     // The drill starts in the last game at the pay table that game was left with.
     const int game = m_session->LastGame;
-    const int payTable = m_session->Settings().LoadGame(game).AltPayTable ? 1 : 0;
-    RunModal([this, game, payTable] {
-        Windows().practiceDrill(*m_session, *m_view, this, game, payTable);
+    const auto settings = m_session->Settings().LoadGame(game);
+    const int payTable = settings.AltPayTable ? 1 : 0;
+    const NamedPayTable* named = settings.PayTableName.empty()
+                                     ? nullptr
+                                     : ThePayTableBook().Find(game, settings.PayTableName);
+    RunModal([this, game, payTable, named] {
+        Windows().practiceDrill(*m_session, *m_view, this, game, payTable, named);
     });
 }
 

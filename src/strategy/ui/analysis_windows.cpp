@@ -49,6 +49,13 @@ void RegisterAnalysisWindows() {
             table->Fill(game, choice, coins, rank, ui::Text(s->GameName(game)));
             table->exec();
         });
+        form->SetNamedStrategyTableOpener([s](const NamedPayTable& named, int coins, int rank) {
+            TStrategyTable* table = TStrategyTable::Instance();
+            if (!table) return;
+            table->FillNamed(named.game, named.name, named.pays, ui::Text(s->GameName(named.game)),
+                             coins, rank);
+            table->exec();
+        });
         return form;
     };
     registry.holdValues = [](QWidget* parent, const HoldValuesQuery& hand) {
@@ -69,7 +76,9 @@ void RegisterAnalysisWindows() {
         std::unique_ptr<QDialog> own;
         THandBuilderForm* builder = Builder(session, view, own);
         if (!builder) return;
-        builder->LoadHand(hand.game, hand.choice, hand.coins, hand.cards);
+        std::optional<NamedPayTable> named;
+        if (hand.pays) named = NamedPayTable{hand.game, hand.tableName, *hand.pays};
+        builder->LoadHand(hand.game, hand.choice, hand.coins, hand.cards, named);
         QPointer<QDialog> guard = builder;
         QTimer::singleShot(0, builder, [guard, hand] {
             if (guard) OpenHoldValues(guard, hand);

@@ -1,18 +1,27 @@
+// The generated list before any Qt header: a list field is named like a Qt keyword.
+#include "generate/generated_list.h"
+#include "strategy/strategy_list.h"
+
 #include "strategy/ui/hand_builder_form.h"
 
 #include <algorithm>
 #include <utility>
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "components/press_button.h"
 #include "components/window_kit.h"
 #include "core/game_engine.h"
+#include "exact/exact_analysis.h"
+#include "shell/pay_table_file.h"
 #include "shell/session.h"
+#include "shell/ui/game_launch.h"
 #include "strategy/ui/hold_values_view.h"
 
 namespace quintaro {
@@ -125,7 +134,7 @@ THandBuilderForm::THandBuilderForm(TVantaSession* session, QWidget* parent)
       m_session(session) {
     setObjectName("HandBuilderForm");
     setWindowTitle("Select the 5 cards to check for hold. Strategy varies with the game type.");
-    setFixedSize(562, 498);
+    setFixedSize(562, 532);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kFormGrey);
     setPalette(pal);
@@ -210,7 +219,21 @@ void THandBuilderForm::BuildHandArea() {
 }
 
 void THandBuilderForm::BuildBottomPanel() {
-    QWidget* panel = ui::AddBrandStrip(this, QRect(0, 441, 562, 57));
+    // The pay table hands are judged with: the built-in two, the player's own, the catalogue's.
+    MakeLabel(this, "Pay Table:", QRect(25, 444, 80, 22), ui::SansFont(12, true), kAqua);
+    m_payChoice = new QComboBox(this);
+    m_payChoice->setObjectName("PayTableChoice");
+    m_payChoice->setGeometry(106, 442, 290, 24);
+    m_payChoice->setFont(ui::SansFont(12, true));
+    m_payChoice->setStyleSheet("QComboBox { background: #c0c0c0; color: black; "
+                               "border: 2px outset #e8e8e8; padding-left: 4px; }");
+    m_payChoice->setFocusPolicy(Qt::NoFocus);
+    connect(m_payChoice, &QComboBox::activated, this, [this](int index) {
+        ui::PlayEffect(kEffectClick);
+        ChoosePayTable(index);
+    });
+
+    QWidget* panel = ui::AddBrandStrip(this, QRect(0, 475, 562, 57));
 
     const QString style =
         "QPushButton { background: #c0c0c0; color: %1; border: 2px outset #e8e8e8; }"
@@ -251,12 +274,6 @@ void THandBuilderForm::BuildBottomPanel() {
     connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int THandBuilderForm::Choice() const {
-    if (m_loaded) return m_loaded->choice;
-    const GameEngine* engine = Engine();
-    return engine && engine->altPayTable ? 1 : 0;
-}
-
 int THandBuilderForm::Coins() const {
     if (m_loaded) return m_loaded->coins;
     const GameEngine* engine = Engine();
@@ -268,8 +285,53 @@ bool THandBuilderForm::PlaceShowsBack(int place) const {
     return static_cast<CardPlace*>(m_places[static_cast<std::size_t>(place)])->Back();
 }
 
-void THandBuilderForm::LoadHand(int game, int choice, int coins, const std::array<Card, 5>& cards) {
-    m_toLoad = LoadedHand{game, choice ? 1 : 0, std::clamp(coins, 1, 5), cards};
+void THandBuilderForm::LoadHand(int game, int choice, int coins, const std::array<Card, 5>& cards,
+                                const std::optional<NamedPayTable>& named) {
+    m_toLoad = LoadedHand{game, choice ? 1 : 0, std::clamp(coins, 1, 5), cards, named};
+    if (m_toLoad->named && m_toLoad->named->game != game) m_toLoad->named.reset();
+}
+
+void THandBuilderForm::FillPayChoice() {
+    m_tables.clear();
+    for (const NamedPayTable* t : ThePayTableBook().OwnFor(m_game)) m_tables.push_back(*t);
+    for (const NamedPayTable* t : CatalogueTablesFor(m_game)) m_tables.push_back(*t);
+    // A table that is no longer in the book (a hand from the record) is offered as it was.
+    if (m_named && std::find(m_tables.begin(), m_tables.end(), *m_named) == m_tables.end())
+        m_tables.push_back(*m_named);
+    const QSignalBlocker block(m_payChoice);
+    m_payChoice->clear();
+    for (int c = 0; c < 2; ++c) m_payChoice->addItem(Text(PayTableMenuCaption(m_game, c)));
+    for (const NamedPayTable& t : m_tables) m_payChoice->addItem(QString::fromStdString(t.name));
+    int index = m_choice;
+    if (m_named)
+        index = 2 + static_cast<int>(std::find(m_tables.begin(), m_tables.end(), *m_named) -
+                                     m_tables.begin());
+    m_payChoice->setCurrentIndex(index);
+}
+
+void THandBuilderForm::ChoosePayTable(int index) {
+    if (index < 0 || index >= 2 + static_cast<int>(m_tables.size())) return;
+    if (index < 2) {
+        m_choice = index;
+        m_named.reset();
+    } else {
+        m_named = m_tables[static_cast<std::size_t>(index - 2)];
+    }
+    if (m_payChoice->currentIndex() != index) {
+        const QSignalBlocker block(m_payChoice);
+        m_payChoice->setCurrentIndex(index);
+    }
+    ShowTitle();
+    if (m_hand.Complete()) ShowResult();
+}
+
+void THandBuilderForm::ShowTitle() {
+    const std::string_view name = GameInfoFor(m_game).windowName;
+    const QString title =
+        m_named ? QString("(%1) %2").arg(QString::fromStdString(m_named->name)).arg(Text(name))
+                : Text(HandBuilderTitle(m_game, m_choice, name));
+    m_title->setText(title);
+    m_titleShadow->setText(title);
 }
 
 void THandBuilderForm::FormShow() {
@@ -278,10 +340,17 @@ void THandBuilderForm::FormShow() {
     m_game = engine ? engine->game : (m_session ? m_session->LastGame : 0);
     if (m_loaded) m_game = m_loaded->game;
     if (!IsValidGame(m_game)) m_game = 0;
-    const std::string_view name = GameInfoFor(m_game).windowName;
-    const QString title = Text(HandBuilderTitle(m_game, Choice(), name));
-    m_title->setText(title);
-    m_titleShadow->setText(title);
+    m_named.reset();
+    if (m_loaded) {
+        m_choice = m_loaded->choice;
+        m_named = m_loaded->named;
+    } else {
+        m_choice = engine && engine->altPayTable ? 1 : 0;
+        if (engine && engine->NamedTableInForce())
+            m_named = NamedPayTable{engine->game, engine->payTableName, engine->ScheduleInForce()};
+    }
+    FillPayChoice();
+    ShowTitle();
     // Values opened for the hands of an earlier visit go with it.
     for (QWidget* view : findChildren<QWidget*>("HoldValuesView", Qt::FindDirectChildrenOnly))
         view->close();
@@ -330,7 +399,34 @@ void THandBuilderForm::AddToHand(Card card) {
 }
 
 void THandBuilderForm::ShowResult() {
-    m_result = JudgeBuiltHand(m_game, Choice(), Coins(), m_hand.Cards());
+    if (m_named) {
+        // A named table is judged by its generated list once it is ready, by
+        // perfect play on its pays until then.
+        const std::array<Card, 5>& cards = m_hand.Cards();
+        m_result = {};
+        const auto list =
+            Windows().generatedList ? Windows().generatedList(m_game, m_named->pays) : nullptr;
+        if (list) {
+            HandAnalysis analysis;
+            Recommendation advice;
+            AdviseGenerated(*list, cards, analysis, advice);
+            const StrategyEntry& entry = list->list.Entry(advice.strategyIndex);
+            for (std::size_t p = 0; p < 5; ++p) m_result.hold[p] = advice.hold[p] != 0;
+            m_result.rank = advice.strategyIndex;
+            m_result.name = entry.name ? entry.name : "";
+            m_result.rankText = std::to_string(advice.strategyIndex);
+            m_result.valueText = FormatStrategyValue(entry.ev);
+        } else {
+            const exact::HoldValues values =
+                exact::AnalyseHolds(m_game, m_named->pays, Coins(), cards);
+            m_result.hold = exact::HeldOf(values.best);
+            m_result.name = std::string("Perfect play");
+            m_result.rankText = std::string("-");
+            m_result.valueText = FormatStrategyValue(values.PerCoin(values.best));
+        }
+    } else {
+        m_result = JudgeBuiltHand(m_game, Choice(), Coins(), m_hand.Cards());
+    }
     for (std::size_t i = 0; i < 5; ++i) m_holds[i]->setVisible(m_result.hold[i]);
     m_lbStrategy->setText(QString::fromStdString(m_result.name));
     m_lbRankVal->setText(QString::fromStdString(m_result.rankText));
@@ -362,7 +458,12 @@ void THandBuilderForm::BtnClearHandClick() {
 }
 
 void THandBuilderForm::StrategyBtnClick() {
-    if (!m_hand.Complete() || m_result.rank < 1) return;
+    if (!m_hand.Complete()) return;
+    if (m_named) {
+        if (m_openNamedTable) m_openNamedTable(*m_named, Coins(), m_result.rank);
+        return;
+    }
+    if (m_result.rank < 1) return;
     if (m_openTable) m_openTable(m_game, Choice(), Coins(), m_result.rank);
 }
 
@@ -371,6 +472,10 @@ QWidget* THandBuilderForm::HoldValuesBtnClick() {
     HoldValuesQuery request;
     request.game = m_game;
     request.choice = Choice();
+    if (m_named) {
+        request.tableName = m_named->name;
+        request.pays = m_named->pays;
+    }
     request.coins = Coins();
     request.cards = m_hand.Cards();
     return OpenHoldValues(this, request);

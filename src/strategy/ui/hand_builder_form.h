@@ -15,9 +15,12 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "core/named_pay_table.h"
 #include "strategy/hand_builder.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -36,6 +39,9 @@ public:
     // Opens the strategy table for a game, pay-table choice and coins with a
     // 1-based entry selected.
     using StrategyTableOpener = std::function<void(int game, int choice, int coins, int rank)>;
+    // The same for a named pay table (rank 0: none selected).
+    using NamedStrategyTableOpener =
+        std::function<void(const NamedPayTable& table, int coins, int rank)>;
     // The engine of the open game screen, or null: its pay-table choice and
     // coins bet are the ones a built hand is judged with.
     using EngineSource = std::function<const GameEngine*()>;
@@ -59,12 +65,16 @@ public:
     explicit THandBuilderForm(TVantaSession* session, QWidget* parent = nullptr);
 
     void SetStrategyTableOpener(StrategyTableOpener opener) { m_openTable = std::move(opener); }
+    void SetNamedStrategyTableOpener(NamedStrategyTableOpener opener) {
+        m_openNamedTable = std::move(opener);
+    }
     void SetEngineSource(EngineSource source) { m_engine = std::move(source); }
 
     // The next opening shows this hand, built and judged for a game, pay-table
-    // choice and coins, instead of an empty hand for the open game. Later
-    // openings are plain again.
-    void LoadHand(int game, int choice, int coins, const std::array<Card, 5>& cards);
+    // choice (or named table) and coins, instead of an empty hand for the open
+    // game. Later openings are plain again.
+    void LoadHand(int game, int choice, int coins, const std::array<Card, 5>& cards,
+                  const std::optional<NamedPayTable>& named = std::nullopt);
 
     // FormShow's work: the title, the game remembered, the hand cleared.
     void FormShow();
@@ -77,9 +87,16 @@ public:
 
     const BuiltHand& Hand() const { return m_hand; }
     int Game() const { return m_game; }
-    // The choice and coins the built hand is judged with.
-    int Choice() const;
+    // The choice and coins the built hand is judged with; a named table when
+    // one is chosen.
+    int Choice() const { return m_choice; }
+    const std::optional<NamedPayTable>& NamedTable() const { return m_named; }
     int Coins() const;
+    // The tables the pay-table choice offers after the two built-in ones: the
+    // player's own of the game, then the catalogue's.
+    const std::vector<NamedPayTable>& NamedTables() const { return m_tables; }
+    // Chooses item `index` of the pay-table choice (0, 1: built-in; then NamedTables()).
+    void ChoosePayTable(int index);
 
     // The components, for the program's tests.
     QWidget* SmallCardShape(Card card) const { return m_shapes[static_cast<std::size_t>(card)]; }
@@ -95,6 +112,7 @@ public:
     QLabel* ValueLabel() const { return m_lbRankEV; }
     QLabel* TitleLabel() const { return m_title; }
     QLabel* TitleShadow() const { return m_titleShadow; }
+    QComboBox* PayTableChoice() const { return m_payChoice; }
     QPushButton* StrategyButton() const { return m_strategyBtn; }
     QPushButton* HoldValuesButton() const { return m_valuesBtn; }
     ui::PressButton* ClearButton() const { return m_clearBtn; }
@@ -109,6 +127,8 @@ private:
     void BuildHandArea();
     void BuildBottomPanel();
     void ShowResult();
+    void ShowTitle();
+    void FillPayChoice();
     void ShowResultLines(bool shown);
     void SetSmallCardTaken(Card card, bool taken);
     // Puts a card into the next place, judging the hand once it is complete.
@@ -122,10 +142,16 @@ private:
         int choice = 0;
         int coins = 1;
         std::array<Card, 5> cards{};
+        std::optional<NamedPayTable> named;
     };
     std::optional<LoadedHand> m_toLoad; // for the next opening
     std::optional<LoadedHand> m_loaded; // the hand this opening shows
     StrategyTableOpener m_openTable;
+    NamedStrategyTableOpener m_openNamedTable;
+    int m_choice = 0;
+    std::optional<NamedPayTable> m_named;
+    std::vector<NamedPayTable> m_tables;
+    QComboBox* m_payChoice = nullptr;
     EngineSource m_engine;
     BuiltHand m_hand;
     int m_game = 0;

@@ -166,6 +166,8 @@ TGameScreen::TGameScreen(int game, const GameScreenContext& context, QWidget* pa
     m_round = std::make_unique<TableRound>(MakeGameEngine(game), *m_port, *this, &m_advisor,
                                            &m_session.Settings(), m_scheme.centreWinPanel);
     m_round->SetDecisionPort(&m_session.Decisions());
+    m_session.Decisions().SetListFinder(
+        [](int g, const PaySchedule& pays) { return TheGeneratedLists().Find(g, pays); });
     m_round->SetPayTableBook(&ThePayTableBook());
     m_advisor.UseGeneratedLists(&TheGeneratedLists());
     // A run ended from outside while this screen is open writes its section too.
@@ -506,8 +508,13 @@ void TGameScreen::BuildMenu() {
         // The drill deals hands of its own: between rounds only.
         if (!m_round->GameOverOnly() || !Windows().practiceDrill) return;
         WithTimerOff([this] {
-            Windows().practiceDrill(m_session, m_view, this, m_game,
-                                    m_round->Engine().altPayTable ? 1 : 0);
+            const GameEngine& e = m_round->Engine();
+            const std::optional<NamedPayTable> named =
+                e.NamedTableInForce()
+                    ? std::optional<NamedPayTable>({e.game, e.payTableName, e.ScheduleInForce()})
+                    : std::nullopt;
+            Windows().practiceDrill(m_session, m_view, this, m_game, e.altPayTable ? 1 : 0,
+                                    named ? &*named : nullptr);
         });
     });
     m_menu->addSeparator()->setObjectName("N2");
@@ -1097,6 +1104,9 @@ void RegisterTableWindows() {
             if (auto* screen = qobject_cast<TGameScreen*>(w); screen && screen->isVisible())
                 return &screen->Round().Engine();
         return nullptr;
+    };
+    registry.generatedList = [](int game, const PaySchedule& pays) {
+        return TheGeneratedLists().Find(game, pays);
     };
 }
 
