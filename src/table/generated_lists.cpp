@@ -30,6 +30,15 @@ GeneratedLists::List GeneratedLists::Get(int game, const PaySchedule& pays) {
     return Start(game, pays).get();
 }
 
+void GeneratedLists::Finish() {
+    std::map<Key, std::shared_future<List>> started;
+    {
+        std::lock_guard lock(mutex_);
+        started = lists_;
+    }
+    for (const auto& [key, list] : started) list.wait();
+}
+
 GeneratedLists& TheGeneratedLists() {
     static GeneratedLists lists;
     return lists;

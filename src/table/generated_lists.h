@@ -25,6 +25,10 @@ public:
     List Find(int game, const PaySchedule& pays);
     // The list, waiting for it (a worker thread, the command line).
     List Get(int game, const PaySchedule& pays);
+    // Waits for every list still being made. The program calls it before it
+    // ends, so that no worker is still generating while the statics it uses
+    // are torn down.
+    void Finish();
 
 private:
     using Key = std::pair<int, std::string>;

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QStyle>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,6 +30,7 @@
 #include "shell/ui/session_view.h"
 #include "shell/ui/single_run.h"
 #include "shell/ui/vanta_menu.h"
+#include "table/generated_lists.h"
 
 namespace quintaro {
 
@@ -247,6 +249,10 @@ int RunQuintaro(int argc, char* argv[]) {
     ConnectRunEnd(app, *windows.menu, termination, channel);
     windows.menu->show();
     const int code = app.exec();
+    // Work still running on other threads (a pay table's returns, its list)
+    // ends before the program's statics go.
+    QThreadPool::globalInstance()->waitForDone();
+    TheGeneratedLists().Finish();
     return code;
 }
 
