@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/bar_tiles.h"
+
 namespace quintaro::sheets {
 
 // A rectangle in sheet pixels: left and top inclusive, right and bottom exclusive.
@@ -215,29 +217,7 @@ constexpr CellRect ButtonTile(int row, bool pressed = false) {
     return {dx, kButtonTilePitch * row, dx + 107, kButtonTilePitch * row + 27};
 }
 
-// Tile rows of the built-in sheet, by what is painted on them.
-enum ButtonTileRow : int {
-    kTileBlank = 0,
-    kTileHelp = 1,
-    kTileStart = 2, // blank orange; START in the pressed column
-    kTilePays = 3,  // blank orange; PAYS in the pressed column
-    kTileSpeed1 = 4,
-    kTileSpeed2 = 5,
-    kTileSpeed3 = 6,
-    kTileQuikPick = 7,
-    kTileErase = 8,
-    kTileDeal = 9,
-    kTileMenu = 10,
-    kTileNext = 11,
-    kTileDrawDim = 12, // PREVIOUS in the pressed column
-    kTileReturn = 13,
-    kTileDraw = 14,
-    kTileBetUp = 15,
-    kTileBetDown = 16,
-    kTileBetOne = 17,
-    kTileMaxBet = 18,
-    kTileSeePays = 19,
-};
+// The tile rows of the built-in sheet are numbered as the bar's tiles (core/bar_tiles.h).
 
 // ---- GAMETYPS: the nine game buttons of the menu -------------------------------------------
 

@@ -299,9 +299,9 @@ QImage DrawVantaButtons() {
     for (int t = 0; t < sheets::kButtonTileRows; ++t) {
         DrawButton(p, ToQRect(sheets::ButtonTile(t, false)), rows[t], false);
         ButtonLook pressed = rows[t];
-        if (t == sheets::kTileStart) pressed.label = QStringLiteral("START");
-        if (t == sheets::kTilePays) pressed.label = QStringLiteral("PAYS");
-        if (t == sheets::kTileDrawDim) {
+        if (t == kTileStart) pressed.label = QStringLiteral("START");
+        if (t == kTilePays) pressed.label = QStringLiteral("PAYS");
+        if (t == kTileDrawDim) {
             pressed.label = QStringLiteral("PREVIOUS");
             pressed.base = teal;
             pressed.text = Qt::white;
