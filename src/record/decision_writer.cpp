@@ -75,22 +75,12 @@ void DecisionWriter::Start(Pending p) {
 
 void DecisionWriter::HandDealt(int game, int payTable, int coins,
                                const std::array<Card, 5>& dealt) {
-    Pending p;
-    p.game = game;
-    p.payTable = payTable;
-    p.coins = coins;
-    p.dealt = dealt;
-    Start(std::move(p));
+    Start({game, payTable, coins, std::nullopt, dealt, {}});
 }
 
 void DecisionWriter::NamedHandDealt(int game, const PaySchedule& pays, int coins,
                                     const std::array<Card, 5>& dealt) {
-    Pending p;
-    p.game = game;
-    p.pays = pays;
-    p.coins = coins;
-    p.dealt = dealt;
-    Start(std::move(p));
+    Start({game, 0, coins, pays, dealt, {}});
 }
 
 void DecisionWriter::HandDrawn(const Decision& decision) {
