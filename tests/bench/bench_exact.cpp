@@ -86,6 +86,11 @@ BENCHMARK(BM_BuildTables)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
+// On one and on two threads: wall time, and the CPU time of the whole process.
+void OnOneAndTwoThreads(benchmark::internal::Benchmark* b) {
+    b->Arg(1)->Arg(2)->UseRealTime()->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+}
+
 // The optimal return of Jacks or Better 9/6 at five coins, from nothing.
 void BM_OptimalReturnFromNothing(benchmark::State& state) {
     const int threads = static_cast<int>(state.range(0));
@@ -94,12 +99,7 @@ void BM_OptimalReturnFromNothing(benchmark::State& state) {
         benchmark::DoNotOptimize(ComputeOptimalReturn(kJacksOrBetter, 1, 5, threads));
     }
 }
-BENCHMARK(BM_OptimalReturnFromNothing)
-    ->Arg(1)
-    ->Arg(2)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OptimalReturnFromNothing)->Apply(OnOneAndTwoThreads);
 
 // Both returns (the list asked about every one of the 2,598,960 deals).
 void BM_BothReturnsFromNothing(benchmark::State& state) {
@@ -109,12 +109,7 @@ void BM_BothReturnsFromNothing(benchmark::State& state) {
         benchmark::DoNotOptimize(ListReturn(kJacksOrBetter, 1, 5, threads));
     }
 }
-BENCHMARK(BM_BothReturnsFromNothing)
-    ->Arg(1)
-    ->Arg(2)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BothReturnsFromNothing)->Apply(OnOneAndTwoThreads);
 
 // Both returns at another bet, the tables kept.
 void BM_BothReturnsTablesKept(benchmark::State& state) {
