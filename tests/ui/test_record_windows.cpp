@@ -21,9 +21,13 @@
 #include "record/ui/mistakes_form.h"
 #include "record/ui/practice_drill_form.h"
 #include "record/ui/progress_form.h"
+#include "record/ui/record_windows.h"
 #include "screenshot.h"
 #include "shell/session.h"
+#include "shell/ui/game_launch.h"
+#include "shell/ui/session_view.h"
 #include "shell/ui/statistics_form.h"
+#include "when_up.h"
 
 using namespace quintaro;
 
@@ -325,6 +329,46 @@ private slots:
         QCOMPARE(form.Drill().Current().dealt, d.dealt);
         QVERIFY(form.windowTitle().endsWith("(Rich flush)"));
         SaveScreenshot(&form, "drill_named_table");
+    }
+
+    // The windows as the menu and the game screens open them, through the registry: the
+    // progress opens a kind's mistakes and its drill, and a mistake opens its hand.
+    void RegistryOpensTheRecordsWindows() {
+        auto session = MakeSession();
+        DecisionRow mistake = Row(0, 0, 2.0, 5.0, "2026-12-01T10:00:00Z");
+        QVERIFY(session->Record().Append(mistake));
+        SessionView view;
+        RegisterRecordWindows();
+        std::vector<HoldValuesQuery> hands;
+        Windows().handInBuilder = [&](TVantaSession&, SessionView&, const HoldValuesQuery& h) {
+            hands.push_back(h);
+        };
+        const auto closeNext = [](auto* type) {
+            using Form = std::remove_pointer_t<decltype(type)>;
+            testing::WhenUp<Form>([](Form* form) { form->close(); });
+        };
+        testing::WhenUp<TTrainingProgressForm>([&](TTrainingProgressForm* progress) {
+            QTRY_VERIFY(!progress->Busy());
+            progress->KindTable()->selectRow(0);
+            testing::WhenUp<TMistakesForm>([](TMistakesForm* form) {
+                const QRect cell = form->Table()->visualItemRect(form->Table()->item(0, 2));
+                QTest::mouseClick(form->Table()->viewport(), Qt::LeftButton, {}, cell.center());
+                form->close();
+            });
+            progress->findChild<QPushButton*>("MistakesButton")->click();
+            closeNext(static_cast<TPracticeDrillForm*>(nullptr));
+            progress->findChild<QPushButton*>("DrillButton")->click();
+            progress->close();
+        });
+        Windows().trainingProgress(*session, view, nullptr);
+        QCOMPARE(hands.size(), std::size_t{1});
+        QCOMPARE(hands[0].cards, mistake.dealt);
+        QCOMPARE(hands[0].playerHold, mistake.held);
+        closeNext(static_cast<TPracticeDrillForm*>(nullptr));
+        Windows().practiceDrill(*session, view, nullptr, 0, 0, nullptr);
+        closeNext(static_cast<TMistakesForm*>(nullptr));
+        Windows().mistakes(*session, view, nullptr, 0);
+        Windows() = {};
     }
 };
 
