@@ -115,8 +115,6 @@ private slots:
         QCOMPARE(centreInk, leftInk + (block - second) / 2);
         banner.SetLinesAlign(TLinesAlign::Right);
         QCOMPARE(firstInk(1), leftInk + block - second);
-        banner.SetLinesAlign(TLinesAlign::Center);
-        QCOMPARE(firstInk(1), leftInk + (block - second) / 2);
     }
 };
 

@@ -78,15 +78,14 @@ private slots:
 
     void aboutBoxKeysAndOK() {
         TAboutBox box(ProductName());
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            bool closed = false;
+        const std::pair<Qt::Key, bool> keys[] = {{Qt::Key_Space, true}, {Qt::Key_Return, true},
+                                                 {Qt::Key_Enter, true}, {Qt::Key_Escape, true},
+                                                 {Qt::Key_A, false},    {Qt::Key_F1, false},
+                                                 {Qt::Key_Tab, false},  {Qt::Key_1, false}};
+        for (const auto& [key, closes] : keys) {
+            bool closed = !closes;
             ExecWithKey(&box, key, &closed);
-            QVERIFY2(closed, qPrintable(QString::number(key)));
-        }
-        for (Qt::Key key : {Qt::Key_A, Qt::Key_F1, Qt::Key_Tab, Qt::Key_1}) {
-            bool closed = true;
-            ExecWithKey(&box, key, &closed);
-            QVERIFY(!closed);
+            QVERIFY2(closed == closes, qPrintable(QString::number(key)));
         }
         effects.clear();
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.OKButton(), Qt::LeftButton); });

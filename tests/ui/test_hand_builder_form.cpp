@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,7 @@
 #include "core/named_pay_table.h"
 #include "screenshot.h"
 #include "shell/session.h"
+#include "strategy/ui/hold_values_window.h"
 
 using namespace quintaro;
 
@@ -102,14 +104,28 @@ private slots:
         QCOMPARE(Form().PayTableChoice()->count(), offered);
         QCOMPARE(Form().PayTableChoice()->currentText(), QString("Rich flush"));
         QCOMPARE(Form().TitleLabel()->text(), QString("(Rich flush) Jacks or Better"));
+        QVERIFY(!Form().HoldValuesButton()->isVisible());
         Build({CardOf(kTwo, kSpades), CardOf(kFive, kSpades), CardOf(kEight, kSpades),
                CardOf(kJack, kSpades), CardOf(kJack, kHearts)});
         QCOMPARE(HoldLabels(), (std::array<bool, 5>{true, true, true, true, false}));
         SaveScreenshot(&Form(), "hand_builder_named_table");
-        QVERIFY(Form().HoldValuesBtnClick());
+        // The values of every hold open on the hand, the pays and the bet of the screen.
+        QVERIFY(Form().HoldValuesButton()->isVisible());
+        QPointer<THoldValuesView> view =
+            qobject_cast<THoldValuesView*>(Form().HoldValuesBtnClick());
+        QVERIFY(view);
+        const HoldValuesQuery& asked = view->Request();
+        QVERIFY(asked.cards == Form().Hand().Cards() && asked.pays == rich.pays &&
+                asked.coins == 5);
         Form().ChoosePayTable(0);
         QVERIFY(!Form().NamedTable());
         QCOMPARE(HoldLabels(), (std::array<bool, 5>{false, false, false, true, true}));
+        // The view keeps its hand when the builder's is cleared; the next opening closes it.
+        Form().BtnClearHandClick();
+        QVERIFY(view && view->isVisible() && !Form().HoldValuesButton()->isVisible());
+        Form().hide();
+        Form().show();
+        QTRY_VERIFY(!view);
         Form().close();
     }
 };

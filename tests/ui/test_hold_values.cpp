@@ -1,6 +1,6 @@
 // The hold values view: every hold of a hand against the exact engine, in
-// both pay tables at one and five coins, opened on its own and from the hand
-// builder, with screenshots.
+// both pay tables at one and five coins, with screenshots (the hand builder's
+// test opens it from there).
 
 #include "generate/list_return.h"
 #include "strategy/ui/hold_values_window.h"
@@ -9,18 +9,14 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 #include "components/press_button.h"
 #include "components/window_kit.h"
-#include "core/game_engine.h"
 #include "media/embedded_fonts.h"
 #include "screenshot.h"
-#include "shell/session.h"
-#include "strategy/ui/hand_builder_form.h"
 
 using namespace quintaro;
 
@@ -105,45 +101,6 @@ private slots:
             else
                 QTest::keyClick(view->List(), Qt::Key_Escape);
             QTRY_VERIFY(!view); // closing frees the window
-        }
-    }
-
-    // The builder's hand at the screen's pay table and bet (one coin while none is bet).
-    void openedFromTheHandBuilder() {
-        QTemporaryDir dir;
-        const std::filesystem::path root = dir.path().toStdString();
-        TVantaSession session(SessionConfig{root / "Quintaro.ini", {root / "Schemes"}},
-                              SessionServices{});
-        auto engine = MakeGameEngine(kTripleDoubleBonus);
-        const std::array<Card, 5> hand{CardOf(kTwo, kHearts), CardOf(kTwo, kClubs),
-                                       CardOf(kTwo, kSpades), CardOf(kAce, kDiamonds),
-                                       CardOf(kNine, kClubs)};
-        for (const int choice : {0, 1}) {
-            engine->altPayTable = static_cast<std::uint8_t>(choice);
-            engine->bet = choice ? 5 : 0;
-            THandBuilderForm form(&session);
-            form.SetEngineSource([&] { return engine.get(); });
-            form.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&form));
-            QVERIFY(!form.HoldValuesButton()->isVisible());
-            for (Card c : hand) form.ClickOnSmallCards(c, Qt::LeftButton);
-            form.HoldValuesButton()->click();
-            auto* view = form.findChild<THoldValuesView*>();
-            QVERIFY(view);
-            const HoldValuesQuery& r = view->Request();
-            QVERIFY(r.game == kTripleDoubleBonus && r.choice == choice && r.cards == hand);
-            QCOMPARE(view->Values().coins, choice ? 5 : 1);
-            // Three Twos with an Ace: the best hold keeps the Ace, the list's does not.
-            QCOMPARE(int(view->Rows()[0].hold & 0b01000), 0b01000);
-            QCOMPARE(view->ListHold(), exact::HoldMask(0b00111));
-            if (choice == 1) SaveScreenshot(view, "hold_values_from_builder");
-            form.BtnClearHandClick();
-            QVERIFY(!form.HoldValuesButton()->isVisible());
-            QVERIFY(view->isVisible()); // the view keeps its hand
-            // A new opening of the builder closes the views of the last one.
-            form.hide();
-            form.show();
-            QTRY_VERIFY(!form.findChild<THoldValuesView*>());
         }
     }
 };

@@ -83,9 +83,7 @@ private slots:
         QVERIFY(w.ShowingList());
         QVERIFY(w.SummaryLabel()->text().contains("Return 99.5429 %"));
         w.LinesBox()->setFocus();
-        QTest::keyClick(w.LinesBox(), Qt::Key_Down);
-        QTest::keyClick(w.LinesBox(), Qt::Key_Down);
-        QTest::keyClick(w.LinesBox(), Qt::Key_Down);
+        for (int i = 0; i < 3; ++i) QTest::keyClick(w.LinesBox(), Qt::Key_Down);
         QCOMPARE(w.Inputs().lines, 10);
         QTRY_VERIFY_WITH_TIMEOUT(!w.Busy() && w.Risk()->totalBet == 50, kWait);
         QVERIFY(w.RuinLabel()->text().contains("(50 credits a deal)"));

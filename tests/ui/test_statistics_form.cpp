@@ -59,7 +59,7 @@ private slots:
         m_dir.reset();
     }
 
-    void OneLosingJacksHand() {
+    void OneLosingJacksHandThenReset() {
         Session().LastGame = 0;
         Play(0, 0, 1);
         TTableBuilderForm form(&Session());
@@ -82,42 +82,35 @@ private slots:
         SaveScreenshot(&form, "statistics_one_losing_hand");
         form.close();
 
-        // With something to open the training progress, its button shows and opens it.
-        TTableBuilderForm withProgress(&Session());
-        int progressOpened = 0;
-        withProgress.SetProgressOpener([&] { ++progressOpened; });
-        withProgress.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&withProgress));
-        QVERIFY(withProgress.ProgressButton()->isVisible());
-        QTest::mouseClick(withProgress.ProgressButton(), Qt::LeftButton);
-        QCOMPARE(progressOpened, 1);
-        withProgress.close();
-    }
-
-    // Yes, pressed on the Jacks or Better page, clears also the categories 10 to 13
-    // of the games that have them (No is answered in the end-to-end run).
-    void ResetClearsEveryGame() {
-        Session().LastGame = 0;
-        Play(0, 1, 1);
+        // With something to open the training progress its button shows and opens it.
+        // Yes to Reset, pressed on the Jacks or Better page, clears every game, also the
+        // categories 10 to 13 of the games that have them (No is answered end to end).
         Play(5, 13, 5);
         Play(7, 10, 3);
         Play(5, 10, 1);
-        TTableBuilderForm form(&Session());
+        TTableBuilderForm withProgress(&Session());
+        int progressOpened = 0;
+        withProgress.SetProgressOpener([&] { ++progressOpened; });
         Watchdog(5000);
         bool asked = false;
         quintaro::testing::WhenUp<QMessageBox>([&asked](QMessageBox* box) {
             asked = box->icon() == QMessageBox::Question;
             box->button(QMessageBox::Yes)->click();
         });
-        QTimer::singleShot(0, &form, [&form] { form.ResetButton()->click(); });
-        QCOMPARE(form.exec(), int(QDialog::Accepted));
+        QTimer::singleShot(0, &withProgress, [&withProgress] {
+            if (withProgress.ProgressButton()->isVisible())
+                QTest::mouseClick(withProgress.ProgressButton(), Qt::LeftButton);
+            withProgress.ResetButton()->click();
+        });
+        QCOMPARE(withProgress.exec(), int(QDialog::Accepted));
+        QCOMPARE(progressOpened, 1);
         QVERIFY(asked);
         const StatisticsRecord zero{};
         const StatisticsRecord& now = Session().Statistics;
         QVERIFY(now.HandsPlayed == zero.HandsPlayed && now.HandCount == zero.HandCount &&
                 now.CreditsBet == zero.CreditsBet && now.CreditsPaid == zero.CreditsPaid);
         // With the counters cleared the window has nothing more to show.
-        QCOMPARE(form.exec(), int(QDialog::Rejected));
+        QCOMPARE(withProgress.exec(), int(QDialog::Rejected));
     }
 };
 
