@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -11,6 +10,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtTest>
 
+#include <fstream>
 #include <memory>
 
 #include "components/window_kit.h"
@@ -156,11 +156,7 @@ private slots:
                      {"unreadable", "not a database, not at all\n", "cannot be read"}};
         for (const Case& c : cases) {
             const std::filesystem::path path = m_root / (std::string(c.name) + ".sqlite3");
-            if (!c.content.isEmpty()) {
-                QFile file(QString::fromStdString(path.string()));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write(c.content);
-            }
+            if (!c.content.isEmpty()) std::ofstream(path) << c.content.constData();
             TTrainingProgressForm form(session->Record(), path, 3);
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));

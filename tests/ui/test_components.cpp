@@ -1,4 +1,7 @@
+// The scrolling banner and the hyperlink label.
+
 #include "components/banner.h"
+#include "components/url_label.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,10 +16,17 @@ QImage Solid(int w, int h, QColor c) {
 }
 } // namespace
 
-class TestBanner : public QObject {
+class TestComponents : public QObject {
     Q_OBJECT
 
+    QList<QUrl> opened;
+
 private slots:
+    void init() {
+        opened.clear();
+        TURLLabel::SetOpener([this](const QUrl& url) { opened.append(url); });
+    }
+    void cleanup() { TURLLabel::ResetOpener(); }
 
     // Where the picture stands in each direction, and a pass of an only-once banner
     // that switches it off once the picture has gone out of sight.
@@ -116,7 +126,35 @@ private slots:
         banner.SetLinesAlign(TLinesAlign::Right);
         QCOMPARE(firstInk(1), leftInk + block - second);
     }
+
+    // A press and release inside opens the address; a press dragged out opens nothing.
+    void ClickInsideOpensAndColours() {
+        QWidget form;
+        TURLLabel label(&form);
+        label.setGeometry(10, 10, 120, 30);
+        label.SetColorNormal(Qt::yellow);
+        label.SetColorMoveOver(Qt::cyan);
+        label.SetURL("https://www.ostrelwyn.example/");
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(200, 5));
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(label.FontColor(), QColor(Qt::yellow));
+        QVERIFY(!label.Pressed());
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(label.FontColor(), QColor(Qt::red));
+        QVERIFY(label.Pressed());
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(6, 6));
+        QCOMPARE(opened, QList<QUrl>{QUrl("https://www.ostrelwyn.example/")});
+        QCOMPARE(label.FontColor(), QColor(Qt::cyan));
+        QVERIFY(!label.Pressed());
+        // Only web and mail addresses open.
+        label.SetURL("file:///etc/passwd");
+        QVERIFY(!label.Open());
+        QCOMPARE(opened.size(), 1);
+    }
 };
 
-QTEST_MAIN(TestBanner)
-#include "test_banner.moc"
+QTEST_MAIN(TestComponents)
+#include "test_components.moc"
