@@ -227,11 +227,10 @@ class GameWindowsTest : public QObject {
                 }
             },
             "a game screen");
-        const QRect button = TVantaTBMenu::ButtonRect(game);
-        QTest::mouseClick(Menu().PntBoxLogos(), Qt::LeftButton, {}, button.center());
+        QTest::mouseClick(Menu().PntBoxLogos(), Qt::LeftButton, {},
+                          TVantaTBMenu::ButtonRect(game).center());
         QCOMPARE(Session().LastGame, game);
-        QVERIFY(Menu().isVisible());
-        QVERIFY(!Menu().Launching());
+        QVERIFY(Menu().isVisible() && !Menu().Launching());
     }
 
     // One hand from game over to game over, its bet, holds and pay on the meters.
@@ -359,11 +358,6 @@ class GameWindowsTest : public QObject {
         return m_screen->findChild<T*>(QString::fromLatin1(name));
     }
     bool Held(int i) { return Child<QLabel>(qPrintable(QString("LbHeld%1").arg(i)))->isVisible(); }
-    std::array<Card, 5> Cards() {
-        std::array<Card, 5> cards{};
-        for (std::size_t p = 0; p < 5; ++p) cards[p] = E().hand[p].card;
-        return cards;
-    }
     void HoldMask(exact::HoldMask mask) {
         for (int p = 0; p < 5; ++p)
             if (E().hand[static_cast<std::size_t>(p)].held != bool((mask >> p) & 1))
@@ -379,13 +373,10 @@ private slots:
         ui::SetPauseScale(0);
         RegisterTableWindows();
         RegisterAnalysisWindows();
-        // Its own folder per process: other runs of this test may be going on at once.
-        m_screenDir =
-            std::filesystem::temp_directory_path() /
-            ("quintaro_game_screen_test-" + std::to_string(QCoreApplication::applicationPid()));
-        std::filesystem::remove_all(m_screenDir);
+        // The game screens' session has a folder of its own, where the player's pay tables
+        // live too.
+        m_screenDir = root / "screens";
         std::filesystem::create_directories(m_screenDir);
-        // The player's pay tables live in the test's folder too.
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_screenDir.string()));
         m_view = std::make_unique<SessionView>(nullptr);
         m_record = OpenTrainingRecord(m_screenDir / "training.sqlite3", m_view->Services().dialogs);
@@ -402,7 +393,6 @@ private slots:
         m_session->Close();
         m_session.reset();
         m_view.reset();
-        std::filesystem::remove_all(m_screenDir);
     }
     void init() {
         m_session->AutoHold = false;
@@ -521,7 +511,7 @@ private slots:
         m_screen->PopupMenu1Popup();
         QVERIFY(!perfect->isEnabled());
         QVERIFY(m_screen->Action("HoldValues1")->isEnabled());
-        const std::array<Card, 5> dealt = Cards();
+        const std::array<Card, 5> dealt = CardsOf(E().hand);
         m_screen->Round().ToggleHold(0);
         QTest::keyClick(m_screen, Qt::Key_F11);
         QPointer<THoldValuesView> view = m_screen->findChild<THoldValuesView*>();
@@ -561,7 +551,7 @@ private slots:
         QVERIFY(Open(kTripleDoubleBonus));
         NextDeal(quintaro::testing::TwosWithAnAce);
         QTest::keyClick(m_screen, Qt::Key_B);
-        const auto cards = Cards();
+        const auto cards = CardsOf(E().hand);
         const exact::HoldValues values =
             exact::AnalyseHolds(kTripleDoubleBonus, E().altPayTable, 5, cards);
         const exact::HoldMask list = ListHold(kTripleDoubleBonus, E().altPayTable, cards);
@@ -686,11 +676,9 @@ private slots:
         QVERIFY(!std::filesystem::exists(m_config.settingsFile));
         delete m_screen; // the game screens' last one
         Start();
-        QCOMPARE(Session().Credits, 150);
-        QCOMPARE(Session().CreditValue, kQuarter);
-        QCOMPARE(Session().LastGame, 0);
-        QVERIFY(Session().ShowMistakes);
-        QVERIFY(!Session().AutoHold);
+        // A new player's 150 credits at a quarter, on the first game, with Show Mistakes.
+        QVERIFY(Session().Credits == 150 && Session().CreditValue == kQuarter &&
+                Session().LastGame == 0 && Session().ShowMistakes && !Session().AutoHold);
         SaveScreenshot(&Menu(), "e2e_menu_first_start");
 
         // No hands yet: the menu's Statistics item is disabled.

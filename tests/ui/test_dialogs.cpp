@@ -249,8 +249,7 @@ private slots:
             withProgress.ResetButton()->click();
         });
         QCOMPARE(withProgress.exec(), int(QDialog::Accepted));
-        QCOMPARE(progressOpened, 1);
-        QVERIFY(asked);
+        QVERIFY(progressOpened == 1 && asked);
         const StatisticsRecord zero{};
         const StatisticsRecord& now = Session().Statistics;
         QVERIFY(now.HandsPlayed == zero.HandsPlayed && now.HandCount == zero.HandCount &&

@@ -97,9 +97,7 @@ private slots:
         Form().LoadHand(kJacksOrBetter, 1, 5, royal);
         Form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Form()));
-        QCOMPARE(Form().Game(), int(kJacksOrBetter));
-        QCOMPARE(Form().Choice(), 1);
-        QCOMPARE(Form().Coins(), 5);
+        QVERIFY(Form().Game() == kJacksOrBetter && Form().Choice() == 1 && Form().Coins() == 5);
         QVERIFY(Form().Hand().Complete());
         QCOMPARE(Form().Hand().Cards(), royal);
         QCOMPARE(Form().StrategyLabel()->text(), QString("Pat Royal"));
@@ -107,8 +105,7 @@ private slots:
         QVERIFY(m_effects.empty()); // loading clicks nothing
         Form().close();
         Form().show();
-        QCOMPARE(Form().Game(), int(kDeucesWild));
-        QCOMPARE(Form().Hand().Count(), 0);
+        QVERIFY(Form().Game() == kDeucesWild && Form().Hand().Count() == 0);
         Form().close();
     }
 

@@ -79,7 +79,6 @@ public:
         config = SessionConfig{root / "config" / "Quintaro.ini", {root / "Schemes"}};
         if (!ini.isEmpty()) WriteFile(config.settingsFile, ini);
     }
-    fs::path Root() const { return dir.path().toStdString(); }
     TVantaTBMenu& Open() {
         menu = std::make_unique<TVantaTBMenu>(config);
         menu->SetReportSaveFailure(false);
@@ -184,9 +183,7 @@ private slots:
         QCOMPARE(Played(), std::vector<int>({6, 5}));
         QCOMPARE(seenLastGame, std::vector<int>({6, 5}));
         QCOMPARE(hiddenDuring, std::vector<bool>({true, true}));
-        QVERIFY(m.isVisible());
-        QVERIFY(!m.Launching());
-        QVERIFY(m.MenuPageTimer().isActive());
+        QVERIFY(m.isVisible() && !m.Launching() && m.MenuPageTimer().isActive());
 
         // The arrow keys move the selection one step whichever control has the focus;
         // keys of other windows are theirs.
@@ -277,8 +274,7 @@ private slots:
         });
         QTest::mouseClick(m.PntBoxCreditValue(), Qt::LeftButton, {}, QPoint(80, 20));
         QCOMPARE(m.Session().Credits, 80);
-        QVERIFY(timerStopped);
-        QVERIFY(m.MenuPageTimer().isActive());
+        QVERIFY(timerStopped && m.MenuPageTimer().isActive());
 
         // The banner stops behind the help window and goes on after it.
         m.MenuPageTimer().stop();
@@ -293,8 +289,7 @@ private slots:
             help->close();
         });
         m.HelpButton()->click();
-        QVERIFY(bannerStopped);
-        QVERIFY(arrowsLeftAlone);
+        QVERIFY(bannerStopped && arrowsLeftAlone);
         QVERIFY(m.Banner()->Enabled() && !m.Banner()->isHidden());
         QVERIFY(m.MenuPageTimer().isActive());
 
@@ -310,7 +305,7 @@ private slots:
 
     void schemesChangeTheLook() {
         MenuFixture f("[Menu]\nSchemeName=Nowhere\nLastGame=4\n");
-        const fs::path schemes = f.Root() / "Schemes";
+        const fs::path schemes = fs::path(f.dir.path().toStdString()) / "Schemes";
         WriteFile(schemes / "Blue" / "Scheme.ini",
                   "[Menu_Data]\nName=Deep Blue\nMenuString=Blue skies over the tables\n"
                   "ExitPnlClr=8388608\nExitBtnFntClr=65535\nGameTypeNamesVisible=0\n"
