@@ -184,6 +184,7 @@ private slots:
                 if (i > 0) QVERIFY(rows[i - 1].perCoin >= r.perCoin);
             }
             QCOMPARE(seen, 0xFFFFFFFFu);
+            QCOMPARE(view->ListHold(), list);
             QVERIFY(rows[0].best);
             // The row text carries the figures for the coins bet.
             QVERIFY(
