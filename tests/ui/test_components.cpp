@@ -1,4 +1,7 @@
+// The scrolling banner and the hyperlink label.
+
 #include "components/banner.h"
+#include "components/url_label.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,52 +16,31 @@ QImage Solid(int w, int h, QColor c) {
 }
 } // namespace
 
-class TestBanner : public QObject {
+class TestComponents : public QObject {
     Q_OBJECT
 
+    QList<QUrl> opened;
+
 private slots:
-
-    void OnlyOnceSwitchesOffAfterOnePass() {
-        for (auto dir : {TScrollDirection::sdRightToLeft, TScrollDirection::sdLeftToRight,
-                         TScrollDirection::sdTopToBottom, TScrollDirection::sdBottomToTop}) {
-            TBanner banner;
-            banner.resize(50, 20);
-            banner.SetOnlyOnce(true);
-            banner.SetScrollPixels(3);
-            banner.SetScrollDirection(dir);
-            banner.SetBitmap(Solid(31, 7, Qt::red));
-            QVERIFY(banner.Enabled());
-            banner.SetPosition(0);
-            QSignalSpy disabled(&banner, &TBanner::OnDisable);
-            QSignalSpy scrolled(&banner, &TBanner::OnScroll);
-            const bool horizontal =
-                dir == TScrollDirection::sdRightToLeft || dir == TScrollDirection::sdLeftToRight;
-            const int limit = horizontal ? 31 + 50 : 7 + 20;
-            int ticks = 0;
-            while (banner.Enabled()) {
-                banner.Step();
-                ++ticks;
-                QVERIFY(ticks < 1000);
-            }
-            QCOMPARE(disabled.count(), 1);
-            QCOMPARE(scrolled.count(), ticks);
-            // The first position above the limit.
-            QCOMPARE(ticks, limit / 3 + 1);
-            // A picture survives switching off.
-            QCOMPARE(banner.Bitmap().width(), 31);
-        }
+    void init() {
+        opened.clear();
+        TURLLabel::SetOpener([this](const QUrl& url) { opened.append(url); });
     }
+    void cleanup() { TURLLabel::ResetOpener(); }
 
-    void PlacementInAllDirections() {
+    // Where the picture stands in each direction, and a pass of an only-once banner
+    // that switches it off once the picture has gone out of sight.
+    void PlacementAndOnlyOnceInAllDirections() {
         struct Case {
             TScrollDirection dir;
             QPoint origin; // at position 5 with a 40x10 image in a 100x30 control
+            bool horizontal;
         };
         const Case cases[] = {
-            {TScrollDirection::sdRightToLeft, {95, 0}},
-            {TScrollDirection::sdLeftToRight, {-35, 0}},
-            {TScrollDirection::sdTopToBottom, {0, -5}},
-            {TScrollDirection::sdBottomToTop, {0, 25}},
+            {TScrollDirection::sdRightToLeft, {95, 0}, true},
+            {TScrollDirection::sdLeftToRight, {-35, 0}, true},
+            {TScrollDirection::sdTopToBottom, {0, -5}, false},
+            {TScrollDirection::sdBottomToTop, {0, 25}, false},
         };
         for (const Case& c : cases) {
             TBanner banner;
@@ -78,6 +60,22 @@ private slots:
                                          y >= c.origin.y() && y < c.origin.y() + 10;
                     QCOMPARE(frame.pixelColor(x, y) == QColor(Qt::green), inImage);
                 }
+
+            banner.SetOnlyOnce(true);
+            banner.SetScrollPixels(3);
+            banner.SetAutoEnable(true);
+            banner.SetBitmap(Solid(31, 7, Qt::red));
+            QVERIFY(banner.Enabled());
+            banner.SetPosition(0);
+            QSignalSpy disabled(&banner, &TBanner::OnDisable);
+            QSignalSpy scrolled(&banner, &TBanner::OnScroll);
+            int ticks = 0;
+            for (; banner.Enabled() && ticks < 1000; ++ticks) banner.Step();
+            QCOMPARE(disabled.count(), 1);
+            QCOMPARE(scrolled.count(), ticks);
+            // The first position above the picture's length and the control's together.
+            QCOMPARE(ticks, (c.horizontal ? 31 + 100 : 7 + 30) / 3 + 1);
+            QCOMPARE(banner.Bitmap().width(), 31); // a picture survives switching off
         }
     }
 
@@ -127,10 +125,36 @@ private slots:
         QCOMPARE(centreInk, leftInk + (block - second) / 2);
         banner.SetLinesAlign(TLinesAlign::Right);
         QCOMPARE(firstInk(1), leftInk + block - second);
-        banner.SetLinesAlign(TLinesAlign::Center);
-        QCOMPARE(firstInk(1), leftInk + (block - second) / 2);
+    }
+
+    // A press and release inside opens the address; a press dragged out opens nothing.
+    void ClickInsideOpensAndColours() {
+        QWidget form;
+        TURLLabel label(&form);
+        label.setGeometry(10, 10, 120, 30);
+        label.SetColorNormal(Qt::yellow);
+        label.SetColorMoveOver(Qt::cyan);
+        label.SetURL("https://www.ostrelwyn.example/");
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(200, 5));
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(label.FontColor(), QColor(Qt::yellow));
+        QVERIFY(!label.Pressed());
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(label.FontColor(), QColor(Qt::red));
+        QVERIFY(label.Pressed());
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(6, 6));
+        QCOMPARE(opened, QList<QUrl>{QUrl("https://www.ostrelwyn.example/")});
+        QCOMPARE(label.FontColor(), QColor(Qt::cyan));
+        QVERIFY(!label.Pressed());
+        // Only web and mail addresses open.
+        label.SetURL("file:///etc/passwd");
+        QVERIFY(!label.Open());
+        QCOMPARE(opened.size(), 1);
     }
 };
 
-QTEST_MAIN(TestBanner)
-#include "test_banner.moc"
+QTEST_MAIN(TestComponents)
+#include "test_components.moc"
