@@ -47,9 +47,16 @@ bool IsPermutation(const Deck& d) {
     return true;
 }
 
+// An engine starts with the royal fallback hand, all held, over the ordered
+// deck; the first deal fills the top positions of that deck.
 TEST(Dealing, DealFromStartingOrderFillsTheTopPositions) {
     PayTables tables;
     GameEngine e(kJacksOrBetter, tables);
+    for (int p = 0; p < 5; ++p) {
+        EXPECT_EQ(e.hand[p].card, kFallbackHand[p]);
+        EXPECT_TRUE(e.hand[p].held);
+    }
+    for (int p = 1; p <= 52; ++p) EXPECT_EQ(e.deck.At(p), p - 1);
     e.clock = FixedClock{1'700'000'000};
     e.DealHand();
     EXPECT_EQ(e.deck.count, 47);
@@ -99,19 +106,6 @@ TEST(Dealing, SameSecondReseedsButTheDeckOrderCarriesOver) {
     bool differs = false;
     for (int p = 0; p < 5; ++p) differs = differs || a.hand[p].card != first[p].card;
     EXPECT_TRUE(differs);
-}
-
-TEST(Dealing, EngineStartsWithTheRoyalFallbackAllHeld) {
-    PayTables tables;
-    auto e = MakeGameEngine(kSuperAces, tables);
-    for (int p = 0; p < 5; ++p) {
-        EXPECT_EQ(e->hand[p].card, kFallbackHand[p]);
-        EXPECT_TRUE(e->hand[p].held);
-    }
-    EXPECT_EQ(e->deck.count, 52);
-    for (int p = 1; p <= 52; ++p) EXPECT_EQ(e->deck.At(p), p - 1);
-    EXPECT_EQ(e->gameKey, "SuperAces");
-    EXPECT_EQ(e->cardPause, (std::array<std::int32_t, 3>{400, 200, 100}));
 }
 
 } // namespace

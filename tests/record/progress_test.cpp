@@ -86,16 +86,11 @@ TEST(ProgressTest, PointsPerDayAndPerSessionForOneGameOrAll) {
         Row("not a time", 1.0, 9.0), // graded, but on no point
     };
     const ProgressRecord record = MakeProgressRecord(rows);
-    ProgressFilter day;
-    ProgressFilter session;
-    session.span = ProgressFilter::Span::Session;
-    ProgressFilter jacks;
-    jacks.game = 0;
-    ProgressFilter jacks85 = jacks;
+    ProgressFilter day, session, jacks, jacks85, jacksNoDrill, deucesSessions;
+    session.span = deucesSessions.span = ProgressFilter::Span::Session;
+    jacks.game = jacks85.game = jacksNoDrill.game = 0;
     jacks85.payTable = 1;
-    ProgressFilter jacksNoDrill = jacks;
     jacksNoDrill.drillApart = false;
-    ProgressFilter deucesSessions = session;
     deucesSessions.game = 3;
     const std::vector<PointCase> cases = {
         {"all games per day",

@@ -19,6 +19,7 @@ namespace {
 using testing::FakeSession;
 using testing::FakeView;
 using testing::FindSeed;
+using testing::HeldFlags;
 using testing::Log;
 using testing::Only;
 using testing::TwosWithAnAce;
@@ -28,12 +29,6 @@ constexpr exact::HoldMask kListHold = 0b00101; // positions 0 and 2
 constexpr exact::HoldMask kTwinHold = 0b00011; // as good as the list's
 constexpr exact::HoldMask kNearHold = 0b10000; // short of the best by less than the tolerance
 constexpr exact::HoldMask kPoorHold = 0b01000; // clearly worse
-
-std::array<bool, 5> Held(const GameEngine& e) {
-    std::array<bool, 5> held{};
-    for (std::size_t p = 0; p < 5; ++p) held[p] = e.hand[p].held;
-    return held;
-}
 
 class PerfectPlayTest : public testing::RoundFixture<ValuedAdvisor> {
 protected:
@@ -94,13 +89,13 @@ TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest)
     session.autoHold = true;
     session.PerfectPlay() = true;
     round->BetMax();
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kListHold));
+    EXPECT_EQ(HeldFlags(round->Engine()), exact::HeldOf(kListHold));
     round->DealOrDraw();
 
     // A list hold that is not among the best gives way to the first best by mask.
     advisor.advice.hold = exact::HeldOf(kPoorHold);
     round->BetMax();
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kTwinHold));
+    EXPECT_EQ(HeldFlags(round->Engine()), exact::HeldOf(kTwinHold));
     for (int p = 0; p < 5; ++p)
         EXPECT_EQ(view.shownHeld[static_cast<std::size_t>(p)],
                   exact::HeldOf(kTwinHold)[static_cast<std::size_t>(p)]);
@@ -110,7 +105,7 @@ TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest)
     session.PerfectPlay() = false;
     const int calls = advisor.valueCalls;
     round->BetMax();
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kPoorHold));
+    EXPECT_EQ(HeldFlags(round->Engine()), exact::HeldOf(kPoorHold));
     EXPECT_EQ(advisor.valueCalls, calls);
 }
 
@@ -186,11 +181,7 @@ TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
         round->CancelClick();
     }
     // Drawn with the best hold, the decision is judged as such.
-    const auto want = exact::HeldOf(best);
-    for (int p = 0; p < 5; ++p)
-        if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
-            want[static_cast<std::size_t>(p)])
-            round->ToggleHold(p);
+    Hold(exact::HeldOf(best));
     round->DealOrDraw();
     round->ContinueClick();
     ASSERT_TRUE(round->LastDraw());
