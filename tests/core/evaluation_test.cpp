@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <map>
-#include <string_view>
 #include <vector>
 
 #include "../every_hand.h"
 #include "core/evaluation.h"
-#include "core/game_engine.h"
-#include "core/hand_names.h"
 
 namespace quintaro {
 namespace {
@@ -299,32 +296,6 @@ TEST(Analysis, ViewsAreStableSortsOfTheHandForEveryHand) {
     });
     EXPECT_EQ(bad, 0);
 }
-
-// ---------------------------------------------------------------------------
-// Hands named by their cards.
-
-// "Ah 2d 3c 4s 5h" as five cards.
-std::array<Card, 5> Cards(std::string_view text) {
-    std::array<Card, 5> out{};
-    for (std::size_t i = 0; i < 5; ++i) out[i] = *ParseCard(text.substr(3 * i, 2));
-    return out;
-}
-
-TEST(Evaluation, DeucesAnalysisPutsTheTwosFirstAndCountsNaturalsOnly) {
-    HandAnalysis a;
-    AnalyseDeuces(Cards("Kh 2s 5h 2d Ah"), a);
-    EXPECT_EQ(a.deuces, 2);
-    EXPECT_EQ((std::array{a.R(0), a.R(1), a.R(2), a.S(0), a.S(1)}),
-              (std::array<int, 5>{kTwo, kTwo, kAce, kTwo, kTwo}));
-    EXPECT_EQ(a.tallies[kHearts].count, 3);
-    EXPECT_EQ(a.tallies[kHearts].first, 2);
-    EXPECT_EQ(a.tallies[kSpades].count, 0);
-    EXPECT_EQ(a.tallies[kSpades].first, -1);
-    EXPECT_EQ(a.mainSuit, kHearts);
-    EXPECT_TRUE(a.hasAce);
-}
-
-// ---------------------------------------------------------------------------
 
 } // namespace
 } // namespace quintaro

@@ -187,11 +187,9 @@ TEST(ProgressTest, CostlyKindsRankedByCreditsLost) {
             const CostlyKind& k = f.kinds[i];
             const Want& w = c.kinds[i];
             SCOPED_TRACE(w.name);
-            EXPECT_EQ(k.game, w.game);
-            EXPECT_EQ(k.payTable, w.payTable);
-            EXPECT_EQ(k.name, w.name);
+            EXPECT_EQ(std::tie(k.game, k.payTable, k.name, k.count),
+                      std::make_tuple(w.game, w.payTable, std::string(w.name), w.count));
             EXPECT_EQ(k.name, StrategyListFor(k.game, k.payTable).Entry(k.entry).name);
-            EXPECT_EQ(k.count, w.count);
             EXPECT_NEAR(k.creditsLost, w.lost, 1e-9);
             EXPECT_NEAR(k.AverageCost(), w.lost / static_cast<double>(w.count), 1e-9);
         }

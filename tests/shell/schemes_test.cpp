@@ -69,9 +69,8 @@ TEST(MenuScheme, ReadsKeysWithTheirDefaults) {
     EXPECT_FALSE(m.gameTypeNamesVisible);
     EXPECT_EQ(m.gameTypeNameFontColour, empty.gameTypeNameFontColour); // not read while hidden
     EXPECT_FALSE(m.showCreditBorder);
-    EXPECT_EQ(ReadMenuScheme(IniDocument("[Menu_Data]\nGameTypeNameFontColor=7\n"))
-                  .gameTypeNameFontColour,
-              7);
+    const IniDocument shown("[Menu_Data]\nGameTypeNameFontColor=7\n");
+    EXPECT_EQ(ReadMenuScheme(shown).gameTypeNameFontColour, 7);
 }
 
 // The link is on only with URLAreaActive=1, a safe address and a rectangle of

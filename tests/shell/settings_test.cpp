@@ -52,10 +52,8 @@ TEST(MenuSettings, IsWrittenInItsKeyOrder) {
                                      "LastGame=0\nSound=1\nFastCredits=0\nAutoHold=1\n"
                                      "ShowMistakes=0\nPerfectPlay=0\nSchemeName=Blue\n");
     const MenuSettings back = file.LoadMenu();
-    EXPECT_EQ(back.Credits, 321);
-    EXPECT_TRUE(back.AutoHold);
-    EXPECT_FALSE(back.ShowMistakes);
-    EXPECT_EQ(back.SchemeName, "Blue");
+    EXPECT_EQ(std::tie(back.Credits, back.AutoHold, back.ShowMistakes, back.SchemeName),
+              std::make_tuple(321, true, false, std::string("Blue")));
 }
 
 // A file too large and a folder where the file should be: the defaults are

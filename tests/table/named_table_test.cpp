@@ -58,7 +58,7 @@ TEST_F(NamedTableRound, PaysItsRowAtEveryBetAndShowsItOnThePanel) {
         log.clear();
         round->DealOrDraw();
         EXPECT_EQ(Only(log, "countup"),
-                  (std::vector<std::string>{"countup " + std::to_string(99'999 * coins)}));
+                  (testing::Log{"countup " + std::to_string(99'999 * coins)}));
         EXPECT_EQ(session.credits, 10 - coins + 99'999 * coins);
         // The decision keeps the pays it was made on.
         ASSERT_TRUE(round->LastDraw());
@@ -138,7 +138,7 @@ TEST_F(NamedTableRound, GoneTablesFallBackAndBuiltInTablesComeBack) {
     Open("");
     log.clear();
     round->ChooseNamedTable(big);
-    EXPECT_EQ(log, (std::vector<std::string>{"effect 3", "paycells"}));
+    EXPECT_EQ(log, (testing::Log{"effect 3", "paycells"}));
     round->ChooseNamedTable(big);
     EXPECT_EQ(log.size(), 2u) << "the table in force again does nothing";
     EXPECT_EQ(round->PanelCell(1, 2), 199'998);

@@ -74,11 +74,10 @@ TEST_F(PerfectPlayTest, ShowMistakesPassesEveryBestHoldAndStopsTheOthers) {
         EXPECT_EQ(view.panelLabels, exact::HeldOf(kListHold));
         EXPECT_EQ(view.panelName, "Listed");
         ASSERT_TRUE(view.figures);
-        EXPECT_TRUE(view.figures->perfectPlay);
-        EXPECT_EQ(view.figures->coins, 5);
-        EXPECT_DOUBLE_EQ(view.figures->player, advisor.values.perCoin[c.hold] * 5);
-        EXPECT_DOUBLE_EQ(view.figures->list, 3.75);
-        EXPECT_DOUBLE_EQ(view.figures->best, 3.75);
+        const MistakeFigures& f = *view.figures;
+        EXPECT_EQ(std::tie(f.perfectPlay, f.coins, f.list, f.best),
+                  std::make_tuple(true, 5, 3.75, 3.75));
+        EXPECT_DOUBLE_EQ(f.player, advisor.values.perCoin[c.hold] * 5);
         EXPECT_DOUBLE_EQ(view.figures->Cost(), 3.75 - advisor.values.perCoin[c.hold] * 5);
         EXPECT_FALSE(view.figures->PlayerMatchesList());
         round->ContinueClick();
@@ -121,7 +120,6 @@ TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
     for (const Case& c : cases) {
         MistakeFigures f{5, c.player, c.list, c.best, false};
         const MistakeFigureText text = MistakeText(f);
-        EXPECT_NE(text.figures.find("Credits for 5 coins"), std::string::npos);
         EXPECT_NE(text.figures.find("cost " + CreditsText(c.best - c.player)), std::string::npos);
         if (*c.verdict) {
             EXPECT_NE(text.verdict.find("imperfect"), std::string::npos) << c.player;

@@ -63,7 +63,7 @@ TEST_F(AdviceRoundTest, AlternateHoldOfTwoTensWithJackQueenKingIsAccepted) {
             EXPECT_EQ(round->State(), RoundState::GameOver);
         } else {
             EXPECT_TRUE(view.panelShown);
-            EXPECT_EQ(Only(log, "effect"), (std::vector<std::string>{"effect 4"}));
+            EXPECT_EQ(Only(log, "effect"), (Log{"effect 4"}));
             EXPECT_EQ(view.panelLabels, Flags(r.hold));
             const StrategyEntry& entry = StrategyListFor(kJacksOrBetter, 0).Entry(r.strategyIndex);
             EXPECT_EQ(view.panelName, entry.name);

@@ -43,16 +43,16 @@ TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
     NextRound(0, 0);
     round->BetOne();
     EXPECT_EQ(round->State(), RoundState::Betting);
-    EXPECT_EQ(session.credits, 99);
-    EXPECT_EQ(session.handsPlayed[0], 1);
-    EXPECT_EQ(session.creditsBet[0], 0); // counted only when the hand is finished
+    // Credits, hands played and credits bet: the bet counts when the hand is finished.
+    EXPECT_EQ(std::tie(session.credits, session.handsPlayed[0], session.creditsBet[0]),
+              std::make_tuple(99, 1, 0));
     EXPECT_EQ(Bar(7), (std::vector<int>{1, 0, 6, 0, 17, 18, 9}));
     EXPECT_TRUE(session.dealSlotEnabled);
     EXPECT_EQ(round->BlinkPhase(), 2);
     EXPECT_EQ(Only(log, "back").size(), 5u);
-    EXPECT_EQ(Only(log, "column"), (std::vector<std::string>{"column 5 off", "column 1 on"}));
+    EXPECT_EQ(Only(log, "column"), (Log{"column 5 off", "column 1 on"}));
     EXPECT_EQ(Only(log, "effect").size(), 0u);
-    EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 5"}));
+    EXPECT_EQ(Only(log, "press"), (Log{"press 5"}));
 
     log.clear();
     round->DealOrDraw();
@@ -75,16 +75,15 @@ TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
     log.clear();
     round->DealOrDraw();
     EXPECT_EQ(round->State(), RoundState::GameOver);
-    EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 7"}));
+    EXPECT_EQ(Only(log, "press"), (Log{"press 7"}));
     EXPECT_EQ(Only(log, "back").size(), 5u);
     EXPECT_EQ(Only(log, "pause").size(), 6u); // one after the backs, one per new card
     EXPECT_EQ(Only(log, "effect").size(), 5u);
-    EXPECT_EQ(Only(log, "info"), (std::vector<std::string>{"info on"}));
-    EXPECT_EQ(Only(log, "gameover"), (std::vector<std::string>{"gameover on"}));
+    EXPECT_EQ(Only(log, "info"), (Log{"info on"}));
+    EXPECT_EQ(Only(log, "gameover"), (Log{"gameover on"}));
     EXPECT_TRUE(Only(log, "countup").empty());
-    EXPECT_EQ(session.credits, 99);
-    EXPECT_EQ(session.creditsBet[0], 1);
-    EXPECT_EQ(session.handCount[0][0], 1);
+    EXPECT_EQ(std::tie(session.credits, session.creditsBet[0], session.handCount[0][0]),
+              std::make_tuple(99, 1, 1));
     EXPECT_EQ(Bar(7), (std::vector<int>{1, 10, 6, 0, 17, 18, 9}));
     EXPECT_EQ(session.barState, 7);
     EXPECT_TRUE(session.dealSlotEnabled);
@@ -103,11 +102,10 @@ TEST_F(RoundTest, WinningDrawPaysCountsUpAndBlinks) {
     // Holding all five draws nothing and pauses once.
     EXPECT_EQ(Only(log, "pause").size(), 1u);
     EXPECT_TRUE(Only(log, "back").empty());
-    EXPECT_EQ(Only(log, "countup"), (std::vector<std::string>{"countup 10"}));
-    EXPECT_EQ(session.credits, 105);
-    EXPECT_EQ(session.creditsPaid[0][2], 10);
-    EXPECT_EQ(session.handCount[0][2], 1);
-    EXPECT_EQ(session.creditsBet[0], 5);
+    EXPECT_EQ(Only(log, "countup"), (Log{"countup 10"}));
+    EXPECT_EQ(std::tie(session.credits, session.creditsPaid[0][2], session.handCount[0][2],
+                       session.creditsBet[0]),
+              std::make_tuple(105, 10, 1, 5));
     EXPECT_EQ(view.winCaption, "Two Pair  wins  10");
     // The WIN picture comes before the count-up, the MENU tile after it.
     const auto win = std::find(log.begin(), log.end(), "win on");
@@ -229,7 +227,7 @@ TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
     round->BetMax();
     log.clear();
     round->DealOrDraw(); // holds nothing: a mistake
-    EXPECT_EQ(Only(log, "effect"), (std::vector<std::string>{"effect 4"}));
+    EXPECT_EQ(Only(log, "effect"), (Log{"effect 4"}));
     EXPECT_TRUE(Only(log, "press").empty());
     EXPECT_TRUE(view.panelShown);
     EXPECT_EQ(view.panelLabels, (std::array<bool, 5>{true, false, true, false, false}));
@@ -258,7 +256,7 @@ TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
     log.clear();
     round->DealOrDraw();
     EXPECT_FALSE(view.panelShown);
-    EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 7"}));
+    EXPECT_EQ(Only(log, "press"), (Log{"press 7"}));
     EXPECT_EQ(round->State(), RoundState::GameOver);
     EXPECT_EQ(advisor.calls, 3);
 }
@@ -306,14 +304,10 @@ TEST_F(RoundTest, EveryDrawIsToldOnceWithTheHoldDrawn) {
         ASSERT_EQ(round->State(), RoundState::GameOver);
         ASSERT_EQ(decisions.drawn.size(), 1u);
         const Decision& d = decisions.drawn[0];
-        EXPECT_EQ(d.game, kBonusPoker);
-        EXPECT_EQ(d.payTable, 1);
-        EXPECT_EQ(d.coins, 2);
-        EXPECT_EQ(d.dealt, dealt);
-        EXPECT_EQ(d.held, c.held);
-        EXPECT_EQ(d.mode, c.mode);
-        EXPECT_FALSE(d.perfectPlay);
-        EXPECT_EQ(d.source, DecisionSource::Table);
+        EXPECT_EQ(
+            std::tie(d.game, d.payTable, d.coins, d.dealt, d.held, d.mode, d.perfectPlay, d.source),
+            std::make_tuple(kBonusPoker, 1, 2, dealt, c.held, c.mode, false,
+                            DecisionSource::Table));
         const auto toldAt = std::find(log.begin(), log.end(), "decision " + std::to_string(c.held));
         const auto firstBack = std::find_if(
             log.begin(), log.end(), [](const std::string& s) { return s.rfind("back", 0) == 0; });
