@@ -2,14 +2,10 @@
 
 #include <algorithm>
 #include <map>
-#include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "../every_hand.h"
 #include "core/evaluation.h"
-#include "core/game_engine.h"
-#include "core/hand_names.h"
 
 namespace quintaro {
 namespace {
@@ -300,56 +296,6 @@ TEST(Analysis, ViewsAreStableSortsOfTheHandForEveryHand) {
     });
     EXPECT_EQ(bad, 0);
 }
-
-// ---------------------------------------------------------------------------
-// Hands named by their cards.
-
-// "Ah 2d 3c 4s 5h" as five cards.
-std::array<Card, 5> Cards(std::string_view text) {
-    std::array<Card, 5> out{};
-    for (std::size_t i = 0; i < 5; ++i) out[i] = *ParseCard(text.substr(3 * i, 2));
-    return out;
-}
-
-// The exhaustive test above covers each family; these hands tie each game to
-// its family through the engine (a hand that only that family scores so).
-TEST(Evaluation, NamedHands) {
-    const std::vector<std::tuple<int, const char*, HandCategory>> cases{
-        {kJacksOrBetter, "Th Jd Qh Kh Ah", 4},      {kJacksOrBetter, "Jh Jd 3h 7c 9s", 1},
-        {kJacksOrBetter, "Th Td 3h 7c 9s", 0},      {kBonusPoker, "2h 2d 2c 2s Ks", 8},
-        {kBonusPoker, "Ah Ad Ac As 2s", 9},         {kDoubleDoubleBonus, "3h 3d 3c 3s Ah", 10},
-        {kDoubleDoubleBonus, "Ah Ad Ac As 5h", 9},  {kTripleDoubleBonus, "5h 6h 7h 8h 9h", 7},
-        {kTripleDoubleBonus, "Ah Ad Ac As 2h", 12}, {kSuperDoubleBonus, "Qh Qd Qc Qs 2h", 9},
-        {kDeucesWild, "2h 2d 2c 2s Kh", 9},         {kDeucesWild, "2h 7d 7s 9c 9s", 4},
-        {kDeucesWild, "Kh Kd Kc 7c 9s", 1},
-    };
-    PayTables tables;
-    for (const auto& [game, text, category] : cases) {
-        auto engine = MakeGameEngine(game, tables);
-        const auto cards = Cards(text);
-        for (std::size_t p = 0; p < 5; ++p) engine->hand[p].card = cards[p];
-        EXPECT_EQ(engine->EvaluateTable(), category) << GameInfoFor(game).name << ": " << text;
-    }
-}
-
-TEST(Evaluation, DeucesAnalysisPutsTheTwosFirstAndCountsNaturalsOnly) {
-    HandAnalysis a;
-    AnalyseDeuces(Cards("Kh 2s 5h 2d Ah"), a);
-    EXPECT_EQ(a.deuces, 2);
-    EXPECT_EQ(a.R(0), kTwo);
-    EXPECT_EQ(a.R(1), kTwo);
-    EXPECT_EQ(a.R(2), kAce);
-    EXPECT_EQ(a.S(0), kTwo);
-    EXPECT_EQ(a.S(1), kTwo);
-    EXPECT_EQ(a.tallies[kHearts].count, 3);
-    EXPECT_EQ(a.tallies[kHearts].first, 2);
-    EXPECT_EQ(a.tallies[kSpades].count, 0);
-    EXPECT_EQ(a.tallies[kSpades].first, -1);
-    EXPECT_EQ(a.mainSuit, kHearts);
-    EXPECT_TRUE(a.hasAce);
-}
-
-// ---------------------------------------------------------------------------
 
 } // namespace
 } // namespace quintaro

@@ -26,8 +26,7 @@ DecisionRow Mistake(std::int64_t id, int first, double cost,
 }
 
 DecisionRow Best(std::int64_t id, int first, DecisionSource source = DecisionSource::Drill) {
-    DecisionRow r = Mistake(id, first, 0, source);
-    return r;
+    return Mistake(id, first, 0, source);
 }
 
 // Values without the engine: hold 3 is the one best hold; the list holds 1
@@ -94,18 +93,16 @@ TEST(PracticeDrill, HandsLeaveAfterThreeBestAnswersInARow) {
         const DrillAnswer a = drill.Answer(s.held);
         EXPECT_EQ(a.best, s.held == 3);
         EXPECT_EQ(a.leaves, s.leaves);
-        EXPECT_EQ(a.row.source, DecisionSource::Drill);
-        EXPECT_EQ(a.row.held, s.held);
-        EXPECT_EQ(a.row.bestHold, 3);
+        EXPECT_EQ(std::tie(a.row.source, a.row.held, a.row.bestHold),
+                  std::make_tuple(DecisionSource::Drill, int(s.held), 3));
         // A second check of the same hand changes nothing.
         EXPECT_EQ(drill.Answer(s.held).leaves, s.leaves);
         drill.Next();
     }
     EXPECT_EQ(kept.size(), 6u);
-    EXPECT_EQ(drill.Tally().answered, 6);
-    EXPECT_EQ(drill.Tally().best, 5);
-    EXPECT_EQ(drill.Tally().mastered, 2);
-    EXPECT_DOUBLE_EQ(drill.Tally().creditsLost, 2.5); // 5 coins x 0.5
+    const DrillTally& t = drill.Tally(); // 5 coins x 0.5 lost
+    EXPECT_EQ(std::tie(t.answered, t.best, t.mastered, t.creditsLost),
+              std::make_tuple(6, 5, 2, 2.5));
     // With the mistakes gone: hands whose list hold is not best, then others.
     const DrillHand& next = drill.Current();
     EXPECT_EQ(next.origin, DrillHand::Origin::ListDiffers);

@@ -86,16 +86,11 @@ TEST(ProgressTest, PointsPerDayAndPerSessionForOneGameOrAll) {
         Row("not a time", 1.0, 9.0), // graded, but on no point
     };
     const ProgressRecord record = MakeProgressRecord(rows);
-    ProgressFilter day;
-    ProgressFilter session;
-    session.span = ProgressFilter::Span::Session;
-    ProgressFilter jacks;
-    jacks.game = 0;
-    ProgressFilter jacks85 = jacks;
+    ProgressFilter day, session, jacks, jacks85, jacksNoDrill, deucesSessions;
+    session.span = deucesSessions.span = ProgressFilter::Span::Session;
+    jacks.game = jacks85.game = jacksNoDrill.game = 0;
     jacks85.payTable = 1;
-    ProgressFilter jacksNoDrill = jacks;
     jacksNoDrill.drillApart = false;
-    ProgressFilter deucesSessions = session;
     deucesSessions.game = 3;
     const std::vector<PointCase> cases = {
         {"all games per day",
@@ -192,11 +187,9 @@ TEST(ProgressTest, CostlyKindsRankedByCreditsLost) {
             const CostlyKind& k = f.kinds[i];
             const Want& w = c.kinds[i];
             SCOPED_TRACE(w.name);
-            EXPECT_EQ(k.game, w.game);
-            EXPECT_EQ(k.payTable, w.payTable);
-            EXPECT_EQ(k.name, w.name);
+            EXPECT_EQ(std::tie(k.game, k.payTable, k.name, k.count),
+                      std::make_tuple(w.game, w.payTable, std::string(w.name), w.count));
             EXPECT_EQ(k.name, StrategyListFor(k.game, k.payTable).Entry(k.entry).name);
-            EXPECT_EQ(k.count, w.count);
             EXPECT_NEAR(k.creditsLost, w.lost, 1e-9);
             EXPECT_NEAR(k.AverageCost(), w.lost / static_cast<double>(w.count), 1e-9);
         }

@@ -32,19 +32,16 @@ TEST(ScanSchemes, ListsFoldersWithSchemeIniSortedWithoutCaseDefaultFirst) {
     EXPECT_EQ(Names(list), (std::vector<std::string>{"default", "Alpha", "beta", "gamma"}));
     EXPECT_TRUE(list[0].directory.empty());
     EXPECT_EQ(list[1].directory, root / "Alpha");
-}
-
-TEST(ScanSchemes, CurrentDirectoryWinsOverTheUserDataFolder) {
-    ScratchDir dir;
-    const auto here = dir / "cwd" / "Schemes";
+    // A scheme of the first root (the current directory) wins over one of the same
+    // name, in any case, in a later root (the user data folder); missing roots are skipped.
     const auto user = dir / "data" / "Schemes";
-    WriteFile(here / "Blue" / "Scheme.ini", "");
-    WriteFile(user / "BLUE" / "Scheme.ini", "");
+    WriteFile(user / "GAMMA" / "Scheme.ini", "");
     WriteFile(user / "Amber" / "Scheme.ini", "");
-    const SchemeListType list = ScanSchemes({here, user, dir / "missing" / "Schemes"});
-    EXPECT_EQ(Names(list), (std::vector<std::string>{"default", "Amber", "Blue"}));
-    EXPECT_EQ(list[1].directory, user / "Amber");
-    EXPECT_EQ(list[2].directory, here / "Blue");
+    const SchemeListType both = ScanSchemes({root, user, dir / "missing" / "Schemes"});
+    EXPECT_EQ(Names(both),
+              (std::vector<std::string>{"default", "Alpha", "Amber", "beta", "gamma"}));
+    EXPECT_EQ(both[2].directory, user / "Amber");
+    EXPECT_EQ(both[4].directory, root / "gamma");
 }
 
 TEST(SchemePictures, SchemeFileWhenPresentElseResource) {
@@ -62,11 +59,7 @@ TEST(SchemePictures, SchemeFileWhenPresentElseResource) {
 
 TEST(MenuScheme, ReadsKeysWithTheirDefaults) {
     const MenuScheme empty = ReadMenuScheme(IniDocument{});
-    EXPECT_EQ(empty.exitPanelColour, 128);
-    EXPECT_EQ(empty.gameTypeNameFontColour, 65535);
     EXPECT_FALSE(empty.link.enabled); // a scheme's link is off unless it asks
-    EXPECT_FALSE(empty.link.hintOn);
-
     const MenuScheme m = ReadMenuScheme(IniDocument(
         "[Menu_Data]\nMenuString=Hello there\nExitPnlClr=$00FF00\nExitBtnFntClr=0x0000FF\n"
         "GameTypeNamesVisible=0\nGameTypeNameFontColor=1\nShowCreditBorder=0\n"));
@@ -74,61 +67,50 @@ TEST(MenuScheme, ReadsKeysWithTheirDefaults) {
     EXPECT_EQ(m.exitPanelColour, 0x00FF00);
     EXPECT_EQ(m.exitButtonFontColour, 0xFF);
     EXPECT_FALSE(m.gameTypeNamesVisible);
-    EXPECT_EQ(m.gameTypeNameFontColour, 65535); // not read while the labels are hidden
+    EXPECT_EQ(m.gameTypeNameFontColour, empty.gameTypeNameFontColour); // not read while hidden
     EXPECT_FALSE(m.showCreditBorder);
-    EXPECT_EQ(ReadMenuScheme(IniDocument("[Menu_Data]\nGameTypeNameFontColor=7\n"))
-                  .gameTypeNameFontColour,
-              7);
+    const IniDocument shown("[Menu_Data]\nGameTypeNameFontColor=7\n");
+    EXPECT_EQ(ReadMenuScheme(shown).gameTypeNameFontColour, 7);
 }
 
+// The link is on only with URLAreaActive=1, a safe address and a rectangle of
+// four numbers (each read as a leading number, negative sizes as zero).
 TEST(MenuScheme, WebLinkAreaRules) {
+    using Area = std::array<std::int32_t, 4>;
     struct Case {
-        const char* keys;
-        bool enabled;
-        std::int32_t left, top, width, height;
-        bool hintOn;
+        const char* active;
+        const char* rect; // nullptr: no rectangle key
+        const char* address;
+        const char* hint;         // "": no hint key
+        std::optional<Area> area; // none: the link is off
     };
+    const char* web = "https://a.example/";
     const Case cases[] = {
-        {"URLAreaActive=1\nURLAreaRectangle=10,20,50,30\nURLAreaAddress=https://a.example/\n"
-         "URLAreaHintText=Visit us",
-         true, 10, 20, 50, 30, true},
-        {"URLAreaActive=1\nURLAreaRectangle=10,20,50,30\nURLAreaAddress=http://a.example\n", true,
-         10, 20, 50, 30, false},
-        {"URLAreaActive=1\nURLAreaRectangle=x, 20 ,y,30,99\nURLAreaAddress=mailto:me@a.example\n",
-         true, 0, 20, 0, 30, false},
-        {"URLAreaActive=0\nURLAreaRectangle=10,20,50,30\nURLAreaAddress=https://a.example/\n"
-         "URLAreaHintText=Visit us",
-         false, 593, 76, 171, 44, false},
-        {"URLAreaActive=1\nURLAreaRectangle=10,10,50\nURLAreaAddress=https://a.example/\n"
-         "URLAreaHintText=Visit us",
-         false, 593, 76, 171, 44, false},
-        {"URLAreaActive=1\nURLAreaAddress=https://a.example/\n", false, 593, 76, 171, 44, false},
-        {"URLAreaActive=1\nURLAreaRectangle=10,20,50,30\nURLAreaAddress=\nURLAreaHintText=Hi",
-         false, 593, 76, 171, 44, false},
-        {"URLAreaActive=1\nURLAreaRectangle=10,20,50,30\nURLAreaAddress=file:///bin/sh\n"
-         "URLAreaHintText=Hi",
-         false, 593, 76, 171, 44, false},
-        {"URLAreaActive=1\nURLAreaRectangle=1,2,-3,-4\nURLAreaAddress=HTTPS://A.EXAMPLE\n", true, 1,
-         2, 0, 0, false},
+        {"1", "10,20,50,30", web, "Visit us", Area{10, 20, 50, 30}},
+        {"1", "10,20,50,30", "http://a.example", "", Area{10, 20, 50, 30}},
+        {"1", "x, 20 ,y,30,99", "mailto:me@a.example", "", Area{0, 20, 0, 30}},
+        {"0", "10,20,50,30", web, "Visit us", {}},
+        {"1", "10,10,50", web, "Visit us", {}},
+        {"1", nullptr, web, "", {}},
+        {"1", "10,20,50,30", "", "Hi", {}},
+        {"1", "10,20,50,30", "file:///bin/sh", "Hi", {}},
+        {"1", "1,2,-3,-4", "HTTPS://A.EXAMPLE", "", Area{1, 2, 0, 0}},
         // Rectangle texts longer than a short string's inline buffer.
-        {"URLAreaActive=1\nURLAreaRectangle=\" 593, 76, 171, "
-         "44\"\nURLAreaAddress=https://a.example/\n"
-         "URLAreaHintText=Visit us",
-         true, 593, 76, 171, 44, true},
-        {"URLAreaActive=1\nURLAreaRectangle=  00000000593 , 0000076 , 00000171 , 00000044 ; px\n"
-         "URLAreaAddress=https://a.example/\n",
-         true, 593, 76, 171, 44, false},
+        {"1", "\" 593, 76, 171, 44\"", web, "Visit us", Area{593, 76, 171, 44}},
+        {"1", "  00000000593 , 0000076 , 00000171 , 00000044 ; px", web, "",
+         Area{593, 76, 171, 44}},
     };
     for (const Case& c : cases) {
-        const MenuScheme m = ReadMenuScheme(IniDocument(std::string("[Menu_Data]\n") + c.keys));
-        SCOPED_TRACE(c.keys);
-        EXPECT_EQ(m.link.enabled, c.enabled);
-        EXPECT_EQ(m.link.hintOn, c.hintOn);
-        if (c.enabled) {
-            EXPECT_EQ(m.link.left, c.left);
-            EXPECT_EQ(m.link.top, c.top);
-            EXPECT_EQ(m.link.width, c.width);
-            EXPECT_EQ(m.link.height, c.height);
+        std::string keys = std::string("[Menu_Data]\nURLAreaActive=") + c.active +
+                           "\nURLAreaAddress=" + c.address + "\n";
+        if (c.rect) keys += std::string("URLAreaRectangle=") + c.rect + "\n";
+        if (*c.hint) keys += std::string("URLAreaHintText=") + c.hint + "\n";
+        SCOPED_TRACE(keys);
+        const MenuScheme m = ReadMenuScheme(IniDocument(keys));
+        EXPECT_EQ(m.link.enabled, c.area.has_value());
+        EXPECT_EQ(m.link.hintOn, c.area && *c.hint);
+        if (c.area) {
+            EXPECT_EQ((Area{m.link.left, m.link.top, m.link.width, m.link.height}), *c.area);
         }
     }
 }
@@ -137,27 +119,27 @@ TEST(IsSafeWebAddress, AcceptsOnlyWebAndMailAddresses) {
     for (const char* good : {"http://a.example", "https://a.example/path?q=1#x", "HTTP://A.EXAMPLE",
                              "mailto:someone@a.example", "MailTo:x@y"})
         EXPECT_TRUE(IsSafeWebAddress(good)) << good;
-    for (const char* bad : {"",
-                            "file:///etc/passwd",
-                            "FILE://C:/Windows/System32/calc.exe",
-                            "C:\\Windows\\calc.exe",
-                            "\\\\server\\share\\run.exe",
-                            "/usr/bin/xterm",
-                            "calc.exe",
-                            "javascript:alert(1)",
-                            "ftp://a.example",
-                            "http://",
-                            "https:///path",
-                            "http:a.example",
-                            "mailto:",
-                            "http://a.example/\nx",
-                            "http://a.example/ x",
-                            "ms-settings:",
-                            "smb://host/share",
-                            " https://a.example",
-                            "data:text/html,hi",
-                            "shell:startup"})
-        EXPECT_FALSE(IsSafeWebAddress(bad)) << bad;
+    const char* const bad[] = {"",
+                               "file:///etc/passwd",
+                               "FILE://C:/Windows/System32/calc.exe",
+                               "C:\\Windows\\calc.exe",
+                               "\\\\server\\share\\run.exe",
+                               "/usr/bin/xterm",
+                               "calc.exe",
+                               "javascript:alert(1)",
+                               "ftp://a.example",
+                               "http://",
+                               "https:///path",
+                               "http:a.example",
+                               "mailto:",
+                               "http://a.example/\nx",
+                               "http://a.example/ x",
+                               "ms-settings:",
+                               "smb://host/share",
+                               " https://a.example",
+                               "data:text/html,hi",
+                               "shell:startup"};
+    for (const char* address : bad) EXPECT_FALSE(IsSafeWebAddress(address)) << address;
 }
 
 } // namespace

@@ -52,55 +52,47 @@ TEST(MenuSettings, IsWrittenInItsKeyOrder) {
                                      "LastGame=0\nSound=1\nFastCredits=0\nAutoHold=1\n"
                                      "ShowMistakes=0\nPerfectPlay=0\nSchemeName=Blue\n");
     const MenuSettings back = file.LoadMenu();
-    EXPECT_EQ(back.Credits, 321);
-    EXPECT_TRUE(back.AutoHold);
-    EXPECT_FALSE(back.ShowMistakes);
-    EXPECT_EQ(back.SchemeName, "Blue");
+    EXPECT_EQ(std::tie(back.Credits, back.AutoHold, back.ShowMistakes, back.SchemeName),
+              std::make_tuple(321, true, false, std::string("Blue")));
 }
 
-TEST(MenuSettings, AFileTooLargeIsUnreadableAndLeftAlone) {
+// A file too large and a folder where the file should be: the defaults are
+// used, no read error is reported, and no save replaces them.
+TEST(MenuSettings, AnUnreadableFileIsNeverOverwritten) {
     ScratchDir dir;
     const auto path = dir / "Quintaro.ini";
     std::string big = "[Menu]\nCredits=12\n";
     big.resize(kMaxIniFileBytes + 100, ';');
-    WriteFile(path, big);
-    SettingsFile file(path);
-    EXPECT_EQ(file.LoadMenu().Credits, 150);
-    EXPECT_FALSE(file.LastReadError());
-    const FileResult saved = file.SaveMenu(MenuSettings{});
-    EXPECT_FALSE(saved);
-    EXPECT_NE(saved.error.find("too large"), std::string::npos);
-    EXPECT_FALSE(file.SaveGame(0, true, 1, kBuiltInLastDrawn, kBuiltInLastHeld));
-    EXPECT_EQ(ReadFile(path), big);
-}
-
-TEST(MenuSettings, AnUnreadableFileIsNeverOverwritten) {
-    ScratchDir dir;
-    const auto path = dir / "Quintaro.ini";
-    std::filesystem::create_directories(path); // a folder where the file should be
-    SettingsFile file(path);
-    EXPECT_EQ(file.LoadMenu().Credits, 150);
-    EXPECT_FALSE(file.LastReadError());
-    EXPECT_FALSE(file.SaveMenu(MenuSettings{}));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
+    for (const bool folder : {false, true}) {
+        if (folder) {
+            std::filesystem::remove(path);
+            std::filesystem::create_directories(path);
+        } else {
+            WriteFile(path, big);
+        }
+        SettingsFile file(path);
+        EXPECT_EQ(file.LoadMenu().Credits, 150);
+        EXPECT_FALSE(file.LastReadError());
+        const FileResult saved = file.SaveMenu(MenuSettings{});
+        EXPECT_FALSE(saved);
+        EXPECT_FALSE(file.SaveGame(0, true, 1, kBuiltInLastDrawn, kBuiltInLastHeld));
+        if (folder) {
+            EXPECT_TRUE(std::filesystem::is_directory(path));
+        } else {
+            EXPECT_NE(saved.error.find("too large"), std::string::npos);
+            EXPECT_EQ(ReadFile(path), big);
+        }
+    }
 }
 
 TEST(GameSettings, ABadLastHandFallsBackToTheBuiltInHand) {
-    const std::pair<const char*, const char*> bad[] = {
-        {"1,2,3,4", "1,1,1,1,1"},     // four cards
-        {"1,2,3,4,5,6", "1,1,1,1,1"}, // six cards
-        {"1,2,3,4,4", "1,1,1,1,1"},   // a card twice
-        {"1,2,3,4,52", "1,1,1,1,1"},  // out of the deck
-        {"-1,2,3,4,5", "1,1,1,1,1"},  // negative
-        {"1,2,x,4,5", "1,1,1,1,1"},   // not a number
-        {"1,2,,4,5", "1,1,1,1,1"},    // empty part
-        {"1,2,3,4,5,", "1,1,1,1,1"},  // trailing comma
-        {"$1,2,3,4,5", "1,1,1,1,1"},  // not decimal
-        {"1,2,3,4,5", "1,1,1,1"},     // four flags
-        {"1,2,3,4,5", ""},            // no flags
-        {"", "1,1,1,1,1"},            // no cards
-        {"1,2,3,4,5", "1,1,y,1,1"},   // flag not a number
-    };
+    // Four or six cards, a card twice, out of the deck, negative, not a number,
+    // an empty part, a trailing comma, not decimal, no cards; then bad flags.
+    std::vector<std::pair<std::string, std::string>> bad;
+    for (const char* drawn : {"1,2,3,4", "1,2,3,4,5,6", "1,2,3,4,4", "1,2,3,4,52", "-1,2,3,4,5",
+                              "1,2,x,4,5", "1,2,,4,5", "1,2,3,4,5,", "$1,2,3,4,5", ""})
+        bad.emplace_back(drawn, "1,1,1,1,1");
+    for (const char* held : {"1,1,1,1", "", "1,1,y,1,1"}) bad.emplace_back("1,2,3,4,5", held);
     for (const auto& [drawn, held] : bad) {
         const IniDocument ini(std::string("[SuperAces]\nLastBet=2\nAltPayTable=1\nLastDrawn=") +
                               drawn + "\nLastHeld=" + held + "\n");

@@ -34,68 +34,49 @@ TEST(StatisticsPage, PercentagesAndBarsOfAMixOfGames) {
     // Deuces Wild: a hand in progress only.
     r.HandStarted(kDeucesWild);
 
+    // A row's count, credits and percentage; a total's hands, bet, won and payback.
+    const auto row = [](const auto& x) {
+        return std::make_tuple(x.count, x.credits, x.percentText);
+    };
+    const auto total = [](const auto& t) {
+        return std::make_tuple(t.hands, t.creditsBet, t.creditsWon, t.payback);
+    };
+    using std::make_tuple;
+    using namespace std::string_literals;
     const StatisticsPage jacks = BuildStatisticsPage(r, kJacksOrBetter);
-    EXPECT_EQ(jacks.rows[4].count, 2);
-    EXPECT_EQ(jacks.rows[4].percentText, "66.67%");
-    EXPECT_EQ(jacks.rows[4].barWidth, 166);
-    EXPECT_EQ(jacks.rows[6].count, 1);
-    EXPECT_EQ(jacks.rows[6].credits, 10);
-    EXPECT_EQ(jacks.rows[6].percentText, "33.33%");
-    EXPECT_EQ(jacks.rows[6].barWidth, 83);
-    EXPECT_EQ(jacks.rows[6].percentLeft, 93);
-    EXPECT_EQ(jacks.thisGame.hands, 3);
-    EXPECT_EQ(jacks.thisGame.creditsBet, 15);
-    EXPECT_EQ(jacks.thisGame.creditsWon, 10);
-    EXPECT_EQ(jacks.thisGame.payback, "66.67%");
+    EXPECT_EQ(row(jacks.rows[4]), make_tuple(2, 0, "66.67%"s));
+    EXPECT_EQ(row(jacks.rows[6]), make_tuple(1, 10, "33.33%"s));
+    EXPECT_EQ(total(jacks.thisGame), make_tuple(3, 15, 10, "66.67%"s));
     // The session counts every game, whatever page is shown.
-    EXPECT_EQ(jacks.session.hands, 6);
-    EXPECT_EQ(jacks.session.creditsBet, 25);
-    EXPECT_EQ(jacks.session.creditsWon, 6010);
-    EXPECT_EQ(jacks.session.payback, "24040.00%");
+    EXPECT_EQ(total(jacks.session), make_tuple(6, 25, 6010, "24040.00%"s));
     EXPECT_EQ(jacks.gameEnabled,
               (std::array<bool, 9>{true, false, false, true, false, true, false, false, false}));
 
     const StatisticsPage ddb = BuildStatisticsPage(r, kDoubleDoubleBonus);
-    EXPECT_EQ(ddb.rows[11].caption, "4-Ace's w/any 2,3,4");
-    EXPECT_EQ(ddb.rows[11].credits, 2000);
-    EXPECT_EQ(ddb.rows[11].percentText, "50.00%");
-    EXPECT_EQ(ddb.rows[11].barWidth, 125);
-    EXPECT_EQ(ddb.rows[13].credits, 4000);
+    EXPECT_EQ(row(ddb.rows[11]), make_tuple(1, 2000, "50.00%"s));
+    EXPECT_EQ(row(ddb.rows[13]), make_tuple(1, 4000, "50.00%"s));
     EXPECT_EQ(ddb.thisGame.payback, "60000.00%");
     EXPECT_EQ(ddb.session.creditsWon, jacks.session.creditsWon);
 
     // A hand in progress counts as started but not yet bet: payback shows 0.
     const StatisticsPage deuces = BuildStatisticsPage(r, kDeucesWild);
-    EXPECT_EQ(deuces.thisGame.hands, 1);
-    EXPECT_EQ(deuces.thisGame.creditsBet, 0);
-    EXPECT_EQ(deuces.thisGame.payback, "0.00%");
-    for (int row = deuces.firstRow; row < 14; ++row) {
-        EXPECT_EQ(deuces.rows[row].count, 0);
-        EXPECT_EQ(deuces.rows[row].percentText, "0.00%");
-    }
+    EXPECT_EQ(total(deuces.thisGame), make_tuple(1, 0, 0, "0.00%"s));
+    for (int i = deuces.firstRow; i < 14; ++i)
+        EXPECT_EQ(row(deuces.rows[i]), make_tuple(0, 0, "0.00%"s)) << i;
 
     EXPECT_EQ(r.TotalHandsPlayed(), 6);
     EXPECT_EQ(ChooseStatisticsPage(r, kDeucesWild), kDeucesWild);
     EXPECT_EQ(ChooseStatisticsPage(r, kBonusPoker), kJacksOrBetter);
     EXPECT_EQ(ChooseStatisticsPage(StatisticsRecord{}, kBonusPoker), -1);
-}
 
-TEST(StatisticsRecord, ResetClearsEveryCategoryOfEveryGame) {
-    StatisticsRecord r;
-    for (int g = 0; g < kGameCount; ++g) {
-        r.HandStarted(g);
-        r.HandFinished(g, StatisticsLineCount(g) - 1, 5, 4000);
-        r.HandFinished(g, 13, 1, 7);
-    }
-    EXPECT_EQ(r.HandCount[kTripleDoubleBonus][13], 2);
+    // Reset clears every category of every game.
+    for (int g = 0; g < kGameCount; ++g) r.HandFinished(g, StatisticsLineCount(g) - 1, 5, 4000);
     r.Reset();
     EXPECT_EQ(r.TotalHandsPlayed(), 0);
     for (int g = 0; g < kGameCount; ++g) {
         EXPECT_EQ(r.CreditsBet[g], 0);
-        for (int c = 0; c < kStatisticsCategories; ++c) {
-            EXPECT_EQ(r.HandCount[g][c], 0);
-            EXPECT_EQ(r.CreditsPaid[g][c], 0);
-        }
+        for (int c = 0; c < kStatisticsCategories; ++c)
+            EXPECT_EQ(r.HandCount[g][c] + r.CreditsPaid[g][c], 0) << g << " " << c;
     }
 }
 

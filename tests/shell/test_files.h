@@ -6,9 +6,11 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace quintaro::testing {
@@ -48,6 +50,20 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
     std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+// The exit status of `body` run in a child process as an ordinary user (the
+// tests may run as root, for whom no folder is read-only), or -1 when the
+// child did not exit normally.
+inline int AsOrdinaryUser(const std::function<int()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
+        _exit(body());
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
 }
 
 inline std::string ReadFile(const std::filesystem::path& path) {

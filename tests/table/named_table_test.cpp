@@ -58,7 +58,7 @@ TEST_F(NamedTableRound, PaysItsRowAtEveryBetAndShowsItOnThePanel) {
         log.clear();
         round->DealOrDraw();
         EXPECT_EQ(Only(log, "countup"),
-                  (std::vector<std::string>{"countup " + std::to_string(99'999 * coins)}));
+                  (testing::Log{"countup " + std::to_string(99'999 * coins)}));
         EXPECT_EQ(session.credits, 10 - coins + 99'999 * coins);
         // The decision keeps the pays it was made on.
         ASSERT_TRUE(round->LastDraw());
@@ -80,18 +80,13 @@ TEST_F(NamedTableRound, AdviceIsPerfectPlayOnItsPays) {
     const PaySchedule pays = big.pays;
     // A deal whose best hold on the built-in table is no best hold here.
     NextDeal([pays](GameEngine& g) {
-        std::array<Card, 5> c{};
-        for (std::size_t p = 0; p < 5; ++p) c[p] = g.hand[p].card;
+        const auto c = CardsOf(g.hand);
         const auto mine = exact::AnalyseHolds(kJacksOrBetter, pays, 5, c);
         return !mine.IsBest(exact::AnalyseHolds(kJacksOrBetter, 1, 5, c).best);
     });
     round->BetMax();
-    std::array<Card, 5> cards{};
-    std::array<bool, 5> held{};
-    for (std::size_t p = 0; p < 5; ++p) {
-        cards[p] = E().hand[p].card;
-        held[p] = E().hand[p].held;
-    }
+    const auto cards = CardsOf(E().hand);
+    const auto held = testing::HeldFlags(E());
     const auto values = exact::AnalyseHolds(kJacksOrBetter, big.pays, 5, cards);
     EXPECT_TRUE(values.IsBest(exact::MaskOf(held)));
     EXPECT_FALSE(exact::AnalyseHolds(kJacksOrBetter, 1, 5, cards).IsBest(exact::MaskOf(held)));
@@ -101,8 +96,7 @@ TEST_F(NamedTableRound, AdviceIsPerfectPlayOnItsPays) {
     round->DealOrDraw();
     NextDeal([](GameEngine& g) { return g.EvaluateTable() == 1; });
     round->BetMax();
-    for (int p = 0; p < 5; ++p)
-        if (E().hand[static_cast<std::size_t>(p)].held) round->ToggleHold(p);
+    Hold({});
     log.clear();
     round->DealOrDraw();
     EXPECT_TRUE(round->MistakePanelUp());
@@ -123,13 +117,8 @@ TEST_F(NamedTableRound, TheGeneratedListAdvisesOnceReady) {
         E().clock = [seed] { return seed; };
         round->BetMax();
         ASSERT_EQ(round->State(), RoundState::Holding);
-        std::array<Card, 5> cards{};
-        std::array<bool, 5> held{};
-        for (std::size_t p = 0; p < 5; ++p) {
-            cards[p] = E().hand[p].card;
-            held[p] = E().hand[p].held;
-        }
-        EXPECT_EQ(exact::MaskOf(held), GeneratedHold(*list, cards)) << seed;
+        EXPECT_EQ(exact::MaskOf(testing::HeldFlags(E())), GeneratedHold(*list, CardsOf(E().hand)))
+            << seed;
         round->DealOrDraw();
     }
 }
@@ -149,7 +138,7 @@ TEST_F(NamedTableRound, GoneTablesFallBackAndBuiltInTablesComeBack) {
     Open("");
     log.clear();
     round->ChooseNamedTable(big);
-    EXPECT_EQ(log, (std::vector<std::string>{"effect 3", "paycells"}));
+    EXPECT_EQ(log, (testing::Log{"effect 3", "paycells"}));
     round->ChooseNamedTable(big);
     EXPECT_EQ(log.size(), 2u) << "the table in force again does nothing";
     EXPECT_EQ(round->PanelCell(1, 2), 199'998);

@@ -19,6 +19,7 @@ namespace {
 using testing::FakeSession;
 using testing::FakeView;
 using testing::FindSeed;
+using testing::HeldFlags;
 using testing::Log;
 using testing::Only;
 using testing::TwosWithAnAce;
@@ -28,12 +29,6 @@ constexpr exact::HoldMask kListHold = 0b00101; // positions 0 and 2
 constexpr exact::HoldMask kTwinHold = 0b00011; // as good as the list's
 constexpr exact::HoldMask kNearHold = 0b10000; // short of the best by less than the tolerance
 constexpr exact::HoldMask kPoorHold = 0b01000; // clearly worse
-
-std::array<bool, 5> Held(const GameEngine& e) {
-    std::array<bool, 5> held{};
-    for (std::size_t p = 0; p < 5; ++p) held[p] = e.hand[p].held;
-    return held;
-}
 
 class PerfectPlayTest : public testing::RoundFixture<ValuedAdvisor> {
 protected:
@@ -79,11 +74,10 @@ TEST_F(PerfectPlayTest, ShowMistakesPassesEveryBestHoldAndStopsTheOthers) {
         EXPECT_EQ(view.panelLabels, exact::HeldOf(kListHold));
         EXPECT_EQ(view.panelName, "Listed");
         ASSERT_TRUE(view.figures);
-        EXPECT_TRUE(view.figures->perfectPlay);
-        EXPECT_EQ(view.figures->coins, 5);
-        EXPECT_DOUBLE_EQ(view.figures->player, advisor.values.perCoin[c.hold] * 5);
-        EXPECT_DOUBLE_EQ(view.figures->list, 3.75);
-        EXPECT_DOUBLE_EQ(view.figures->best, 3.75);
+        const MistakeFigures& f = *view.figures;
+        EXPECT_EQ(std::tie(f.perfectPlay, f.coins, f.list, f.best),
+                  std::make_tuple(true, 5, 3.75, 3.75));
+        EXPECT_DOUBLE_EQ(f.player, advisor.values.perCoin[c.hold] * 5);
         EXPECT_DOUBLE_EQ(view.figures->Cost(), 3.75 - advisor.values.perCoin[c.hold] * 5);
         EXPECT_FALSE(view.figures->PlayerMatchesList());
         round->ContinueClick();
@@ -94,13 +88,13 @@ TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest)
     session.autoHold = true;
     session.PerfectPlay() = true;
     round->BetMax();
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kListHold));
+    EXPECT_EQ(HeldFlags(round->Engine()), exact::HeldOf(kListHold));
     round->DealOrDraw();
 
     // A list hold that is not among the best gives way to the first best by mask.
     advisor.advice.hold = exact::HeldOf(kPoorHold);
     round->BetMax();
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kTwinHold));
+    EXPECT_EQ(HeldFlags(round->Engine()), exact::HeldOf(kTwinHold));
     for (int p = 0; p < 5; ++p)
         EXPECT_EQ(view.shownHeld[static_cast<std::size_t>(p)],
                   exact::HeldOf(kTwinHold)[static_cast<std::size_t>(p)]);
@@ -110,7 +104,7 @@ TEST_F(PerfectPlayTest, AutoHoldPrefersTheListsHoldAmongTheBestElseTheFirstBest)
     session.PerfectPlay() = false;
     const int calls = advisor.valueCalls;
     round->BetMax();
-    EXPECT_EQ(Held(round->Engine()), exact::HeldOf(kPoorHold));
+    EXPECT_EQ(HeldFlags(round->Engine()), exact::HeldOf(kPoorHold));
     EXPECT_EQ(advisor.valueCalls, calls);
 }
 
@@ -126,7 +120,6 @@ TEST(ExactFigures, PanelWordsReturnsCaptionAndStore) {
     for (const Case& c : cases) {
         MistakeFigures f{5, c.player, c.list, c.best, false};
         const MistakeFigureText text = MistakeText(f);
-        EXPECT_NE(text.figures.find("Credits for 5 coins"), std::string::npos);
         EXPECT_NE(text.figures.find("cost " + CreditsText(c.best - c.player)), std::string::npos);
         if (*c.verdict) {
             EXPECT_NE(text.verdict.find("imperfect"), std::string::npos) << c.player;
@@ -186,11 +179,7 @@ TEST_F(ExactRoundTest, MistakeFiguresAreTheEnginesValuesForTheCoinsBet) {
         round->CancelClick();
     }
     // Drawn with the best hold, the decision is judged as such.
-    const auto want = exact::HeldOf(best);
-    for (int p = 0; p < 5; ++p)
-        if (round->Engine().hand[static_cast<std::size_t>(p)].held !=
-            want[static_cast<std::size_t>(p)])
-            round->ToggleHold(p);
+    Hold(exact::HeldOf(best));
     round->DealOrDraw();
     round->ContinueClick();
     ASSERT_TRUE(round->LastDraw());

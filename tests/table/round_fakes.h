@@ -275,6 +275,13 @@ inline std::int64_t FindSeed(const GameEngine& engine,
     return -1;
 }
 
+// The held flags of the engine's hand.
+inline std::array<bool, 5> HeldFlags(const GameEngine& g) {
+    std::array<bool, 5> held{};
+    for (std::size_t p = 0; p < 5; ++p) held[p] = g.hand[p].held;
+    return held;
+}
+
 // The strategy list's advice for the engine's hand.
 inline Recommendation AdviceFor(const GameEngine& g) {
     HandAnalysis a;

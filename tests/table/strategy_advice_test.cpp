@@ -1,5 +1,5 @@
-// The strategy table's lines and the advice of the real classifiers in the
-// round: Auto Hold, the Show Mistakes check and its panel.
+// The advice of the real classifiers in the round: Auto Hold, the Show
+// Mistakes check and its panel.
 
 #include <gtest/gtest.h>
 
@@ -21,22 +21,6 @@ using testing::FakeView;
 using testing::FindSeed;
 using testing::Log;
 using testing::Only;
-
-// Every line: rank, name and value in their columns, the value right-aligned.
-TEST(StrategyTableLines, EveryLineOfEveryListKeepsItsColumns) {
-    for (int game = 0; game < kGameCount; ++game)
-        for (int choice = 0; choice < 2; ++choice)
-            for (int coins = 1; coins <= 5; ++coins) {
-                const StrategyList& list = StrategyListFor(game, choice);
-                const auto lines = StrategyTableLines(list, coins);
-                ASSERT_EQ(static_cast<int>(lines.size()), list.count);
-                for (std::size_t i = 0; i < lines.size(); ++i) {
-                    EXPECT_EQ(lines[i].size(), 51u) << game << " " << lines[i];
-                    EXPECT_EQ(lines[i][41], ' ') << lines[i];
-                    EXPECT_EQ(std::stoi(lines[i].substr(3, 2)), static_cast<int>(i) + 1);
-                }
-            }
-}
 
 bool HasRanks(const GameEngine& g, std::vector<int> ranks) {
     std::vector<int> have;
@@ -79,7 +63,7 @@ TEST_F(AdviceRoundTest, AlternateHoldOfTwoTensWithJackQueenKingIsAccepted) {
             EXPECT_EQ(round->State(), RoundState::GameOver);
         } else {
             EXPECT_TRUE(view.panelShown);
-            EXPECT_EQ(Only(log, "effect"), (std::vector<std::string>{"effect 4"}));
+            EXPECT_EQ(Only(log, "effect"), (Log{"effect 4"}));
             EXPECT_EQ(view.panelLabels, Flags(r.hold));
             const StrategyEntry& entry = StrategyListFor(kJacksOrBetter, 0).Entry(r.strategyIndex);
             EXPECT_EQ(view.panelName, entry.name);

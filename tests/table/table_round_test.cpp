@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <tuple>
 
+#include "../shell/test_files.h"
 #include "advised_round.h"
 #include "core/hand_names.h"
 #include "round_fakes.h"
@@ -45,16 +43,16 @@ TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
     NextRound(0, 0);
     round->BetOne();
     EXPECT_EQ(round->State(), RoundState::Betting);
-    EXPECT_EQ(session.credits, 99);
-    EXPECT_EQ(session.handsPlayed[0], 1);
-    EXPECT_EQ(session.creditsBet[0], 0); // counted only when the hand is finished
+    // Credits, hands played and credits bet: the bet counts when the hand is finished.
+    EXPECT_EQ(std::tie(session.credits, session.handsPlayed[0], session.creditsBet[0]),
+              std::make_tuple(99, 1, 0));
     EXPECT_EQ(Bar(7), (std::vector<int>{1, 0, 6, 0, 17, 18, 9}));
     EXPECT_TRUE(session.dealSlotEnabled);
     EXPECT_EQ(round->BlinkPhase(), 2);
     EXPECT_EQ(Only(log, "back").size(), 5u);
-    EXPECT_EQ(Only(log, "column"), (std::vector<std::string>{"column 5 off", "column 1 on"}));
+    EXPECT_EQ(Only(log, "column"), (Log{"column 5 off", "column 1 on"}));
     EXPECT_EQ(Only(log, "effect").size(), 0u);
-    EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 5"}));
+    EXPECT_EQ(Only(log, "press"), (Log{"press 5"}));
 
     log.clear();
     round->DealOrDraw();
@@ -65,15 +63,10 @@ TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
         if (s.rfind("face", 0) == 0 || s.rfind("effect", 0) == 0 || s.rfind("pause", 0) == 0 ||
             s.rfind("bar", 0) == 0 || s.rfind("press", 0) == 0)
             deal.push_back(s.rfind("face", 0) == 0 ? s.substr(0, 6) : s);
-    const std::vector<std::string> expected{"press 7",   "bar 0: 0 0 0 0 0 0 0",
-                                            "face 0",    "effect 3",
-                                            "pause 100", "face 1",
-                                            "effect 3",  "pause 100",
-                                            "face 2",    "effect 3",
-                                            "pause 100", "face 3",
-                                            "effect 3",  "pause 100",
-                                            "face 4",    "effect 3",
-                                            "pause 100", "bar 8: 1 0 6 0 0 0 14"};
+    std::vector<std::string> expected{"press 7", "bar 0: 0 0 0 0 0 0 0"};
+    for (const char* face : {"face 0", "face 1", "face 2", "face 3", "face 4"})
+        expected.insert(expected.end(), {face, "effect 3", "pause 100"});
+    expected.push_back("bar 8: 1 0 6 0 0 0 14");
     EXPECT_EQ(deal, expected);
     EXPECT_TRUE(round->Holding());
     EXPECT_TRUE(round->DealShown());
@@ -82,16 +75,15 @@ TEST_F(RoundTest, OneCoinLosingRoundStepByStep) {
     log.clear();
     round->DealOrDraw();
     EXPECT_EQ(round->State(), RoundState::GameOver);
-    EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 7"}));
+    EXPECT_EQ(Only(log, "press"), (Log{"press 7"}));
     EXPECT_EQ(Only(log, "back").size(), 5u);
     EXPECT_EQ(Only(log, "pause").size(), 6u); // one after the backs, one per new card
     EXPECT_EQ(Only(log, "effect").size(), 5u);
-    EXPECT_EQ(Only(log, "info"), (std::vector<std::string>{"info on"}));
-    EXPECT_EQ(Only(log, "gameover"), (std::vector<std::string>{"gameover on"}));
+    EXPECT_EQ(Only(log, "info"), (Log{"info on"}));
+    EXPECT_EQ(Only(log, "gameover"), (Log{"gameover on"}));
     EXPECT_TRUE(Only(log, "countup").empty());
-    EXPECT_EQ(session.credits, 99);
-    EXPECT_EQ(session.creditsBet[0], 1);
-    EXPECT_EQ(session.handCount[0][0], 1);
+    EXPECT_EQ(std::tie(session.credits, session.creditsBet[0], session.handCount[0][0]),
+              std::make_tuple(99, 1, 1));
     EXPECT_EQ(Bar(7), (std::vector<int>{1, 10, 6, 0, 17, 18, 9}));
     EXPECT_EQ(session.barState, 7);
     EXPECT_TRUE(session.dealSlotEnabled);
@@ -110,11 +102,10 @@ TEST_F(RoundTest, WinningDrawPaysCountsUpAndBlinks) {
     // Holding all five draws nothing and pauses once.
     EXPECT_EQ(Only(log, "pause").size(), 1u);
     EXPECT_TRUE(Only(log, "back").empty());
-    EXPECT_EQ(Only(log, "countup"), (std::vector<std::string>{"countup 10"}));
-    EXPECT_EQ(session.credits, 105);
-    EXPECT_EQ(session.creditsPaid[0][2], 10);
-    EXPECT_EQ(session.handCount[0][2], 1);
-    EXPECT_EQ(session.creditsBet[0], 5);
+    EXPECT_EQ(Only(log, "countup"), (Log{"countup 10"}));
+    EXPECT_EQ(std::tie(session.credits, session.creditsPaid[0][2], session.handCount[0][2],
+                       session.creditsBet[0]),
+              std::make_tuple(105, 10, 1, 5));
     EXPECT_EQ(view.winCaption, "Two Pair  wins  10");
     // The WIN picture comes before the count-up, the MENU tile after it.
     const auto win = std::find(log.begin(), log.end(), "win on");
@@ -190,32 +181,17 @@ TEST_F(RoundTest, BetTilesAreLitOnlyWhileAPressOnThemActs) {
     EXPECT_GT(pressedLit, 1000);
 }
 
-TEST_F(RoundTest, CommandsWaitForDealsAndHandChangesWaitForTheMistakePanel) {
+// While the deal runs (MAX BET: coins and cards, with pauses) no command is
+// allowed and keys and clicks are ignored; once the deal is shown the cards
+// take clicks again. The mistake panel holds back only what changes the hand.
+TEST_F(RoundTest, InputDuringTheDealIsIgnored) {
     session.showMistakes = true;
     OpenGame(kJacksOrBetter);
     advisor.advice.hold = {true, true, true, true, true};
     EXPECT_TRUE(round->CommandAllowed(true));
-    std::vector<std::pair<bool, bool>> duringDeal;
-    view.onProcess = [&] {
-        duringDeal.emplace_back(round->CommandAllowed(false), round->CommandAllowed(true));
-    };
-    round->KeyDown(TableKey::Card4); // MAX BET and the deal, with pauses
-    view.onProcess = nullptr;
-    ASSERT_FALSE(duringDeal.empty());
-    for (const auto& [plain, changing] : duringDeal) EXPECT_FALSE(plain || changing);
-    round->KeyDown(TableKey::DealDraw); // nothing held: the panel stops the draw
-    ASSERT_TRUE(round->MistakePanelUp());
-    EXPECT_TRUE(round->CommandAllowed(false));
-    EXPECT_FALSE(round->CommandAllowed(true));
-    round->CancelClick();
-    EXPECT_TRUE(round->CommandAllowed(true));
-}
-
-TEST_F(RoundTest, InputDuringTheDealIsIgnored) {
-    OpenGame(kJacksOrBetter);
     int nested = 0;
     view.onProcess = [&] {
-        // Once the deal is shown (holding is 1) the cards take clicks again.
+        EXPECT_FALSE(round->CommandAllowed(false) || round->CommandAllowed(true));
         if (round->Holding()) return;
         ++nested;
         round->KeyDown(TableKey::DealDraw);
@@ -223,13 +199,19 @@ TEST_F(RoundTest, InputDuringTheDealIsIgnored) {
         round->ButtonsMouseDown(6 * 108 + 5, 5, true);
         round->CardsMouseDown(10, 10, true);
     };
-    round->KeyDown(TableKey::Card4); // MAX BET: coins, deal, all with pauses
+    round->KeyDown(TableKey::Card4);
     view.onProcess = nullptr;
     EXPECT_GT(nested, 5);
     EXPECT_EQ(round->State(), RoundState::Holding);
     EXPECT_EQ(Only(log, "press").size(), 1u);
     EXPECT_EQ(Only(log, "face").size(), 5u);
     for (const auto& slot : E().hand) EXPECT_FALSE(slot.held);
+    round->KeyDown(TableKey::DealDraw); // nothing held: the panel stops the draw
+    ASSERT_TRUE(round->MistakePanelUp());
+    EXPECT_TRUE(round->CommandAllowed(false));
+    EXPECT_FALSE(round->CommandAllowed(true));
+    round->CancelClick();
+    EXPECT_TRUE(round->CommandAllowed(true));
 }
 
 TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
@@ -245,13 +227,11 @@ TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
     round->BetMax();
     log.clear();
     round->DealOrDraw(); // holds nothing: a mistake
-    EXPECT_EQ(Only(log, "effect"), (std::vector<std::string>{"effect 4"}));
+    EXPECT_EQ(Only(log, "effect"), (Log{"effect 4"}));
     EXPECT_TRUE(Only(log, "press").empty());
     EXPECT_TRUE(view.panelShown);
     EXPECT_EQ(view.panelLabels, (std::array<bool, 5>{true, false, true, false, false}));
     EXPECT_EQ(view.panelName, "Some Entry");
-    EXPECT_EQ(view.panelRank, "17");
-    EXPECT_EQ(view.panelValue, "0.5000");
     EXPECT_EQ(round->State(), RoundState::Holding);
     EXPECT_EQ(round->StrategyIndex(), 17);
     // The panel blocks keys and card clicks.
@@ -276,7 +256,7 @@ TEST_F(RoundTest, ShowMistakesStopsAWrongHold) {
     log.clear();
     round->DealOrDraw();
     EXPECT_FALSE(view.panelShown);
-    EXPECT_EQ(Only(log, "press"), (std::vector<std::string>{"press 7"}));
+    EXPECT_EQ(Only(log, "press"), (Log{"press 7"}));
     EXPECT_EQ(round->State(), RoundState::GameOver);
     EXPECT_EQ(advisor.calls, 3);
 }
@@ -316,25 +296,18 @@ TEST_F(RoundTest, EveryDrawIsToldOnceWithTheHoldDrawn) {
         const auto firstFace = std::find_if(
             log.begin(), log.end(), [](const std::string& s) { return s.rfind("face", 0) == 0; });
         EXPECT_LT(dealtAt, firstFace);
-        if (!c.autoHold)
-            Hold({(c.held & 1) != 0, (c.held & 2) != 0, (c.held & 4) != 0, (c.held & 8) != 0,
-                  (c.held & 16) != 0});
-        std::array<Card, 5> dealt{};
-        for (std::size_t p = 0; p < 5; ++p) dealt[p] = E().hand[p].card;
+        if (!c.autoHold) Hold(exact::HeldOf(c.held));
+        const auto dealt = CardsOf(E().hand);
         EXPECT_EQ(decisions.dealt[0], dealt);
         log.clear();
         round->DealOrDraw();
         ASSERT_EQ(round->State(), RoundState::GameOver);
         ASSERT_EQ(decisions.drawn.size(), 1u);
         const Decision& d = decisions.drawn[0];
-        EXPECT_EQ(d.game, kBonusPoker);
-        EXPECT_EQ(d.payTable, 1);
-        EXPECT_EQ(d.coins, 2);
-        EXPECT_EQ(d.dealt, dealt);
-        EXPECT_EQ(d.held, c.held);
-        EXPECT_EQ(d.mode, c.mode);
-        EXPECT_FALSE(d.perfectPlay);
-        EXPECT_EQ(d.source, DecisionSource::Table);
+        EXPECT_EQ(
+            std::tie(d.game, d.payTable, d.coins, d.dealt, d.held, d.mode, d.perfectPlay, d.source),
+            std::make_tuple(kBonusPoker, 1, 2, dealt, c.held, c.mode, false,
+                            DecisionSource::Table));
         const auto toldAt = std::find(log.begin(), log.end(), "decision " + std::to_string(c.held));
         const auto firstBack = std::find_if(
             log.begin(), log.end(), [](const std::string& s) { return s.rfind("back", 0) == 0; });
@@ -366,11 +339,8 @@ TEST_F(RoundTest, EveryGamePaysItsPayRow) {
 }
 
 TEST_F(RoundTest, ClosingWritesTheGameSection) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("quintaro_table_round_test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const testing::ScratchDir dir;
     SettingsFile settings(dir / "Quintaro.ini");
-    std::filesystem::remove(settings.Path());
     // A visit without a round writes only the pay-table choice.
     OpenGame(kBonusPoker, &settings);
     round->ChoosePayTable(1);
@@ -401,7 +371,6 @@ TEST_F(RoundTest, ClosingWritesTheGameSection) {
     OpenGame(kBonusPoker, &settings);
     EXPECT_EQ(E().lastBet, 2);
     EXPECT_EQ(E().hand[3].card, hand[3].card);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
