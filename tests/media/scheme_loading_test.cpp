@@ -2,6 +2,7 @@
 // reasonable size; anything else falls back to the built-in sheet for that picture alone.
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,26 +34,14 @@ QImage Replacement(QSize size, QColor colour) {
 
 // A bitmap header that claims a picture far too large to decode.
 QByteArray HugeBmpHeader() {
-    QByteArray b;
-    auto put16 = [&b](int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
-    auto put32 = [&b](quint32 v) {
-        for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
-    };
-    b.append("BM");
-    put32(54 + 30000u * 30000u * 3u % 0xffffffffu);
-    put32(0);
-    put32(54);
-    put32(40);
-    put32(30000);
-    put32(30000);
-    put16(1);
-    put16(24);
-    put32(0);
-    put32(0);
-    put32(2835);
-    put32(2835);
-    put32(0);
-    put32(0);
+    QByteArray b("BM");
+    QDataStream out(&b, QIODevice::Append);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // File size, reserved, pixel offset, header size, width, height, planes, bits per
+    // pixel, compression, image size, resolutions, colours used and important.
+    out << quint32(54 + 30000u * 30000u * 3u % 0xffffffffu) << quint32(0) << quint32(54)
+        << quint32(40) << quint32(30000) << quint32(30000) << quint16(1) << quint16(24)
+        << quint32(0) << quint32(0) << quint32(2835) << quint32(2835) << quint32(0) << quint32(0);
     b.append(QByteArray(64, '\0'));
     return b;
 }

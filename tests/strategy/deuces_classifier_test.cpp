@@ -166,27 +166,5 @@ INSTANTIATE_TEST_SUITE_P(
         // Ace-Three-Four-Five is the excluded inside draw.
         DeucesCase{"Ah 3d 4c 5s 7h", "Redraw", 51, "Redraw", 54, "00000"}));
 
-// The two-deuce cascade names its entries by their place in the "3/2" list;
-// on "4/3" every place above 9 moves down by three.
-TEST(DeucesLists, TwoDeuceEntriesMoveByThree) {
-    const StrategyList& low = StrategyListFor(kDeucesWild, 0);
-    const StrategyList& high = StrategyListFor(kDeucesWild, 1);
-    const std::pair<EntryId, EntryId> entries[] = {
-        {EntryId::kPatWildRoyal, EntryId::kPatWildRoyal},
-        {EntryId::kPatFiveOfAKind, EntryId::kPatFiveOfAKind},
-        {EntryId::kPatStraightFlush, EntryId::kPatStraightFlush},
-        {EntryId::kFourOfAKind, EntryId::kFourOfAKind},
-        {EntryId::k4WildRoyal2Deuces, EntryId::k4WildRoyal2Deuces},
-        {EntryId::k4STFLOpen2245sTo229Ts, EntryId::k4STFLOpen2245sTo229Ts},
-        {EntryId::k4STFL1Gap2257sTo229Js, EntryId::k4STFL1Gap2257sTo229Js},
-        {EntryId::kTwoDeuces, EntryId::kTwoDeucesOnly},
-    };
-    for (const auto& [l, h] : entries) {
-        const int p = low.PositionOf(l);
-        ASSERT_GT(p, 0) << EntryName(l);
-        EXPECT_EQ(high.PositionOf(h), p > 9 ? p + 3 : p) << EntryName(l);
-    }
-}
-
 } // namespace
 } // namespace quintaro

@@ -148,40 +148,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{1, 1, "2d 3c 6d 8s 7s", "2 STFL, Open, 45s-9Ts", 57, "00011"},
                       Case{1, 1, "2s 3c 6s 8d 7d", "2 STFL, Open, 45s-9Ts", 57, "00011"}));
 
-TEST(NaturalClassifier, NothingLeftIsRedrawAtTheLastPosition) {
-    for (int game = 0; game < kGameCount; ++game) {
-        if (game == kDeucesWild) continue;
-        for (int choice = 0; choice < 2; ++choice) {
-            const auto a = testing::Advise(game, choice, "2c 3d 7h 8s 9c");
-            EXPECT_EQ(a.name, "Redraw") << game << "/" << choice;
-            EXPECT_EQ(a.rec.strategyIndex, StrategyCount(game, choice));
-            EXPECT_EQ(a.hold, "00000");
-        }
-    }
-}
-
-// The analysis features that the entries read.
-TEST(NaturalAnalysis, DrawFeatures) {
-    HandAnalysis a;
-    a.Analyse(testing::Cards("Ac 2d 3h 4s 9c"));
-    EXPECT_TRUE(a.fourStraight);
-    EXPECT_EQ(a.straightType, 2);
-    a.Analyse(testing::Cards("2c 3d 4h 5s 9c"));
-    EXPECT_EQ(a.straightType, 3);
-    a.Analyse(testing::Cards("8c 9d Jh Qs Kc"));
-    EXPECT_TRUE(a.altHold);
-    EXPECT_EQ(a.straightHigh, 3);
-    // Ten-Jack-King suited: the weakest royal grade; with a fourth suited
-    // card that does not connect, the middle grade.
-    a.Analyse(testing::Cards("Th Jh Kh 4c 8d"));
-    EXPECT_TRUE(a.threeRoyal);
-    EXPECT_EQ(a.drawType, 1);
-    a.Analyse(testing::Cards("Th Jh Kh 4h 8d"));
-    EXPECT_TRUE(a.threeRoyal);
-    EXPECT_EQ(a.drawType, 2);
-    a.Analyse(testing::Cards("Th Jh Qh 4c 8d"));
-    EXPECT_EQ(a.drawType, 3);
-}
-
 } // namespace
 } // namespace quintaro
